@@ -1,0 +1,164 @@
+#include "numtext.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <system_error>
+
+namespace zz::numtext {
+
+namespace {
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view skipLeadingSpace(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) ++i;
+    return text.substr(i);
+}
+
+std::string_view trimSpace(std::string_view text)
+{
+    text = skipLeadingSpace(text);
+    size_t n = text.size();
+    while (n > 0 && isSpace(text[n - 1])) --n;
+    return text.substr(0, n);
+}
+
+// Leading signed decimal integer, saturated to 32 bits.
+int32_t leadingInteger(std::string_view text)
+{
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int64_t value = 0;
+    bool overflow = false;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        if (!overflow) {
+            value = value * 10 + (text[i] - '0');
+            if (value > int64_t{std::numeric_limits<int32_t>::max()} + 1) overflow = true;
+        }
+    }
+    if (negative) {
+        if (overflow || -value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+        return static_cast<int32_t>(-value);
+    }
+    if (overflow || value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(value);
+}
+
+// The leading number of `text` as a double (correctly rounded), 0 when none.
+double leadingDouble(std::string_view text)
+{
+    const size_t n = leadingNumberLength(text);
+    if (n == 0) return 0.0;
+    std::string_view number = text.substr(0, n);
+    bool negative = false;
+    if (number[0] == '+' || number[0] == '-') {
+        negative = number[0] == '-';
+        number.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                        std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large gives infinity, too small gives zero, as strtod does.
+        const bool tiny = number.find_first_of("eE") != std::string_view::npos &&
+                          number[number.find_first_of("eE") + 1] == '-';
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+size_t leadingNumberLength(std::string_view text)
+{
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        size_t j = i + 1;
+        size_t fraction = 0;
+        while (j < text.size() && isDigit(text[j])) ++j, ++fraction;
+        if (digits + fraction > 0) {
+            i = j;
+            digits += fraction;
+        }
+    }
+    if (digits == 0) return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        size_t expDigits = 0;
+        while (j < text.size() && isDigit(text[j])) ++j, ++expDigits;
+        if (expDigits > 0) i = j;
+    }
+    return i;
+}
+
+int32_t windowsReadInteger(std::string_view text)
+{
+    const std::string_view trimmed = trimSpace(text);
+    if (trimmed.empty()) return 0;
+    return leadingInteger(trimmed);
+}
+
+double windowsReadDecimal(std::string_view text)
+{
+    return leadingDouble(skipLeadingSpace(text));
+}
+
+float macFloatValue(std::string_view text)
+{
+    return static_cast<float>(leadingDouble(skipLeadingSpace(text)));
+}
+
+int32_t macIntValue(std::string_view text)
+{
+    return leadingInteger(skipLeadingSpace(text));
+}
+
+uint32_t truncToUnsigned(double value)
+{
+    if (std::isnan(value) || value <= 0.0) return 0;
+    if (value >= 4294967295.0) return std::numeric_limits<uint32_t>::max();
+    return static_cast<uint32_t>(value);
+}
+
+std::string fixed(double value, int decimals)
+{
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
+std::string nsNumberString(double value)
+{
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    if (value == 0.0) return "0";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 16);
+    return std::string(buffer, result.ptr);
+}
+
+std::string unsignedText(uint32_t value)
+{
+    return std::to_string(value);
+}
+
+}  // namespace zz::numtext

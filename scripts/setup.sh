@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, when they are missing.
+#   scripts/setup.sh          packages for the build and the unit tests
+#   scripts/setup.sh --gui    also those for the Windows and macOS programs
+#                             (mingw-w64, Wine, Xvfb, GNUstep) and their
+#                             end-to-end runs
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+lists=("$here/packages-core.txt")
+if [[ "${1:-}" == "--gui" ]]; then
+  lists+=("$here/packages-gui.txt")
+fi
+
+wanted=()
+for list in "${lists[@]}"; do
+  [[ -f "$list" ]] || continue
+  while read -r pkg _; do
+    [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+    wanted+=("$pkg")
+  done < "$list"
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$pkg")
+  fi
+done
+
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+
+if ((${#missing[@]} == 0)); then
+  echo "setup: all ${#wanted[@]} packages are installed"
+else
+  echo "setup: installing ${missing[*]}"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# A comma-decimal locale, so the tests can prove that number texts never
+# depend on the user's locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
