@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -11,6 +12,8 @@
 #include "project/settingsfile.h"
 
 namespace {
+
+std::string scratchFolder;
 
 const std::string& scratchPath()
 {
@@ -21,7 +24,9 @@ const std::string& scratchPath()
         char* folder = mkdtemp(shm);
         if (!folder) folder = mkdtemp(tmp);
         if (!folder) std::abort();
-        return std::string(folder) + "/zezurelog.txt";
+        scratchFolder = folder;
+        std::atexit([] { std::filesystem::remove_all(scratchFolder); });
+        return scratchFolder + "/zezurelog.txt";
     }();
     return path;
 }
