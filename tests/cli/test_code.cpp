@@ -100,18 +100,6 @@ TEST_F(CodeCommand, MacDefaultsWithIdentifierAsJson)
               "0.000000, 1.000000, 0.000000, taper::kLinearTaper);\",\"\\taddPluginParameter(piParam);\",\"\\n\"]\n");
 }
 
-TEST_F(CodeCommand, MacFullExampleThroughFieldsAndComment)
-{
-    const Outcome r = run({"--style=macos", "--set", "controlID=1", "--set", "includePIParamDeclaration=true", "--set",
-                       "enableVariableBinding=1", "--set", "enableParamSmoothing=true", "--comment", "Gain"});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out,
-              "\tPluginParameter* piParam = nullptr;\n/* Gain*/ \tpiParam = new PluginParameter(1, \"Control\", \"\", "
-              "controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kLinearTaper);"
-              "\tpiParam->setParameterSmoothing(true);\n\tpiParam->setSmoothingTimeMsec(20.000000);"
-              "\tpiParam->setBoundVariable(&myBoundVar, boundVariableType::kDouble);\taddPluginParameter(piParam);\n");
-}
-
 TEST_F(CodeCommand, WindowsCommentKeepsCarriageReturns)
 {
     const Outcome r = run({"--style", "windows", "--comment", "Gain\r\nmain knob", "--set",

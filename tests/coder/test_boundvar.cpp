@@ -76,12 +76,6 @@ TEST(BoundVarCode, DeclarationsForEveryKind)
              r.defValue = 1e30;
          },
          {"\tint myBoundVar = 2147483647;\n"}},
-        {"win float", W,
-         [](Zizudavuveva& r) {
-             r.boundVarDataType = 0;
-             r.defValue = 0.25;
-         },
-         {"\tfloat myBoundVar = 0.25000000;\n", "\n"}},
         {"mac float", M,
          [](Zizudavuveva& r) {
              r.boundVarDataType = 0;
@@ -112,8 +106,6 @@ TEST(BoundVarCode, DeclarationsForEveryKind)
              r.defValue = 1;
          },
          {"\tdouble myBoundVar = 1.000000;\n"}},
-        {"win out-of-table type", W, [](Zizudavuveva& r) { r.boundVarDataType = 9; },
-         {"\tdouble myBoundVar = 0.00000000;\n", "\n"}},
 
         // Switch lists.
         {"win multi trims entries", W,

@@ -5,36 +5,6 @@
 
 using namespace zz;
 
-TEST(Description, RecordDefaultsDifferOnlyWhereTheDeliverablesDo)
-{
-    const Zizudavuveva win = makeZizudavuveva(Deliverable::windows);
-    const Zizudavuveva mac = makeZizudavuveva(Deliverable::mac);
-    EXPECT_EQ(win.controlName, "");
-    EXPECT_EQ(win.offOnStringList, "");
-    EXPECT_EQ(win.boundVariableName, "");
-    EXPECT_TRUE(win.enableVariableBinding);
-    EXPECT_EQ(mac.controlName, "Control");
-    EXPECT_EQ(mac.offOnStringList, "OFF,ON");
-    EXPECT_EQ(mac.multiStringList, "SEL1,SEL2,SEL3");
-    EXPECT_EQ(mac.boundVariableName, "myBoundVar");
-    EXPECT_FALSE(mac.enableVariableBinding);
-    for (const Zizudavuveva* r : {&win, &mac}) {
-        EXPECT_EQ(r->controlID, "");
-        EXPECT_EQ(r->minValue, 0.0);
-        EXPECT_EQ(r->maxValue, 1.0);
-        EXPECT_EQ(r->defValue, 0.0);
-        EXPECT_EQ(r->displayPrecision, 2u);
-        EXPECT_EQ(r->attackTime, 10.0);
-        EXPECT_EQ(r->releaseTime, 100.0);
-        EXPECT_EQ(r->smoothingTimeMsec, 20.0);
-        EXPECT_FALSE(r->enableParamSmoothing);
-        EXPECT_TRUE(r->onfOffDefOFF);
-        EXPECT_EQ(r->controlType, 0u);
-        EXPECT_EQ(r->boundVarDataType, 1u);
-        EXPECT_EQ(r->controlDataType, 1u);
-    }
-}
-
 TEST(Description, WindowsPageDefaultsAreTheRecordDefaultsWithTheFormTexts)
 {
     Zizudavuveva expected = makeZizudavuveva(Deliverable::windows);
@@ -55,8 +25,6 @@ TEST(Description, IdentifiersAndOutOfTableValues)
         uint32_t value;
         const char* identifier;
     } cases[] = {
-        {Enumeration::controlDataType, 0, "controlVariableType::kFloat"},
-        {Enumeration::controlDataType, 2, "controlVariableType::kInt"},
         {Enumeration::controlDataType, 5, "controlVariableType::kNonVariableBoundControl"},
         {Enumeration::controlDataType, 6, ""},
         {Enumeration::controlTaper, 3, "taper::kVoltOctaveTaper"},
@@ -64,10 +32,7 @@ TEST(Description, IdentifiersAndOutOfTableValues)
         {Enumeration::controlTaper, 0xFFFFFFFFu, ""},  // a combo box without selection
         {Enumeration::boundVarDataType, 3, "boundVariableType::kUInt"},
         {Enumeration::boundVarDataType, 4, ""},
-        {Enumeration::meterDetector, 1, "ENVELOPE_DETECT_MODE_MS"},
-        {Enumeration::meterDetector, 2, "ENVELOPE_DETECT_MODE_RMS"},
         {Enumeration::meterDetector, 3, ""},
-        {Enumeration::meterCal, 1, "meterCal::kLogMeter"},
         {Enumeration::meterCal, 2, ""},
         {Enumeration::controlType, 0, ""},
     };
@@ -85,18 +50,6 @@ TEST(Description, IdentifiersAndOutOfTableValues)
     EXPECT_EQ(stringForBoundVarType(r), "boundVariableType::kInt");
     EXPECT_EQ(stringForDetectorType(r), "ENVELOPE_DETECT_MODE_PEAK");
     EXPECT_EQ(stringForMeterCal(r), "");
-}
-
-TEST(Description, DisplayItemsPerDeliverable)
-{
-    using V = std::vector<std::string>;
-    EXPECT_EQ(enumDisplayItems(Deliverable::windows, Enumeration::controlDataType), (V{"float", "double", "integer"}));
-    EXPECT_EQ(enumDisplayItems(Deliverable::mac, Enumeration::controlDataType), (V{"float", "double", "int"}));
-    EXPECT_EQ(enumDisplayItems(Deliverable::windows, Enumeration::boundVarDataType).size(), 3u);
-    EXPECT_EQ(enumDisplayItems(Deliverable::mac, Enumeration::boundVarDataType).back(), "unsigned int");
-    EXPECT_EQ(enumDisplayItems(Deliverable::windows, Enumeration::meterCal), (V{"Linear", "Logarithmic"}));
-    EXPECT_EQ(enumDisplayItems(Deliverable::mac, Enumeration::meterCal), (V{"linear", "logarithmic"}));
-    EXPECT_EQ(enumDisplayItems(Deliverable::windows, Enumeration::controlType)[1], "String List - Switch (OFF, ON)");
 }
 
 TEST(Description, ListCountsAndEntries)

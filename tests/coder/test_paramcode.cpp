@@ -1,7 +1,6 @@
 #include <clocale>
 #include <functional>
 #include <locale>
-#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -109,14 +108,6 @@ TEST(ParameterCode, WorkedExamples)
     runCases(cases);
 }
 
-TEST(ParameterCode, WindowsExampleAJoinedIsTheClipboardText)
-{
-    const CodeResult result = makeParameterCode(windowsDefKontrol(), "", W);
-    EXPECT_EQ(joinFragments(result.fragments),
-              kCtorA + "\tpiParam->setBoundVariable(&myBoundVar, boundVariableType::kDouble);\n"
-                       "\taddPluginParameter(piParam);\n\n");
-}
-
 TEST(ParameterCode, EdgeCases)
 {
     const std::string reg = "\taddPluginParameter(piParam);\n";
@@ -201,20 +192,6 @@ TEST(ParameterCode, EdgeCases)
           reg, "\n"}},
     };
     runCases(cases);
-}
-
-TEST(ParameterCode, SinglePrecisionReadingShowsInTheMacText)
-{
-    for (const auto& [d, typed, text] : std::vector<std::tuple<Deliverable, const char*, const char*>>{
-             {W, "1000.3", "1000.300000"}, {M, "1000.3", "1000.299988"}, {W, "0.1", "0.100000"}, {M, "0.1", "0.100000"}}) {
-        Zizudavuveva r = d == W ? windowsDefKontrol() : macWithId();
-        ASSERT_EQ(setFieldFromText(r, d, "maxValue", "2000"), FieldSet::ok);
-        ASSERT_EQ(setFieldFromText(r, d, "defValue", typed), FieldSet::ok);
-        const CodeResult result = makeParameterCode(r, "", d);
-        ASSERT_TRUE(result);
-        EXPECT_NE(result.fragments[0].find(std::string(", 2000.000000, ") + text + ", "), std::string::npos)
-            << result.fragments[0];
-    }
 }
 
 TEST(ParameterCode, UnknownControlTypeIsRefusedQuietly)
