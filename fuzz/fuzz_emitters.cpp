@@ -1,0 +1,69 @@
+// Both code emitters and the checks on records typed from arbitrary input:
+// every field is set through the same readings the pages and the command line
+// use, then the checks, the parameter code and the declaration are built for
+// both deliverables.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <string>
+
+#include "coder/controlcheck.h"
+#include "coder/fieldtext.h"
+#include "coder/paramcode.h"
+#include "fuzzcheck.h"
+
+namespace {
+
+bool contains(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+void emitFor(zz::Deliverable deliverable, FuzzedDataProvider& in)
+{
+    zz::Zizudavuveva record = zz::pageDefaults(deliverable);
+    const auto& fields = zz::zizudavuvevaFields();
+    const int assignments = in.ConsumeIntegralInRange(0, 12);
+    for (int i = 0; i < assignments; ++i) {
+        const auto& field = fields[in.ConsumeIntegralInRange<size_t>(0, fields.size() - 1)];
+        const std::string typed = in.ConsumeRandomLengthString(256);
+        const zz::Zizudavuveva before = record;
+        if (zz::setFieldFromText(record, deliverable, field.name, typed) != zz::FieldSet::ok)
+            FUZZ_CHECK(record == before);
+    }
+    // Now and then a control type just past the table.
+    if (in.ConsumeBool()) record.controlType = in.ConsumeIntegralInRange<uint32_t>(0, 5);
+    const std::string comment = in.ConsumeRandomLengthString(128);
+
+    const zz::CheckResult check = zz::validateShit(record, deliverable);
+    const zz::CodeResult code = zz::makeParameterCode(record, comment, deliverable);
+    const zz::CodeResult declaration = zz::makeBoundVarCode(record, deliverable);
+
+    const bool known = record.controlType <= zz::controltype::meter;
+    FUZZ_CHECK(code.refused == !known);
+    // An unknown kind is refused silently, after the identifier check.
+    if (!known) FUZZ_CHECK(!check.passed && check.message.empty() != record.controlID.empty());
+    if (!check.passed && known) FUZZ_CHECK(!check.message.empty());
+    if (known) {
+        const std::string text = zz::joinFragments(code.fragments);
+        FUZZ_CHECK(contains(text, "piParam = new PluginParameter(" + record.controlID + ", " +
+                                      zz::makeQuoted(record.controlName) + ", "));
+        FUZZ_CHECK(contains(text, "\taddPluginParameter(piParam);"));
+        if (record.enableVariableBinding) FUZZ_CHECK(contains(text, "\tpiParam->setBoundVariable(&" + record.boundVariableName + ", "));
+        FUZZ_CHECK(code.fragments.back() == "\n");
+    }
+    FUZZ_CHECK(declaration.refused == (!record.enableVariableBinding || !known));
+    if (declaration.refused && known) FUZZ_CHECK(declaration.message == zz::kBindingNotEnabled);
+    if (!declaration.refused) {
+        FUZZ_CHECK(!declaration.fragments.empty());
+        FUZZ_CHECK(contains(declaration.fragments.front(), " " + record.boundVariableName + " = "));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider in(data, size);
+    const bool macFirst = in.ConsumeBool();
+    emitFor(macFirst ? zz::Deliverable::mac : zz::Deliverable::windows, in);
+    emitFor(macFirst ? zz::Deliverable::windows : zz::Deliverable::mac, in);
+    return 0;
+}
