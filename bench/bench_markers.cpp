@@ -1,0 +1,104 @@
+// replaceMarkers on project files of 1 to 64 MB: the time must grow linearly
+// with the text (no quadratic rebuilding), and the 64 MB text holds about a
+// million markers.
+//
+//   build/bench/bench_markers [--benchmark_filter=...]
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "project/markers.h"
+#include "project/zezureproject.h"
+
+namespace {
+
+const char* const kTags[] = {
+    "$$$PROJECT_NAME$$$", "$UNI_BUILD_BOOL$", "$AAX_BUILD_BOOL$", "$AU_BUILD_BOOL$",
+    "$VST_BUILD_BOOL$", "$$$PLUGIN_NAME$$$", "$$$SYNTH_BOOL$$$", "$$$AAX_SC_BOOL$$$",
+    "$$$AAX_GR_BOOL$$$", "$$$VENDOR_NAME$$$", "$$$VENDOR_URL$$$", "$$$VENDOR_EMAIL$$$",
+    "$$$4_CHAR_CODE$$$", "$$$4_CHAR_MANU$$$", "$$$4_CHAR_AAXID$$$", "$$$INC_FX_OBJECTS$$$",
+    "$$$LINK_FFTW$$$", "$$$WANT_SIDECHAIN$$$", "$$$PROCESS_FRAMES$$$", "$$$PROCESS_BUFFERS$$$",
+    "$$$PROCESS_BLOCKS$$$", "$$$BLOCK_SIZE$$$", "$$$LATENCY_SAMPLES$$$", "$$$TAIL_TIME_MSEC$$$",
+    "$$$INF_TAIL$$$", "$$$ENABLE_SAA$$$", "$$$SAAA_GRAN$$$", "$$AAX_PLUGIN_CATEGORY$$",
+};
+
+// CMake-like text of `bytes` bytes with one marker in every `spacing` bytes
+// on average (0: no markers at all).
+std::string projectText(size_t bytes, size_t spacing)
+{
+    std::string text;
+    text.reserve(bytes + 256);
+    size_t n = 0;
+    while (text.size() < bytes) {
+        const std::string line = "set(ZZ_VALUE_" + std::to_string(n) + " \"";
+        text += line;
+        if (spacing) {
+            text += kTags[n % 28];
+            const size_t used = line.size() + std::string(kTags[n % 28]).size() + 3;
+            if (used < spacing) text.append(spacing - used, 'x');
+        } else {
+            text.append(48, 'x');
+        }
+        text += "\")\n";
+        ++n;
+    }
+    return text;
+}
+
+zz::ZezureProject benchProject(zz::Deliverable deliverable)
+{
+    zz::ZezureProject p = zz::makeDefaultProject(deliverable, "/opt/zezure");
+    p.projectName = p.pluginName = "BenchPlugin";
+    p.vendorName = "Bench Audio";
+    p.fourCharProductID = "BnCh";
+    p.fourCharVendorID = "BNCH";
+    p.processFrames = false;
+    p.blockSize = 128;
+    p.tailTimeMsec = 250;
+    return p;
+}
+
+void replaceIn(benchmark::State& state, zz::Deliverable deliverable, size_t spacing)
+{
+    const size_t bytes = static_cast<size_t>(state.range(0)) << 20;
+    const std::string original = projectText(bytes, spacing);
+    const zz::ZezureProject project = benchProject(deliverable);
+    std::string text;
+    for (auto _ : state) {
+        state.PauseTiming();
+        text = original;
+        state.ResumeTiming();
+        zz::replaceMarkers(deliverable, text, project);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(original.size()));
+    state.SetComplexityN(static_cast<benchmark::ComplexityN>(original.size()));
+    state.counters["markers"] = spacing ? static_cast<double>(original.size() / spacing) : 0.0;
+}
+
+// About one marker in 64 bytes: a million markers in 64 MB.
+void BM_ReplaceMarkersWindows(benchmark::State& state) { replaceIn(state, zz::Deliverable::windows, 64); }
+void BM_ReplaceMarkersMac(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 64); }
+// Text without a single marker: the cost of looking alone.
+void BM_ReplaceMarkersNoMarkers(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 0); }
+
+// The floor: copying the text once.
+void BM_CopyText(benchmark::State& state)
+{
+    const std::string original = projectText(static_cast<size_t>(state.range(0)) << 20, 64);
+    for (auto _ : state) {
+        std::string copy = original;
+        benchmark::DoNotOptimize(copy.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(original.size()));
+}
+
+}  // namespace
+
+BENCHMARK(BM_ReplaceMarkersWindows)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ReplaceMarkersMac)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ReplaceMarkersNoMarkers)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyText)->Arg(64)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
