@@ -4,11 +4,11 @@
 #include <cctype>
 #include <chrono>
 #include <cstdint>
-#include <random>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <system_error>
 #include <vector>
 
@@ -523,10 +523,14 @@ bool packFolder(const std::string& folder, const std::string& archivePath, const
     const fs::path root = fs::u8path(folder);
     if (!fs::is_directory(root, ec)) return fail(error, "no folder at " + folder);
 
+    // An archive written inside the folder it packs must not pack itself.
+    const fs::path self = fs::weakly_canonical(fs::u8path(archivePath), ec);
     std::vector<Item> items;
     for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::file_status st = it->symlink_status(ec);
         if (ec) break;
+        std::error_code same;
+        if (fs::is_regular_file(st) && fs::equivalent(it->path(), self, same)) continue;
         Item item;
         item.path = it->path();
         item.name = it->path().lexically_relative(root).generic_u8string();

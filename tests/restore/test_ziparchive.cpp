@@ -196,3 +196,14 @@ TEST(ZipArchive, PackingRefusals)
     fs::remove(tmp.path / "in" / "link");
     EXPECT_FALSE(packFolder((tmp.path / "in").string(), (tmp.path / "no" / "a.zip").string(), "", &error));
 }
+
+TEST(ZipArchive, ArchiveInsideThePackedFolderLeavesItselfOut)
+{
+    TempFolder tmp;
+    writeFile(tmp.path / "in" / "f.txt", "x");
+    writeFile(tmp.path / "in" / "a.zip", "an older archive");
+    ASSERT_TRUE(packFolder((tmp.path / "in").string(), (tmp.path / "in" / "a.zip").string(), ""));
+    fs::create_directory(tmp.path / "out");
+    ASSERT_TRUE(extractArchive((tmp.path / "in" / "a.zip").string(), (tmp.path / "out").string(), false, ""));
+    EXPECT_EQ(snapshot(tmp.path / "out"), (std::map<std::string, std::string>{{"f.txt", "x"}}));
+}
