@@ -170,9 +170,16 @@ bool writeEntry(unzFile zf, const unz_file_info64& info, const std::string& name
     uLong crc = crc32(0L, Z_NULL, 0);
     ZPOS64_T written = 0;
     bool ended = !deflated;
+    // Never writes more than the directory announces: a forged entry cannot
+    // fill the disk.
+    bool oversize = false;
     auto emit = [&](const char* data, std::size_t n) {
         crc = crc32(crc, reinterpret_cast<const Bytef*>(data), static_cast<uInt>(n));
         written += n;
+        if (written > info.uncompressed_size) {
+            oversize = true;
+            return false;
+        }
         return std::fwrite(data, 1, n, out) == n;
     };
 
@@ -186,7 +193,7 @@ bool writeEntry(unzFile zf, const unz_file_info64& info, const std::string& name
         if (cipher) cipher->decrypt(buf.in.data(), static_cast<std::size_t>(n));
         if (!deflated) {
             if (!emit(buf.in.data(), static_cast<std::size_t>(n))) {
-                why = "cannot write " + target.u8string();
+                why = oversize ? damaged : "cannot write " + target.u8string();
                 return false;
             }
             continue;
@@ -206,7 +213,7 @@ bool writeEntry(unzFile zf, const unz_file_info64& info, const std::string& name
             }
             const std::size_t produced = buf.out.size() - zs.avail_out;
             if (produced > 0 && !emit(buf.out.data(), produced)) {
-                why = "cannot write " + target.u8string();
+                why = oversize ? damaged : "cannot write " + target.u8string();
                 return false;
             }
         } while (zs.avail_out == 0 && !ended);
