@@ -6,6 +6,8 @@
 # Environment: ZZ_FUZZ_BUILD (build folder, default build-fuzz),
 #              ZZ_FUZZ_JOBS (parallel compile jobs, default 2).
 # New inputs go to BUILD/corpus/NAME, crashes to BUILD/artifacts/NAME/.
+# Per-target libFuzzer flags can stand in fuzz/NAME.args (one line), a
+# dictionary in fuzz/NAME.dict.
 # Prints one line per target with its executions; exits 1 when any target
 # found a crash, a leak, a time-out or a broken property.
 set -euo pipefail
@@ -39,11 +41,14 @@ for name in "$@"; do
   [[ -d "fuzz/corpus/$name" ]] && seeds=("fuzz/corpus/$name")
   dict=()
   [[ -f "fuzz/$name.dict" ]] && dict=("-dict=fuzz/$name.dict")
+  # Per-target flags (fuzz/NAME.args) come last and win.
+  extra=()
+  [[ -f "fuzz/$name.args" ]] && read -r -a extra <"fuzz/$name.args"
   log="$build/fuzz-$name.log"
   rc=0
   "$bin" "${dict[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -max_len=65536 -print_final_stats=1 -artifact_prefix="$artifacts/" \
-    "$work" "${seeds[@]}" >"$log" 2>&1 || rc=$?
+    "${extra[@]}" "$work" "${seeds[@]}" >"$log" 2>&1 || rc=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   secs=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -1)
   if ((rc == 0)); then
