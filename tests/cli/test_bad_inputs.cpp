@@ -136,7 +136,7 @@ Tree snapshot(const fs::path& root)
          it != fs::recursive_directory_iterator(); it.increment(ec)) {
         if (ec) break;
         const fs::path& p = it->path();
-        const std::string rel = fs::relative(p, root).string();
+        const std::string rel = p.lexically_relative(root).string();
         const auto status = fs::symlink_status(p);
         Entry e{'?', {}};
         if (fs::is_symlink(status)) e = {'l', fs::read_symlink(p).string()};
@@ -337,8 +337,9 @@ const std::vector<CreateCase>& createCases()
              writeWhole(box / "template", "not a folder\n");
              fs::create_directories(box / "projects");
          },
-         "FromFile", 1, "Could not copy the template folder: ", 1,
-         "Could not copy the basis directory to destination.", nullptr},
+         // The macOS copy takes a file as readily as a folder; the project file
+         // below it then cannot be read.
+         "FromFile", 1, "Could not copy the template folder: ", 1, "Could not modify the project file.", nullptr},
         {"TemplateMissing", [](const Sandbox& box) { fs::create_directories(box / "projects"); }, "NoTemplate", 1,
          "Could not copy the template folder: ", 1, "Could not copy the basis directory to destination.", nullptr},
         {"ProjectFolderIsAFile",
