@@ -73,7 +73,7 @@ void replaceIn(benchmark::State& state, zz::Deliverable deliverable, size_t spac
         benchmark::DoNotOptimize(text.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(original.size()));
-    state.SetComplexityN(static_cast<benchmark::ComplexityN>(original.size()));
+    state.SetComplexityN(static_cast<int64_t>(original.size()));
     state.counters["markers"] = spacing ? static_cast<double>(original.size() / spacing) : 0.0;
 }
 
