@@ -137,9 +137,9 @@ bool isOneNumber(const std::string& text)
 }
 
 // Reads a number field the way the style's page reads the typed text. The
-// Windows count fields take digits only (white space at the ends and an empty
-// text, which reads as 0, are what the edit can hold); the Windows time fields
-// and every macOS number field take one decimal number.
+// value must be one number (white space around it allowed); the Windows page
+// also takes an empty field, which reads as 0. The Windows count edits hold
+// digits only, so they take no negative number.
 bool readNumberField(const Field& f, Deliverable style, const std::string& value, ZezureProject& record)
 {
     if (f.kind == Kind::category) {
@@ -154,13 +154,14 @@ bool readNumberField(const Field& f, Deliverable style, const std::string& value
     }
     if (style == Deliverable::windows) {
         const std::string t = trimmed(value);
+        if (!t.empty() && !isOneNumber(t)) return false;
         if (f.kind == Kind::time) {
-            if (!t.empty() && !isOneNumber(t)) return false;
             record.*f.number = numtext::windowsReadDecimal(value);
             return true;
         }
-        if (!allDigits(t)) return false;
-        record.*f.whole = static_cast<uint32_t>(numtext::windowsReadInteger(value));
+        const int32_t n = numtext::windowsReadInteger(value);
+        if (n < 0 || (!t.empty() && t[0] == '-')) return false;
+        record.*f.whole = static_cast<uint32_t>(n);
         return true;
     }
     if (!isOneNumber(value)) return false;
