@@ -47,7 +47,13 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
         log += "Failed to create destination folder. \n";
         return fail("Project already exists. Delete it or change the project name.");
     }
+    // A template that is not there at all is found before anything is made,
+    // so that such a run leaves nothing behind.
     std::error_code ec;
+    if (!fs::is_directory(fsPath(templateFolder), ec)) {
+        log += "\nTemplate Folder XCopy: FAILED \n";
+        return fail("Could not copy the template folder: " + templateFolder);
+    }
     if (!fs::create_directory(fsPath(r.destination), ec) || ec)
         return fail("Could not create destination folder: " + r.destination);
     log += "Succeeded in creating destination folder. \n";
