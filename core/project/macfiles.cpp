@@ -16,7 +16,11 @@ bool copyItemAtPath(const std::string& source, const std::string& destination, s
     const fs::path from = fsPath(source);
     const fs::path to = fsPath(destination);
     std::error_code ec;
-    const fs::file_status sourceStatus = fs::symlink_status(from, ec);
+    // The item named by the caller is followed when it is a link: copying the
+    // link itself would make the new project a link into the template, and
+    // rewriting its project file would rewrite the template's. Links inside
+    // the folder are copied as links.
+    const fs::file_status sourceStatus = fs::status(from, ec);
     if (sourceStatus.type() == fs::file_type::not_found) {
         error = "The file \"" + source + "\" couldn't be opened because there is no such file.";
         return false;
@@ -25,9 +29,7 @@ bool copyItemAtPath(const std::string& source, const std::string& destination, s
         error = "\"" + utf8Path(to.filename()) + "\" couldn't be copied because an item with the same name already exists.";
         return false;
     }
-    if (fs::is_symlink(sourceStatus)) {
-        fs::copy_symlink(from, to, ec);
-    } else if (fs::is_directory(sourceStatus)) {
+    if (fs::is_directory(sourceStatus)) {
         if (fs::create_directory(to, ec) && !ec) {
             if (!copyFolderTree(source, destination)) {
                 error = "\"" + utf8Path(from.filename()) + "\" couldn't be copied to \"" +

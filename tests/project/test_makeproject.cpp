@@ -315,6 +315,18 @@ TEST(MakeProjectMac, AProjectFileThatCannotBeReadOrWrittenIsReported)
     EXPECT_EQ(w.informativeText, tmp / "W/CMakeLists.txt");
 }
 
+TEST(MakeProjectMac, ATemplateGivenAsALinkIsCopiedNotLinked)
+{
+    TempFolder tmp;
+    const std::string tpl = makeTemplate(tmp);
+    fs::create_directory_symlink(tpl, tmp / "TemplateLink");
+    const CreationResult r = makeProjectMac(record(Deliverable::mac, tmp.str() + "/", "Linked"), tmp / "TemplateLink");
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_FALSE(fs::is_symlink(tmp / "Linked"));
+    EXPECT_EQ(readBytes(tmp / "Linked/CMakeLists.txt").rfind("project(Linked)", 0), 0u);
+    EXPECT_EQ(readBytes(tpl + "/CMakeLists.txt"), kTemplateText);  // the template is untouched
+}
+
 TEST(MakeProjectMac, RefusesANameThatIsNoFolderName)
 {
     TempFolder tmp;
