@@ -279,3 +279,40 @@ TEST(CreateCli, WindowsStyleDefaultsToTheProgramFolderAndBundledTemplate)
     EXPECT_TRUE(fs::is_regular_file(programFolder + "/" + name + "/source/plugincore.h"));
     fs::remove_all(programFolder + "/" + name);
 }
+
+TEST(CreateCli, NumbersAreReadAsTheStylesPageReadsThem)
+{
+    Temp tmp;
+    struct Case {
+        const char* style;
+        const char* assignment;
+        const char* key;
+        const char* expected;
+    } cases[] = {
+        {"windows", "latencyInSamples= 12 ", "ZZ_LATENCY_SAMPLES", "12"},
+        {"windows", "latencyInSamples=", "ZZ_LATENCY_SAMPLES", "0"},           // an empty edit reads as 0
+        {"windows", "latencyInSamples=2.9", "ZZ_LATENCY_SAMPLES", "2"},        // the leading integer
+        {"windows", "saaGranulatity=99999999999", "ZZ_SAA_GRANULARITY", "2147483647"},
+        {"windows", "tailTimeMsec=", "ZZ_TAIL_TIME_MSEC", "0.000000"},
+        {"windows", "tailTimeMsec=1000.3", "ZZ_TAIL_TIME_MSEC", "1000.300000"},
+        {"windows", "blockSize=0096", "ZZ_BLOCK_SIZE", "96"},
+        {"macos", "tailTimeMsec=1000.3", "ZZ_TAIL_TIME_MSEC", "1000.299987792969"},  // single precision
+        {"macos", "tailTimeMsec= 250 ", "ZZ_TAIL_TIME_MSEC", "250"},
+        {"macos", "latencyInSamples=-3", "ZZ_LATENCY_SAMPLES", "0"},
+        {"macos", "saaGranulatity=7.99", "ZZ_SAA_GRANULARITY", "7"},
+        {"macos", "blockSize=2.7", "ZZ_BLOCK_SIZE", "2"},                      // intValue
+        {"macos", "blockSize=-5", "ZZ_PROCESS_BUFFERS", "TRUE"},              // a negative size reads as 0
+        {"windows", "aaxCagtegory=Reverb", "ZZ_AAX_CATEGORY", "8"},
+        {"macos", "aaxCagtegory=4096", "ZZ_AAX_CATEGORY", "4096"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = "N" + std::to_string(n++);
+        const Result r = create(tmp, {"--style", c.style, "--folder", tmp.str(), "--set", "projectName=" + name,
+                                      "--set", "fourCharProductID=NumP", "--set", "processFrames=false",
+                                      "--set", "blockSize=64", "--set", c.assignment});
+        ASSERT_EQ(r.status, 0) << c.assignment << ": " << r.err;
+        EXPECT_EQ(setting(slurp(tmp / name + "/CMakeLists.txt"), c.key), c.expected)
+            << c.style << " " << c.assignment;
+    }
+}

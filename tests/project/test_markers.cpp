@@ -1,3 +1,6 @@
+#include <clocale>
+#include <locale>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -190,4 +193,36 @@ TEST(Markers, ReplaceMarkersInText)
         replaceMarkers(d, self, p);
         EXPECT_EQ(self, "x$$$PROJECT_NAME$$$");
     }
+}
+
+TEST(Markers, NumberTextsIgnoreTheUserLocale)
+{
+    const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"};
+    std::locale comma;
+    bool found = false;
+    for (const char* name : names) {
+        try {
+            comma = std::locale(name);
+            found = true;
+            break;
+        } catch (const std::runtime_error&) {
+        }
+    }
+    if (!found) GTEST_SKIP() << "no comma-decimal locale installed";
+    const std::locale previous = std::locale::global(comma);
+    const std::string previousC = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, comma.name().c_str());
+
+    ZezureProject p;
+    p.tailTimeMsec = 1234.5;
+    p.latencyInSamples = 1234567;
+    std::string windows = "$$$TAIL_TIME_MSEC$$$ $$$LATENCY_SAMPLES$$$";
+    std::string mac = windows;
+    replaceMarkers(Deliverable::windows, windows, p);
+    replaceMarkers(Deliverable::mac, mac, p);
+
+    std::setlocale(LC_ALL, previousC.c_str());
+    std::locale::global(previous);
+    EXPECT_EQ(windows, "1234.500000 1234567");
+    EXPECT_EQ(mac, "1234.5 1234567");
 }
