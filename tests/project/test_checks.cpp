@@ -90,11 +90,6 @@ TEST(Checks, NameDerivationOfA40CharacterName)
     EXPECT_EQ(m.pluginName, name);
     EXPECT_EQ(m.aaxPluginName, name.substr(0, 31));
     EXPECT_EQ(m.aaxShortPluginName, name.substr(0, 15));
-
-    const DerivedNames empty = deriveNames(Deliverable::mac, "");
-    EXPECT_EQ(empty.pluginName, "");
-    EXPECT_EQ(empty.aaxPluginName, "");
-    EXPECT_EQ(empty.aaxShortPluginName, "");
 }
 
 TEST(Checks, MacNameDerivationCountsUtf16AndNeverSplitsACharacter)
@@ -121,13 +116,4 @@ TEST(Checks, MacNameDerivationCountsUtf16AndNeverSplitsACharacter)
 
     // Windows copies the name whole, whatever it holds.
     EXPECT_EQ(deriveNames(Deliverable::windows, name).aaxShortPluginName, name);
-}
-
-TEST(Checks, MacWhitespaceTrim)
-{
-    EXPECT_EQ(macTrimWhitespace("  a b\t"), "a b");
-    EXPECT_EQ(macTrimWhitespace("\xC2\xA0x\xC2\xA0"), "x");
-    EXPECT_EQ(macTrimWhitespace(" \t "), "");
-    EXPECT_EQ(macTrimWhitespace("\nx\n"), "\nx\n");
-    EXPECT_FALSE(macContainsWhitespace("\xA0"));  // a stray byte is not a no-break space
 }

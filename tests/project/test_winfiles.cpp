@@ -46,18 +46,6 @@ TEST(WinFiles, WriteAddsOneLineEndAndWritesCrLf)
     }
 }
 
-TEST(WinFiles, ReadThenWriteGrowsByOneEmptyLine)
-{
-    TempFolder tmp;
-    const std::string file = tmp / "CMakeLists.txt";
-    writeBytes(file, "line 1\r\nline 2\r\n");
-    std::string text;
-    ASSERT_TRUE(readTextFile(file, text, false, 0, false));
-    EXPECT_EQ(text, "line 1\nline 2\n");
-    ASSERT_TRUE(writeTextFile(file, text));
-    EXPECT_EQ(readBytes(file), "line 1\r\nline 2\r\n\r\n");
-}
-
 TEST(WinFiles, ReadMissingFileSucceedsEmptyAndCreatesOnlyWhenAsked)
 {
     TempFolder tmp;
