@@ -1,13 +1,97 @@
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
+#include "cliargs.h"
 #include "commands.h"
+#include "project/settingsfile.h"
 
+// zizavizerovo settings: shows what a project page would find in the settings
+// memory file when it opens, making the file as the page would when it is
+// missing or blank.
 namespace zz::cli {
 
-int runSettings(const Invocation&)
+namespace {
+
+const char* kSettingsUsage =
+    "usage: zizavizerovo settings [--style windows|macos] [--file PATH]\n"
+    "\n"
+    "Reads the settings memory file as the style's project page does when it\n"
+    "opens (creating it when it is missing or blank) and prints the remembered\n"
+    "values, one name=value line each.\n"
+    "\n"
+    "  --style windows|macos  whose page to follow (default: this host's)\n"
+    "  --file PATH            the settings file (default: the tool's own)\n";
+
+// Values are printed byte for byte, whatever they hold.
+void printValue(const char* name, const std::string& value)
 {
-    std::fputs("zizavizerovo: this command is not available yet\n", stderr);
+    std::fputs(name, stdout);
+    std::fputc('=', stdout);
+    std::fwrite(value.data(), 1, value.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+int usageError(const std::string& problem)
+{
+    std::fprintf(stderr, "zizavizerovo settings: %s\n\n%s", problem.c_str(), kSettingsUsage);
     return 2;
+}
+
+}  // namespace
+
+int runSettings(const Invocation& inv)
+{
+    Deliverable style = hostDeliverable();
+    std::string path;
+    bool haveFile = false;
+
+    for (size_t i = 0; i < inv.args.size(); ++i) {
+        const std::string& word = inv.args[i];
+        if (word == "--help" || word == "-h") {
+            std::fputs(kSettingsUsage, stdout);
+            return 0;
+        }
+        if (word == "--style" || word == "--file") {
+            if (i + 1 >= inv.args.size()) return usageError(word + " needs a value");
+            const std::string& value = inv.args[++i];
+            if (word == "--style") {
+                const auto parsed = parseStyle(value);
+                if (!parsed) return usageError("unknown style '" + value + "' (windows or macos)");
+                style = *parsed;
+            } else {
+                if (value.empty()) return usageError("--file needs a path");
+                path = value;
+                haveFile = true;
+            }
+            continue;
+        }
+        return usageError("unknown option '" + word + "'");
+    }
+
+    if (!haveFile) {
+        path = cliSettingsPath([](const char* name) { return std::getenv(name); });
+        if (path.empty()) {
+            std::fputs("zizavizerovo settings: no place for the settings file (HOME is not set); use --file\n",
+                       stderr);
+            return 1;
+        }
+    }
+
+    ZezureProject project = makeDefaultProject(style, executableFolder(inv.program));
+    const SettingsFileReport report = loadLogFile(style, project, path);
+    if (report.shown()) {
+        std::fprintf(stderr, "%s\n", report.message.c_str());
+        if (!report.informative.empty()) std::fprintf(stderr, "%s\n", report.informative.c_str());
+    }
+
+    printValue("vendorName", project.vendorName);
+    printValue("fourCharVendorID", project.fourCharVendorID);
+    printValue("vendorURL", project.vendorURL);
+    printValue("vendorEmail", project.vendorEmail);
+    printValue("projectFolderPath", project.projectFolderPath);
+    if (style == Deliverable::mac) std::printf("useTemplate=%d\n", project.useTemplate ? 1 : 0);
+    return 0;
 }
 
 }  // namespace zz::cli
