@@ -168,6 +168,26 @@ std::string macFirstStartText()
     return settingsFileText(Deliverable::mac, values);
 }
 
+// The Windows text rules for reading: the file is read line by line (CR LF or
+// LF ends a line) and every line, the last one too, is followed by one LF.
+std::string textFromWindowsBytes(const std::string& bytes)
+{
+    std::string text;
+    text.reserve(bytes.size() + 1);
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        if (end == std::string::npos) end = bytes.size();
+        size_t lineEnd = end;
+        if (end != bytes.size() && lineEnd > start && bytes[lineEnd - 1] == '\r') --lineEnd;
+        text.append(bytes, start, lineEnd - start);
+        text.push_back('\n');
+        start = next;
+    }
+    return text;
+}
+
 std::atomic<unsigned> temporaryCounter{0};
 
 std::string temporaryNameFor(const std::string& path)
@@ -364,23 +384,6 @@ std::string windowsFileBytes(const std::string& text)
     return bytes;
 }
 
-std::string windowsTextFromBytes(const std::string& bytes)
-{
-    std::string text;
-    text.reserve(bytes.size() + 1);
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        if (end == std::string::npos) end = bytes.size();
-        size_t lineEnd = end;
-        if (end != bytes.size() && lineEnd > start && bytes[lineEnd - 1] == '\r') --lineEnd;
-        text.append(bytes, start, lineEnd - start);
-        text.push_back('\n');
-        start = next;
-    }
-    return text;
-}
 
 bool readWindowsSettingsText(const std::string& path, std::string& text, bool retry, int retryCount,
                              bool createIfMissing, const SettingsFileServices& services)
@@ -399,7 +402,7 @@ bool readWindowsSettingsText(const std::string& path, std::string& text, bool re
         else
             std::this_thread::sleep_for(std::chrono::milliseconds(2500));
     }
-    text = windowsTextFromBytes(bytes);
+    text = textFromWindowsBytes(bytes);
     return true;
 }
 

@@ -67,10 +67,6 @@ bool replaceFileAtomically(const std::string& path, const std::string& bytes,
 // an empty line).
 std::string windowsFileBytes(const std::string& text);
 
-// Windows text rules for reading: the file is read line by line (CR LF or LF
-// ends a line) and every line, the last one too, is followed by one LF.
-std::string windowsTextFromBytes(const std::string& bytes);
-
 // What the settings file code needs from the outside world; tests replace
 // pieces of it.
 struct SettingsFileServices {

@@ -457,7 +457,13 @@ TEST(WindowsText, LineEndRules)
     const std::map<std::string, std::string> reading = {
         {"", ""}, {"a", "a\n"}, {"a\n", "a\n"}, {"a\r\nb", "a\nb\n"}, {"a\r\n\r\n", "a\n\n"}, {"a\rb\n", "a\rb\n"},
     };
-    for (const auto& [bytes, text] : reading) EXPECT_EQ(windowsTextFromBytes(bytes), text) << "[" << bytes << "]";
+    for (const auto& [bytes, text] : reading) {
+        TempFolder dir;
+        writeBytes(dir / "t.txt", bytes);
+        std::string read;
+        EXPECT_TRUE(readWindowsSettingsText(dir / "t.txt", read, false, 0, false));
+        EXPECT_EQ(read, text) << "[" << bytes << "]";
+    }
 
     const std::map<std::string, std::string> writing = {
         {"", "\r\n"}, {"a", "a\r\n"}, {"a\nb\n", "a\r\nb\r\n\r\n"},
