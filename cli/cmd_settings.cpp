@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cliargs.h"
+#include "clisettings.h"
 #include "commands.h"
 #include "project/settingsfile.h"
 
@@ -38,7 +39,50 @@ int usageError(const std::string& problem)
     return 2;
 }
 
+void printReport(const SettingsFileReport& report)
+{
+    if (!report.shown()) return;
+    std::fprintf(stderr, "%s\n", report.message.c_str());
+    if (!report.informative.empty()) std::fprintf(stderr, "%s\n", report.informative.c_str());
+}
+
 }  // namespace
+
+std::string ownSettingsPath()
+{
+    return cliSettingsPath([](const char* name) -> const char* { return std::getenv(name); });
+}
+
+std::string loadRememberedSettings(ZezureProject& project)
+{
+    const std::string path = ownSettingsPath();
+    if (path.empty()) return path;
+    SettingsFileServices services;
+    services.leaveFileAlone = true;
+    printReport(loadLogFile(hostDeliverable(), project, path, services));
+    return path;
+}
+
+bool rememberSettings(const ZezureProject& project, const std::string& path)
+{
+    if (path.empty()) {
+        std::fputs("zizavizerovo create: no place for the settings file (HOME is not set); nothing remembered\n",
+                   stderr);
+        return false;
+    }
+    const SettingsFileReport report = saveLogFile(hostDeliverable(), project, path);
+    printReport(report);
+    if (report.written) return true;
+    if (!report.shown()) std::fprintf(stderr, "Could not write to: %s\n", path.c_str());
+    return false;
+}
+
+bool writeCreationLog(const std::string& creationLog, const std::string& file)
+{
+    if (writeNewFile(file, windowsFileBytes(creationLog))) return true;
+    std::fprintf(stderr, "Failed to write diagnostics file at: %s\n", file.c_str());
+    return false;
+}
 
 int runSettings(const Invocation& inv)
 {
@@ -70,7 +114,7 @@ int runSettings(const Invocation& inv)
     }
 
     if (!haveFile) {
-        path = cliSettingsPath([](const char* name) { return std::getenv(name); });
+        path = ownSettingsPath();
         if (path.empty()) {
             std::fputs("zizavizerovo settings: no place for the settings file (HOME is not set); use --file\n",
                        stderr);
@@ -79,11 +123,7 @@ int runSettings(const Invocation& inv)
     }
 
     ZezureProject project = makeDefaultProject(style, executableFolder(inv.program));
-    const SettingsFileReport report = loadLogFile(style, project, path);
-    if (report.shown()) {
-        std::fprintf(stderr, "%s\n", report.message.c_str());
-        if (!report.informative.empty()) std::fprintf(stderr, "%s\n", report.informative.c_str());
-    }
+    printReport(loadLogFile(style, project, path));
 
     printValue("vendorName", project.vendorName);
     printValue("fourCharVendorID", project.fourCharVendorID);

@@ -229,14 +229,15 @@ SettingsFileReport loadWindows(ZezureProject& project, const std::string& path,
                                const SettingsFileServices& services)
 {
     SettingsFileReport report;
-    makeParentFolder(path);
+    if (!services.leaveFileAlone) makeParentFolder(path);
 
     std::string text;
-    if (!readWindowsSettingsText(path, text, true, 5, true, services)) {
+    if (!readWindowsSettingsText(path, text, true, 5, !services.leaveFileAlone, services)) {
         report.message = "Could not find or create: " + path;
         return report;
     }
     if (trimmed(text, " \t\r\n\v\f").empty()) {
+        if (services.leaveFileAlone) return report;  // the record keeps its defaults either way
         if (!writeSettingsFile(Deliverable::windows, project, path, services)) return windowsWriteFailure(path);
         return report;
     }
@@ -251,7 +252,15 @@ SettingsFileReport loadWindows(ZezureProject& project, const std::string& path,
 SettingsFileReport loadMac(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
 {
     SettingsFileReport report;
-    makeParentFolder(path);  // a failure here shows later, when the file cannot be read
+    if (services.leaveFileAlone) {
+        if (!somethingExists(path)) {
+            // What the first start would write and then read back.
+            applyMacFirstStartValues(project);
+            return report;
+        }
+    } else {
+        makeParentFolder(path);  // a failure here shows later, when the file cannot be read
+    }
 
     if (!somethingExists(path)) {
         report.systemLog.push_back("created log file!");

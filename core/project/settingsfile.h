@@ -74,6 +74,10 @@ struct SettingsFileServices {
     FileWriter writer = writeNewFile;
     // The pause between two attempts to open the Windows file.
     std::function<void(unsigned milliseconds)> sleep;  // empty: really sleep
+    // Read without making or fixing anything: the values are those a page
+    // would get, but a missing or blank file and a missing folder stay as
+    // they are.
+    bool leaveFileAlone = false;
 };
 
 // Windows: reads a text file with the Windows text rules. When nothing exists

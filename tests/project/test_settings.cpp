@@ -529,3 +529,54 @@ TEST(SettingsLocations, CommandLineToolOnOtherHosts)
 
 }  // namespace
 }  // namespace zz
+
+namespace zz {
+namespace {
+
+// Reading for a one-off command gives the values a page would get, without
+// making the folder or the file, or fixing a blank one.
+TEST(SettingsFileLeftAlone, SameValuesAsAPageWithoutWriting)
+{
+    struct Case {
+        const char* name;
+        Deliverable deliverable;
+        const char* fileBytes;  // null: no file
+    };
+    for (const Case& c : {Case{"windows missing", Deliverable::windows, nullptr},
+                          Case{"windows blank", Deliverable::windows, " \r\n"},
+                          Case{"windows values", Deliverable::windows, "A\r\nB\r\n"},
+                          Case{"mac missing", Deliverable::mac, nullptr},
+                          Case{"mac short", Deliverable::mac, "A\nB"},
+                          Case{"mac values", Deliverable::mac, "A\nB\nC\nD\nE\n1\n"}}) {
+        ZezureProject asPage = makeDefaultProject(c.deliverable, "C:\\P");
+        ZezureProject alone = asPage;
+        {
+            TempFolder dir;
+            const std::string path = dir / "sub/zezurelog.txt";
+            if (c.fileBytes) {
+                std::filesystem::create_directory(dir / "sub");
+                writeBytes(path, c.fileBytes);
+            }
+            loadLogFile(c.deliverable, asPage, path);
+        }
+        TempFolder dir;
+        const std::string path = dir / "sub/zezurelog.txt";
+        if (c.fileBytes) {
+            std::filesystem::create_directory(dir / "sub");
+            writeBytes(path, c.fileBytes);
+        }
+        SettingsFileServices io;
+        io.leaveFileAlone = true;
+        const auto report = loadLogFile(c.deliverable, alone, path, io);
+        EXPECT_FALSE(report.shown()) << c.name;
+        EXPECT_EQ(remembered(alone), remembered(asPage)) << c.name;
+        if (c.fileBytes) {
+            EXPECT_EQ(readBytes(path), c.fileBytes) << c.name;
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(dir / "sub")) << c.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zz
