@@ -372,6 +372,9 @@ bool replaceFileAtomically(const std::string& path, const std::string& bytes, co
         fs::remove(fsPath(temporary), ec);
         return false;
     }
+    // The new file keeps the access rights of the one it replaces.
+    const fs::file_status earlier = fs::status(fsPath(path), ec);
+    if (!ec && fs::is_regular_file(earlier)) fs::permissions(fsPath(temporary), earlier.permissions(), ec);
     fs::rename(fsPath(temporary), fsPath(path), ec);
     if (ec) {
         std::error_code ignored;

@@ -580,3 +580,21 @@ TEST(SettingsFileLeftAlone, SameValuesAsAPageWithoutWriting)
 
 }  // namespace
 }  // namespace zz
+
+namespace zz {
+namespace {
+
+TEST(SettingsFileAtomicity, ReplacedFileKeepsItsAccessRights)
+{
+    namespace fs = std::filesystem;
+    TempFolder dir;
+    const std::string path = dir / "zezurelog.txt";
+    writeBytes(path, "old");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(replaceFileAtomically(path, "new"));
+    EXPECT_EQ(readBytes(path), "new");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+}  // namespace
+}  // namespace zz
