@@ -22,7 +22,8 @@ const char* kSettingsUsage =
     "values, one name=value line each.\n"
     "\n"
     "  --style windows|macos  whose page to follow (default: this host's)\n"
-    "  --file PATH            the settings file (default: the tool's own)\n";
+    "  --file PATH            the settings file, read in the style's format\n"
+    "                         (default: the tool's own, in this host's format)\n";
 
 // Values are printed byte for byte, whatever they hold.
 void printValue(const char* name, const std::string& value)
@@ -123,7 +124,11 @@ int runSettings(const Invocation& inv)
     }
 
     ZezureProject project = makeDefaultProject(style, executableFolder(inv.program));
-    printReport(loadLogFile(style, project, path));
+    // The tool's own file is always kept in this host's format, whichever
+    // page's defaults and output are asked for; a file named with --file is
+    // read as the style's page reads its own.
+    const Deliverable format = haveFile ? style : hostDeliverable();
+    printReport(loadLogFile(format, project, path));
 
     printValue("vendorName", project.vendorName);
     printValue("fourCharVendorID", project.fourCharVendorID);

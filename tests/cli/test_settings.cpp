@@ -91,6 +91,19 @@ TEST(SettingsCommand, OwnFileUnderXdgConfigHomeIsMadeOnFirstRun)
               "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
 }
 
+TEST(SettingsCommand, OwnFileKeepsTheHostFormatWhateverTheStyle)
+{
+    TempFolder dir;
+    const std::string own = dir / "cfg/zizavizerovo/zezurelog.txt";
+    fs::create_directories(dir / "cfg/zizavizerovo");
+    writeBytes(own, "");
+    const Outcome run = runSettings(dir, "--style windows", "XDG_CONFIG_HOME=" + quoted(dir / "cfg"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "vendorName=My Company\nfourCharVendorID=DIRO\nvendorURL=https://www.example.com\n"
+                       "vendorEmail=support@example.com\nprojectFolderPath=path not set\n");
+    EXPECT_EQ(readBytes(own), "") << "an empty file in the macOS format is read, not rewritten";
+}
+
 TEST(SettingsCommand, OwnFileFallsBackToHomeConfig)
 {
     TempFolder dir;
