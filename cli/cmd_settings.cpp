@@ -80,7 +80,7 @@ bool rememberSettings(const ZezureProject& project, const std::string& path)
 
 bool writeCreationLog(const std::string& creationLog, const std::string& file)
 {
-    if (writeNewFile(file, windowsFileBytes(creationLog))) return true;
+    if (writeTextFile(file, creationLog)) return true;
     std::fprintf(stderr, "Failed to write diagnostics file at: %s\n", file.c_str());
     return false;
 }

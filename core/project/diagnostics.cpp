@@ -7,18 +7,18 @@ std::string diagnosticsPath(const std::string& programFolder)
     return programFolder + "\\diagnostics.txt";
 }
 
-std::string saveDiagnostics(const std::string& creationLog, const std::string& path, const FileWriter& writer)
+std::string saveDiagnostics(const std::string& creationLog, const std::string& path, const LogWriter& writer)
 {
     // Written in place like any text file of the Windows program; a failed
-    // write leaves nothing of value behind, the project is already complete.
-    const FileWriter& write = writer ? writer : FileWriter(writeNewFile);
-    if (write(path, windowsFileBytes(creationLog))) return "Wrote diagnostics file at: " + path;
+    // write loses nothing of value, the project is already complete.
+    const bool written = writer ? writer(path, creationLog) : writeTextFile(path, creationLog);
+    if (written) return "Wrote diagnostics file at: " + path;
     return "Failed to write diagnostics file at: " + path;
 }
 
 std::optional<std::string> saveDiagnosticsAfterSuccess(bool closedWithOk, bool saveBoxTicked,
                                                        const std::string& creationLog,
-                                                       const std::string& programFolder, const FileWriter& writer)
+                                                       const std::string& programFolder, const LogWriter& writer)
 {
     if (!closedWithOk || !saveBoxTicked) return std::nullopt;
     return saveDiagnostics(creationLog, diagnosticsPath(programFolder), writer);

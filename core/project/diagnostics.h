@@ -1,9 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
-#include "project/settingsfile.h"
+#include "project/winfiles.h"
 
 // Saving the Windows creation log as diagnostics.txt beside the program.
 namespace zz {
@@ -11,12 +12,15 @@ namespace zz {
 // programFolder + "\diagnostics.txt".
 std::string diagnosticsPath(const std::string& programFolder);
 
-// Writes `creationLog` to `path` with the Windows text rules (CR LF line ends
-// and one more line end at the end), replacing an earlier file. Answers the
+// How the log reaches the disk: writeTextFile (the Windows text rules: CR LF
+// line ends and one more line end at the end), or a test's own.
+using LogWriter = std::function<bool(const std::string& path, const std::string& text)>;
+
+// Writes `creationLog` to `path`, replacing an earlier file. Answers the
 // message the page shows: "Wrote diagnostics file at: " + path, or
 // "Failed to write diagnostics file at: " + path.
 std::string saveDiagnostics(const std::string& creationLog, const std::string& path,
-                            const FileWriter& writer = writeNewFile);
+                            const LogWriter& writer = writeTextFile);
 
 // The success dialog's outcome decides: only a dialog closed with OK while its
 // "Save Diagnostics File" box was ticked saves the log. Answers the message to
@@ -24,6 +28,6 @@ std::string saveDiagnostics(const std::string& creationLog, const std::string& p
 std::optional<std::string> saveDiagnosticsAfterSuccess(bool closedWithOk, bool saveBoxTicked,
                                                        const std::string& creationLog,
                                                        const std::string& programFolder,
-                                                       const FileWriter& writer = writeNewFile);
+                                                       const LogWriter& writer = writeTextFile);
 
 }  // namespace zz

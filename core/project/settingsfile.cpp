@@ -2,15 +2,15 @@
 
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <system_error>
-#include <thread>
 
 #include "common/numtext.h"
+#include "project/fspath.h"
+#include "project/macfiles.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -22,12 +22,6 @@ namespace fs = std::filesystem;
 namespace zz {
 
 namespace {
-
-// Paths are UTF-8 inside the program, whatever the host's code page.
-fs::path fsPath(const std::string& utf8)
-{
-    return fs::u8path(utf8);
-}
 
 bool somethingExists(const std::string& path)
 {
@@ -46,68 +40,10 @@ bool makeParentFolder(const std::string& path)
     return fs::is_directory(parent, ec);
 }
 
-// Reads the whole file. False when there is no regular file to open or a
-// read fails.
-bool readAllBytes(const std::string& path, std::string& bytes)
-{
-    bytes.clear();
-    std::error_code ec;
-    const fs::path p = fsPath(path);
-    if (fs::is_directory(p, ec)) return false;
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return false;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
-        if (in.eof()) break;
-    }
-    return !in.bad();
-}
-
 bool createEmptyFile(const std::string& path)
 {
     std::ofstream out(fsPath(path), std::ios::binary | std::ios::app);
     return static_cast<bool>(out);
-}
-
-// True when `bytes` is well-formed UTF-8 (no overlong forms, no surrogates,
-// nothing past U+10FFFF).
-bool isValidUtf8(const std::string& bytes)
-{
-    size_t i = 0;
-    const size_t n = bytes.size();
-    while (i < n) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t extra;
-        unsigned long cp;
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1Fu;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0Fu;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + extra >= n) return false;
-        for (size_t k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(bytes[i + k]);
-            if ((cc & 0xC0u) != 0x80u) return false;
-            cp = (cp << 6) | (cc & 0x3Fu);
-        }
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) || cp > 0x10FFFF ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
 }
 
 // Splits UTF-8 text at every newline character as the macOS platform knows
@@ -168,26 +104,6 @@ std::string macFirstStartText()
     return settingsFileText(Deliverable::mac, values);
 }
 
-// The Windows text rules for reading: the file is read line by line (CR LF or
-// LF ends a line) and every line, the last one too, is followed by one LF.
-std::string textFromWindowsBytes(const std::string& bytes)
-{
-    std::string text;
-    text.reserve(bytes.size() + 1);
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        if (end == std::string::npos) end = bytes.size();
-        size_t lineEnd = end;
-        if (end != bytes.size() && lineEnd > start && bytes[lineEnd - 1] == '\r') --lineEnd;
-        text.append(bytes, start, lineEnd - start);
-        text.push_back('\n');
-        start = next;
-    }
-    return text;
-}
-
 std::atomic<unsigned> temporaryCounter{0};
 
 std::string temporaryNameFor(const std::string& path)
@@ -220,7 +136,7 @@ bool writeSettingsFile(Deliverable deliverable, const ZezureProject& project, co
     const std::string text = settingsFileText(deliverable, project);
     if (deliverable == Deliverable::windows) {
         makeParentFolder(path);
-        return replaceFileAtomically(path, windowsFileBytes(text), services.writer);
+        return replaceFileAtomically(path, windowsBytesFromText(text + "\n"), services.writer);
     }
     return replaceFileAtomically(path, text, services.writer);
 }
@@ -232,7 +148,7 @@ SettingsFileReport loadWindows(ZezureProject& project, const std::string& path,
     if (!services.leaveFileAlone) makeParentFolder(path);
 
     std::string text;
-    if (!readWindowsSettingsText(path, text, true, 5, !services.leaveFileAlone, services)) {
+    if (!readTextFile(path, text, true, 5, !services.leaveFileAlone, services.wait)) {
         report.message = "Could not find or create: " + path;
         return report;
     }
@@ -270,9 +186,9 @@ SettingsFileReport loadMac(ZezureProject& project, const std::string& path, cons
         report.systemLog.push_back("found log file!");
     }
 
-    std::string bytes;
+    std::string text;
     std::vector<std::string> items;
-    if (readAllBytes(path, bytes) && isValidUtf8(bytes)) items = splitAtNewlines(bytes);
+    if (macfiles::stringWithContentsOfFile(path, text)) items = splitAtNewlines(text);
 
     if (items.empty()) {
         report.message = "Setup logfile was empty.";
@@ -381,40 +297,6 @@ bool replaceFileAtomically(const std::string& path, const std::string& bytes, co
         fs::remove(fsPath(temporary), ignored);
         return false;
     }
-    return true;
-}
-
-std::string windowsFileBytes(const std::string& text)
-{
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16 + 2);
-    for (char c : text) {
-        if (c == '\n') bytes.push_back('\r');
-        bytes.push_back(c);
-    }
-    bytes += "\r\n";
-    return bytes;
-}
-
-
-bool readWindowsSettingsText(const std::string& path, std::string& text, bool retry, int retryCount,
-                             bool createIfMissing, const SettingsFileServices& services)
-{
-    text.clear();
-    if (!somethingExists(path)) {
-        if (createIfMissing) createEmptyFile(path);
-        return true;
-    }
-    std::string bytes;
-    int attemptsLeft = retry ? retryCount : 0;
-    while (!readAllBytes(path, bytes)) {
-        if (attemptsLeft-- <= 0) return false;
-        if (services.sleep)
-            services.sleep(2500);
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-    }
-    text = textFromWindowsBytes(bytes);
     return true;
 }
 

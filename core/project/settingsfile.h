@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/deliverable.h"
+#include "project/winfiles.h"
 #include "project/zezureproject.h"
 
 // The settings memory file, zezurelog.txt: the vendor details and the project
@@ -62,31 +63,18 @@ bool writeNewFile(const std::string& path, const std::string& bytes);
 bool replaceFileAtomically(const std::string& path, const std::string& bytes,
                            const FileWriter& writer = writeNewFile);
 
-// Windows text rules for writing: every LF becomes CR LF, and one more CR LF
-// ends the file (a text file written by the Windows program always ends with
-// an empty line).
-std::string windowsFileBytes(const std::string& text);
-
 // What the settings file code needs from the outside world; tests replace
 // pieces of it.
 struct SettingsFileServices {
     // Writes the temporary file of an atomic replacement.
     FileWriter writer = writeNewFile;
     // The pause between two attempts to open the Windows file.
-    std::function<void(unsigned milliseconds)> sleep;  // empty: really sleep
+    RetryWait wait = sleepMilliseconds;
     // Read without making or fixing anything: the values are those a page
     // would get, but a missing or blank file and a missing folder stay as
     // they are.
     bool leaveFileAlone = false;
 };
-
-// Windows: reads a text file with the Windows text rules. When nothing exists
-// at the path and `createIfMissing` is set an empty file is created there (its
-// outcome is not looked at); either way a missing file reads as empty text.
-// A file that cannot be opened is tried `retryCount` more times, 2500 ms apart,
-// when `retry` is set. Answers false when it still cannot be read.
-bool readWindowsSettingsText(const std::string& path, std::string& text, bool retry, int retryCount,
-                             bool createIfMissing, const SettingsFileServices& services = {});
 
 // ---- Reading and writing ----------------------------------------------------
 

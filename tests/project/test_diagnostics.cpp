@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "project/diagnostics.h"
-#include "test_settings_support.h"
+#include "tempfolder.h"
 
 namespace zz {
 namespace {
 
-using testing::readBytes;
-using testing::TempFolder;
-using testing::writeBytes;
 
 // The creation log of a successful run, as the Windows creation puts it together piece by piece.
 std::string successfulRunLog(const std::string& dest, const std::string& copyResult)
