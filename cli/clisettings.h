@@ -13,8 +13,9 @@ std::string ownSettingsPath();
 
 // Puts the remembered vendor details and project folder (and the macOS
 // template flag) over the record's defaults, as a project page does when it
-// opens; the file is read in this host's format and never written here.
-// Answers the file's path ("" when there is none).
+// opens; the file is read in this host's format and never written here. When
+// the file does not exist yet the record keeps its defaults. Answers the
+// file's path ("" when there is no place for it).
 std::string loadRememberedSettings(ZezureProject& project);
 
 // Writes the record back to the tool's own settings file, as Exit does.

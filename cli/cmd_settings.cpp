@@ -1,16 +1,21 @@
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "cliargs.h"
 #include "clisettings.h"
 #include "commands.h"
+#include "project/fspath.h"
 #include "project/settingsfile.h"
 
 // zizavizerovo settings: shows what a project page would find in the settings
 // memory file when it opens, making the file as the page would when it is
 // missing or blank.
 namespace zz::cli {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -57,7 +62,10 @@ std::string ownSettingsPath()
 std::string loadRememberedSettings(ZezureProject& project)
 {
     const std::string path = ownSettingsPath();
-    if (path.empty()) return path;
+    // Nothing remembered yet: the style's own defaults stand (a first start of
+    // the macOS page would put "path not set" in as the project folder).
+    std::error_code ec;
+    if (path.empty() || !fs::exists(fsPath(path), ec)) return path;
     SettingsFileServices services;
     services.leaveFileAlone = true;
     printReport(loadLogFile(hostDeliverable(), project, path, services));
@@ -71,6 +79,8 @@ bool rememberSettings(const ZezureProject& project, const std::string& path)
                    stderr);
         return false;
     }
+    std::error_code ec;
+    fs::create_directories(fsPath(path).parent_path(), ec);  // the first --remember makes the folder
     const SettingsFileReport report = saveLogFile(hostDeliverable(), project, path);
     printReport(report);
     if (report.written) return true;
