@@ -1,8 +1,6 @@
 #include "project/settingsfile.h"
 
-#include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -104,14 +102,13 @@ std::string macFirstStartText()
     return settingsFileText(Deliverable::mac, values);
 }
 
-std::atomic<unsigned> temporaryCounter{0};
-
+// A name beside `path` that no other file has: the page runs on one thread.
 std::string temporaryNameFor(const std::string& path)
 {
     static std::mt19937_64 generator{std::random_device{}()};
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::string suffix = ".tmp-";
-    auto value = generator() ^ (static_cast<unsigned long long>(++temporaryCounter) << 40);
+    auto value = generator();
     for (int i = 0; i < 10; ++i) {
         suffix.push_back(digits[value % 36]);
         value /= 36;
