@@ -1,249 +1,127 @@
-// Runs the real zizavizerovo create with the tool's own settings file:
-// remembered starting values, --remember and --log.
+// zizavizerovo create with the tool's own settings file: remembered starting
+// values, --remember and --log, run for real.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
-
-namespace fs = std::filesystem;
+#include "test_settings_run.h"
 
 namespace {
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "zz-cli-remember-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    std::string str() const { return path_.string(); }
+using namespace zz::testing;
 
-private:
-    fs::path path_;
-};
+const std::string kTemplate = ZZ_SOURCE_DIR "/templates/PluginTemplate";
 
-std::string readBytes(const std::string& path)
+Outcome create(const TempFolder& dir, std::vector<std::string> args)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    args.insert(args.begin(), "create");
+    args.insert(args.end(), {"--template", kTemplate});
+    return runTool(dir, args);
 }
 
-void writeBytes(const std::string& path, const std::string& bytes)
+// The value of a line "set(KEY "value")" of a created CMakeLists.txt.
+std::string setting(const std::string& cmakeFile, const std::string& key)
 {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string quoted(const std::string& word)
-{
-    std::string q = "'";
-    for (char c : word) {
-        if (c == '\'')
-            q += "'\\''";
-        else
-            q += c;
-    }
-    return q + "'";
-}
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-// Every run gets the settings folder cfg/ of its temporary folder as its
-// XDG_CONFIG_HOME, so the tool's own file is cfg/zizavizerovo/zezurelog.txt.
-Outcome create(const TempFolder& dir, const std::vector<std::string>& args)
-{
-    std::string command = "env -u HOME XDG_CONFIG_HOME=" + quoted(dir / "cfg") + " " + quoted(ZZ_CLI_PROGRAM) +
-                          " create";
-    for (const auto& a : args) command += " " + quoted(a);
-    const std::string out = dir / ".stdout", err = dir / ".stderr";
-    command += " >" + quoted(out) + " 2>" + quoted(err) + " </dev/null";
-    const int raw = std::system(command.c_str());
-    Outcome o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return o;
-}
-
-std::string ownFile(const TempFolder& dir) { return dir / "cfg/zizavizerovo/zezurelog.txt"; }
-
-// The value a line "set(KEY value)" of the created CMakeLists.txt carries.
-std::string setting(const std::string& cmake, const std::string& key)
-{
-    const std::string start = "set(" + key + " ";
+    const std::string cmake = readBytes(cmakeFile), start = "set(" + key + " \"";
     const auto at = cmake.find(start);
     if (at == std::string::npos) return "<missing " + key + ">";
-    const auto end = cmake.find(')', at);
-    std::string v = cmake.substr(at + start.size(), end - at - start.size());
-    if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
-    return v;
+    return cmake.substr(at + start.size(), cmake.find("\")", at) - at - start.size());
 }
 
-TEST(CreateSettings, RememberedValuesAreTheStartingValues)
+TEST(CreateSettings, RememberedValuesComeBeforePresetAndSet)
 {
-    for (const char* style : {"windows", "macos"}) {
+    for (const std::string style : {"windows", "macos"}) {
         TempFolder dir;
+        const std::string folder = dir / "projects" + (style == "macos" ? "/" : "");
         fs::create_directory(dir / "projects");
-        writeBytes(ownFile(dir), "Acme Audio\nACME\nhttps://acme.test\nhelp@acme.test\n" + (dir / "projects") +
-                                     (std::string(style) == "macos" ? "/" : "") + "\n0\n");
-        const Outcome r = create(dir, {"--style", style, "--set", "projectName=Remembered", "--set",
-                                       "fourCharProductID=RemP", "--template", ZZ_SOURCE_DIR "/templates/PluginTemplate"});
+        writeBytes(dir.ownFile(), "Acme Audio\nACME\nhttps://acme.test\nhelp@acme.test\n" + folder + "\n0\n");
+        writeBytes(dir / "p.json", "{\"vendorURL\": \"https://preset.test\", \"vendorEmail\": \"p@preset.test\"}");
+        const std::string before = readBytes(dir.ownFile());
+        const Outcome r = create(dir, {"--style", style, "--preset", dir / "p.json", "--set", "vendorEmail=s@set.test",
+                                       "--set", "projectName=Kept", "--set", "fourCharProductID=KepP"});
         ASSERT_EQ(r.status, 0) << style << ": " << r.err;
-        EXPECT_EQ(r.out, (dir / "projects") + "/Remembered\n") << style;
-        const std::string cmake = readBytes(dir / "projects/Remembered/CMakeLists.txt");
+        EXPECT_EQ(r.out, dir / "projects/Kept" + "\n") << "the remembered project folder";
+        const std::string cmake = dir / "projects/Kept/CMakeLists.txt";
         EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "Acme Audio") << style;
         EXPECT_EQ(setting(cmake, "ZZ_FOUR_CHAR_MANU"), "ACME") << style;
-        EXPECT_EQ(setting(cmake, "ZZ_VENDOR_URL"), "https://acme.test") << style;
-        EXPECT_EQ(setting(cmake, "ZZ_VENDOR_EMAIL"), "help@acme.test") << style;
-        EXPECT_EQ(r.err, "") << style;
+        EXPECT_EQ(setting(cmake, "ZZ_VENDOR_URL"), "https://preset.test") << style;
+        EXPECT_EQ(setting(cmake, "ZZ_VENDOR_EMAIL"), "s@set.test") << style;
+        EXPECT_EQ(readBytes(dir.ownFile()), before) << "without --remember the file is never written";
     }
 }
 
-TEST(CreateSettings, PresetAndSetComeAfterTheRememberedValues)
-{
-    TempFolder dir;
-    writeBytes(ownFile(dir), "Acme\nACME\nurl\nmail\n/nowhere/\n0\n");
-    writeBytes(dir / "p.json", "{\"vendorName\": \"From Preset\", \"vendorURL\": \"https://preset.test\"}");
-    const std::string before = readBytes(ownFile(dir));
-    const Outcome r = create(dir, {"--style", "macos", "--preset", dir / "p.json", "--set", "vendorName=From Set",
-                                   "--folder", dir.str(), "--set", "projectName=Order", "--set",
-                                   "fourCharProductID=OrdP", "--template", ZZ_SOURCE_DIR "/templates/PluginTemplate"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string cmake = readBytes(dir / "Order/CMakeLists.txt");
-    EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "From Set");
-    EXPECT_EQ(setting(cmake, "ZZ_VENDOR_URL"), "https://preset.test");
-    EXPECT_EQ(setting(cmake, "ZZ_FOUR_CHAR_MANU"), "ACME");
-    EXPECT_EQ(readBytes(ownFile(dir)), before) << "without --remember the file is never written";
-}
-
-TEST(CreateSettings, NoFileMadeWithoutRemember)
+TEST(CreateSettings, NothingRememberedNothingWritten)
 {
     TempFolder dir;
     const Outcome r = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Plain", "--set",
-                                   "fourCharProductID=PlnP", "--template", ZZ_SOURCE_DIR "/templates/PluginTemplate"});
+                                   "fourCharProductID=PlnP"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(fs::exists(dir / "cfg"));
-    // Nothing remembered yet: the style's own (empty) vendor name stands.
-    EXPECT_EQ(setting(readBytes(dir / "Plain/CMakeLists.txt"), "ZZ_VENDOR_NAME"), "");
+    EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_VENDOR_NAME"), "") << "the style's own default";
+
+    // A settings file the reader cannot use is reported, and the creation goes on.
+    writeBytes(dir.ownFile(), "not UTF-8 \xFF\n");
+    const Outcome warned = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Warned",
+                                        "--set", "fourCharProductID=WrnP"});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.err, "Setup logfile was empty.\nCan't read log data. \n");
 }
 
-TEST(CreateSettings, ReaderMessagesGoToStderrAndTheCreationGoesOn)
+TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
 {
     TempFolder dir;
-    writeBytes(ownFile(dir), "not UTF-8 \xFF\n");
-    const Outcome r = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Warned", "--set",
-                                   "fourCharProductID=WrnP", "--template", ZZ_SOURCE_DIR "/templates/PluginTemplate"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "Setup logfile was empty.\nCan't read log data. \n");
-    EXPECT_TRUE(fs::exists(dir / "Warned/CMakeLists.txt"));
-}
-
-TEST(CreateSettings, RememberWritesTheRecordAfterASuccess)
-{
-    TempFolder dir;
-    const Outcome r = create(dir, {"--style", "windows", "--remember", "--folder", dir.str(), "--set",
-                                   "projectName=Kept", "--set", "vendorName=Kept Audio", "--set",
-                                   "fourCharVendorID=KEPT", "--set", "vendorEmail= spaced@kept.test ", "--template",
-                                   ZZ_SOURCE_DIR "/templates/PluginTemplate"});
+    Outcome r = create(dir, {"--style", "windows", "--remember", "--folder", dir.str(), "--set", "projectName=One",
+                             "--set", "vendorName=Kept Audio", "--set", "vendorEmail= spaced@kept.test "});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(readBytes(ownFile(dir)), "Kept Audio\nKEPT\nhttps://www.example.com\n spaced@kept.test \n" +
-                                           dir.str() + "\n0\n");
+    const std::string kept = "Kept Audio\nDIRO\nhttps://www.example.com\n spaced@kept.test \n" + dir.str() + "\n0\n";
+    EXPECT_EQ(readBytes(dir.ownFile()), kept);
 
-    // The next create starts from them.
-    const Outcome next = create(dir, {"--style", "windows", "--set", "projectName=Next", "--template",
-                                      ZZ_SOURCE_DIR "/templates/PluginTemplate"});
-    ASSERT_EQ(next.status, 0) << next.err;
-    EXPECT_EQ(next.out, dir / "Next" + "\n");
-    EXPECT_EQ(setting(readBytes(dir / "Next/CMakeLists.txt"), "ZZ_VENDOR_NAME"), "Kept Audio");
-}
-
-TEST(CreateSettings, FailedCreationWritesNeitherFile)
-{
-    TempFolder dir;
-    fs::create_directory(dir / "Taken");
-    writeBytes(ownFile(dir), "Old\nOLDC\nu\nm\n/old/\n1\n");
-    const Outcome r = create(dir, {"--style", "windows", "--remember", "--log", dir / "log.txt", "--folder",
-                                   dir.str(), "--set", "projectName=Taken", "--set", "vendorName=New", "--template",
-                                   ZZ_SOURCE_DIR "/templates/PluginTemplate"});
+    // A failed creation writes neither the settings file nor the log.
+    r = create(dir, {"--style", "windows", "--remember", "--log", dir / "log.txt", "--set", "projectName=One",
+                     "--set", "vendorName=Other"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Project already exists. Delete it or change the project name.\n");
-    EXPECT_EQ(readBytes(ownFile(dir)), "Old\nOLDC\nu\nm\n/old/\n1\n");
+    EXPECT_EQ(readBytes(dir.ownFile()), kept);
     EXPECT_FALSE(fs::exists(dir / "log.txt"));
-}
 
-TEST(CreateSettings, RememberThatCannotWriteFailsTheCommand)
-{
-    TempFolder dir;
-    writeBytes(dir / "cfg", "a file where the settings folder should be");
-    const Outcome r = create(dir, {"--style", "macos", "--remember", "--folder", dir.str(), "--set",
-                                   "projectName=Unkept", "--set", "fourCharProductID=UnkP", "--template",
-                                   ZZ_SOURCE_DIR "/templates/PluginTemplate"});
+    // A settings file that cannot be written fails the command; the project stays.
+    TempFolder blocked;
+    writeBytes(blocked / "cfg", "a file where the settings folder should be");
+    r = create(blocked, {"--style", "macos", "--remember", "--folder", blocked.str(), "--set", "projectName=Two",
+                         "--set", "fourCharProductID=TwoP"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, dir.str() + "/Unkept\n") << "the project itself was made";
-    EXPECT_EQ(r.err, "Could not write to: " + ownFile(dir) + "\n");
+    EXPECT_EQ(r.out, blocked.str() + "/Two\n");
+    EXPECT_EQ(r.err, "Could not write to: " + blocked.ownFile() + "\n");
 }
 
 TEST(CreateSettings, LogOfASuccessfulWindowsCreation)
 {
     TempFolder dir;
-    const std::string log = dir / "creation.log";
+    const std::string log = dir / "creation.log", dest = dir / "Logged";
     writeBytes(log, std::string(3000, 'x'));  // an earlier file is replaced
-    const Outcome r = create(dir, {"--style", "windows", "--log", log, "--folder", dir.str(), "--set",
-                                   "projectName=Logged", "--template", ZZ_SOURCE_DIR "/templates/PluginTemplate"});
+    const Outcome r =
+        create(dir, {"--style", "windows", "--log", log, "--folder", dir.str(), "--set", "projectName=Logged"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string dest = dir / "Logged";
-    EXPECT_EQ(readBytes(log), "Project Destination (dest):" + dest +
-                                  "\r\n"
-                                  "Validating destination: Succeeded in creating destination folder. \r\n"
-                                  "\r\n"
-                                  "Template Folder XCopy: PASSED \r\n"
-                                  "Editing CMake \r\n"
-                                  "Path is: " +
-                                  dest +
-                                  "/CMakeLists.txt\r\n"
-                                  "Opening File...PASSED \r\n"
-                                  "Modifying & writing File to dest...PASSED \r\n"
-                                  "END \r\n"
-                                  "\r\n");
+    EXPECT_EQ(readBytes(log), "Project Destination (dest):" + dest + "\r\n" +
+                                  "Validating destination: Succeeded in creating destination folder. \r\n\r\n"
+                                  "Template Folder XCopy: PASSED \r\nEditing CMake \r\nPath is: " + dest +
+                                  "/CMakeLists.txt\r\nOpening File...PASSED \r\n"
+                                  "Modifying & writing File to dest...PASSED \r\nEND \r\n\r\n");
 }
 
 TEST(CreateSettings, LogProblems)
 {
     TempFolder dir;
-    // Only the Windows creation keeps a log.
     Outcome r = create(dir, {"--style", "macos", "--log", dir / "l.txt", "--folder", dir.str(), "--set",
                              "projectName=MacLog"});
-    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.status, 2) << "only the Windows creation keeps a log";
     EXPECT_FALSE(fs::exists(dir / "MacLog"));
+    EXPECT_EQ(create(dir, {"--remember=yes"}).status, 2);
 
-    r = create(dir, {"--style", "windows", "--log"});
-    EXPECT_EQ(r.status, 2);
-
-    // A log that cannot be written fails the command after the project was made.
     fs::create_directory(dir / "logdir");
     r = create(dir, {"--style", "windows", "--log", dir / "logdir", "--folder", dir.str(), "--set",
-                     "projectName=LogFails", "--template", ZZ_SOURCE_DIR "/templates/PluginTemplate"});
+                     "projectName=LogFails"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Failed to write diagnostics file at: " + (dir / "logdir") + "\n");
     EXPECT_TRUE(fs::exists(dir / "LogFails/CMakeLists.txt"));
-
-    r = create(dir, {"--remember=yes"});
-    EXPECT_EQ(r.status, 2);
 }
 
 }  // namespace

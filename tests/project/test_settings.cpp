@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
+#include <array>
 
 #include "project/settingsfile.h"
 #include "tempfolder.h"
@@ -9,562 +9,269 @@
 namespace zz {
 namespace {
 
+namespace fs = std::filesystem;
 
-// Names of everything directly in the folder.
+// vendorName, fourCharVendorID, vendorURL, vendorEmail, projectFolderPath, useTemplate.
+using Values = std::vector<std::string>;
+
+Values valuesOf(const ZezureProject& p)
+{
+    return {p.vendorName, p.fourCharVendorID, p.vendorURL, p.vendorEmail, p.projectFolderPath,
+            p.useTemplate ? "1" : "0"};
+}
+
+const std::string kProgram = "C:\\Zz";
+const std::string kUrl = kDefaultVendorURL, kMail = kDefaultVendorEmail;
+const Values kWindowsDefaults{"My Company", "DIRO", kUrl, kMail, kProgram, "0"};
+const Values kMacFirstStart{"My Company", "DIRO", kUrl, kMail, "path not set", "0"};
+const Values kMacDefaults{"", "", "", "", "", "0"};
+const std::string kWindowsDefaultBytes = "My Company\r\nDIRO\r\n" + kUrl + "\r\n" + kMail + "\r\n" + kProgram + "\r\n\r\n";
+const std::string kMacFirstStartBytes = "My Company\nDIRO\n" + kUrl + "\n" + kMail + "\npath not set\n0\n";
+
+struct Loaded {
+    ZezureProject project;
+    SettingsFileReport report;
+    std::vector<int> waits;  // the pauses between tries to open the Windows file
+};
+
+Loaded load(Deliverable d, const std::string& path, bool useTemplate = false, const FileWriter& writer = {})
+{
+    Loaded l{makeDefaultProject(d, kProgram), {}, {}};
+    l.project.useTemplate = useTemplate;
+    SettingsFileServices io;
+    io.wait = [&l](int ms) { l.waits.push_back(ms); };
+    if (writer) io.writer = writer;
+    l.report = loadLogFile(d, l.project, path, io);
+    return l;
+}
+
 std::vector<std::string> entriesOf(const TempFolder& dir)
 {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
-const std::string kProgramFolder = "C:\\Tools\\Zizavizerovo";
-
-// The five (six) remembered values of a record, for comparisons.
-struct Remembered {
-    std::string vendorName, fourCharVendorID, vendorURL, vendorEmail, projectFolderPath;
-    bool useTemplate = false;
-    bool operator==(const Remembered& o) const
-    {
-        return vendorName == o.vendorName && fourCharVendorID == o.fourCharVendorID && vendorURL == o.vendorURL &&
-               vendorEmail == o.vendorEmail && projectFolderPath == o.projectFolderPath &&
-               useTemplate == o.useTemplate;
-    }
-};
-
-void PrintTo(const Remembered& r, std::ostream* os)
-{
-    *os << "{" << r.vendorName << "|" << r.fourCharVendorID << "|" << r.vendorURL << "|" << r.vendorEmail << "|"
-        << r.projectFolderPath << "|" << r.useTemplate << "}";
-}
-
-Remembered remembered(const ZezureProject& p)
-{
-    return {p.vendorName, p.fourCharVendorID, p.vendorURL, p.vendorEmail, p.projectFolderPath, p.useTemplate};
-}
-
-const Remembered kWindowsDefaults{"My Company", "DIRO", kDefaultVendorURL, kDefaultVendorEmail, kProgramFolder,
-                                  false};
-const Remembered kMacFirstStart{"My Company", "DIRO", kDefaultVendorURL, kDefaultVendorEmail, "path not set",
-                                false};
-const Remembered kMacDefaults{"", "", "", "", "", false};
-
-const std::string kWindowsDefaultBytes = "My Company\r\nDIRO\r\n" + std::string(kDefaultVendorURL) + "\r\n" +
-                                         kDefaultVendorEmail + "\r\n" + kProgramFolder + "\r\n\r\n";
-const std::string kMacFirstStartBytes = "My Company\nDIRO\n" + std::string(kDefaultVendorURL) + "\n" +
-                                        kDefaultVendorEmail + "\npath not set\n0\n";
-
-// Services whose retries do not really wait; they count the pauses.
-struct CountingServices {
-    std::vector<int> pauses;
-    SettingsFileServices services;
-    CountingServices()
-    {
-        services.wait = [this](int ms) { pauses.push_back(ms); };
-    }
-};
-
-// A writer that puts half of the bytes on disk and then fails, as a full disk
-// or a crash in the middle of a write would.
+// Half the bytes reach the disk, then the write fails: a full disk or a crash.
 bool truncatingWriter(const std::string& path, const std::string& bytes)
 {
     writeBytes(path, bytes.substr(0, bytes.size() / 2));
     return false;
 }
 
-// ---- Windows reader ---------------------------------------------------------
-
-struct WindowsLoadCase {
-    const char* name;
-    std::string fileBytes;
-    Remembered expected;
-};
-
-void PrintTo(const WindowsLoadCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class WindowsLoad : public ::testing::TestWithParam<WindowsLoadCase> {};
-
-TEST_P(WindowsLoad, ReadsTheFiveLines)
-{
-    TempFolder dir;
-    const std::string path = dir / "zezurelog.txt";
-    writeBytes(path, GetParam().fileBytes);
-    ZezureProject project = makeDefaultProject(Deliverable::windows, kProgramFolder);
-    CountingServices io;
-    const auto report = loadLogFile(Deliverable::windows, project, path, io.services);
-    EXPECT_FALSE(report.shown()) << report.message;
-    EXPECT_EQ(remembered(project), GetParam().expected);
-    EXPECT_EQ(readBytes(path), GetParam().fileBytes) << "a file with values is not rewritten";
-    EXPECT_TRUE(io.pauses.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, WindowsLoad,
-    ::testing::Values(
-        WindowsLoadCase{"CrLf", "Acme\r\nACME\r\nhttps://acme.test\r\nhi@acme.test\r\nD:\\Plugins\r\n\r\n",
-                        {"Acme", "ACME", "https://acme.test", "hi@acme.test", "D:\\Plugins", false}},
-        WindowsLoadCase{"Lf", "Acme\nACME\nurl\nmail\n/home/me/dev\n",
-                        {"Acme", "ACME", "url", "mail", "/home/me/dev", false}},
-        WindowsLoadCase{"NoFinalLineEnd", "Acme\nACME\nurl\nmail\nfolder",
-                        {"Acme", "ACME", "url", "mail", "folder", false}},
-        WindowsLoadCase{"SpacesTabsAndCrTrimmed", "  Acme Audio \t\r\n\tACME\r\r\n url\r\n mail \r\n C:\\x \r\n",
-                        {"Acme Audio", "ACME", "url", "mail", "C:\\x", false}},
-        WindowsLoadCase{"EmptyFirstLineKeepsPlaces", "\r\nACME\r\nurl\r\nmail\r\nfolder\r\n",
-                        {"", "ACME", "url", "mail", "folder", false}},
-        WindowsLoadCase{"EmptyMiddleLine", "Acme\r\n\r\nurl\r\nmail\r\nfolder\r\n",
-                        {"Acme", "", "url", "mail", "folder", false}},
-        WindowsLoadCase{"FewerThanFiveLines", "Acme\r\nACME\r\n", {"Acme", "ACME", "", "", "", false}},
-        WindowsLoadCase{"OneValueWithoutLineEnd", "Acme", {"Acme", "", "", "", "", false}},
-        WindowsLoadCase{"LinesAfterTheFifthIgnored", "a\nb\nc\nd\ne\nf\ng\n", {"a", "b", "c", "d", "e", false}},
-        WindowsLoadCase{"MacFileReadCorrectly",
-                        "Acme\nACME\nurl\nmail\n/Users/me/dev/\n1\n",
-                        {"Acme", "ACME", "url", "mail", "/Users/me/dev/", false}},
-        WindowsLoadCase{"Utf8ValuesKeptByteExact", "M\xC3\xBCller Klang\r\nM\xC3\x9CLL\r\nu\r\nm\r\nC:\\\xC3\xA4\r\n",
-                        {"M\xC3\xBCller Klang", "M\xC3\x9CLL", "u", "m", "C:\\\xC3\xA4", false}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(WindowsSettingsFile, MissingFileIsCreatedFromTheDefaults)
-{
-    TempFolder dir;
-    const std::string path = dir / "zezurelog.txt";
-    ZezureProject project = makeDefaultProject(Deliverable::windows, kProgramFolder);
-    project.vendorName = "Typed Before Load";  // the record as it stands is what gets written
-    const auto report = loadLogFile(Deliverable::windows, project, path);
-    EXPECT_FALSE(report.shown());
-    EXPECT_EQ(project.vendorName, "Typed Before Load");
-    EXPECT_EQ(readBytes(path), "Typed Before Load\r\nDIRO\r\n" + std::string(kDefaultVendorURL) + "\r\n" +
-                                   kDefaultVendorEmail + "\r\n" + kProgramFolder + "\r\n\r\n");
-}
-
-TEST(WindowsSettingsFile, BlankFileIsRewrittenFromTheDefaults)
-{
-    for (const std::string blank : {"", "   ", "\r\n", " \t\r\n\r\n  \n", "\n\n\n\n\n\n"}) {
-        TempFolder dir;
-        const std::string path = dir / "zezurelog.txt";
-        writeBytes(path, blank);
-        ZezureProject project = makeDefaultProject(Deliverable::windows, kProgramFolder);
-        const auto report = loadLogFile(Deliverable::windows, project, path);
-        EXPECT_FALSE(report.shown());
-        EXPECT_EQ(remembered(project), kWindowsDefaults);
-        EXPECT_EQ(readBytes(path), kWindowsDefaultBytes) << "blank text: [" << blank << "]";
-    }
-}
-
-TEST(WindowsSettingsFile, MissingSettingsFolderIsCreated)
-{
-    TempFolder dir;
-    const std::string path = dir / "AppData/Roaming/Zizavizerovo/zezurelog.txt";
-    ZezureProject project = makeDefaultProject(Deliverable::windows, kProgramFolder);
-    const auto report = loadLogFile(Deliverable::windows, project, path);
-    EXPECT_FALSE(report.shown()) << report.message;
-    EXPECT_EQ(readBytes(path), kWindowsDefaultBytes);
-
-    // And Exit writes there too, after the folder went away in between.
-    std::filesystem::remove_all(dir.path() / "AppData");
-    project.vendorName = "Later";
-    EXPECT_FALSE(saveLogFile(Deliverable::windows, project, path).shown());
-    EXPECT_EQ(readBytes(path).substr(0, 7), "Later\r\n");
-}
-
-TEST(WindowsSettingsFile, FolderThatCannotBeMadeReportsCouldNotWrite)
-{
-    TempFolder dir;
-    writeBytes(dir / "AppData", "a regular file where the folder should be");
-    const std::string path = dir / "AppData/Zizavizerovo/zezurelog.txt";
-    ZezureProject project = makeDefaultProject(Deliverable::windows, kProgramFolder);
-
-    auto report = loadLogFile(Deliverable::windows, project, path);
-    EXPECT_EQ(report.message, "Could not write to: " + path);
-    EXPECT_FALSE(report.written);
-    EXPECT_EQ(remembered(project), kWindowsDefaults);
-
-    report = saveLogFile(Deliverable::windows, project, path);
-    EXPECT_EQ(report.message, "Could not write to: " + path);
-}
-
-TEST(WindowsSettingsFile, UnopenableFileIsRetriedFiveTimesThenReported)
-{
-    TempFolder dir;
-    const std::string path = dir / "zezurelog.txt";
-    std::filesystem::create_directory(path);  // exists, but is no file to open
-    ZezureProject project = makeDefaultProject(Deliverable::windows, kProgramFolder);
-    CountingServices io;
-    const auto report = loadLogFile(Deliverable::windows, project, path, io.services);
-    EXPECT_EQ(report.message, "Could not find or create: " + path);
-    EXPECT_EQ(io.pauses, std::vector<int>(5, 2500));
-    EXPECT_EQ(remembered(project), kWindowsDefaults);
-}
-
-// ---- macOS reader -----------------------------------------------------------
-
-struct MacLoadCase {
-    const char* name;
-    std::string fileBytes;
+struct FileCase {
+    Deliverable deliverable;
+    std::string bytes;
     bool useTemplateBefore;
-    Remembered expected;
+    Values expected;
 };
 
-void PrintTo(const MacLoadCase& c, std::ostream* os)
+TEST(SettingsFile, ValuesReadFromAFile)
 {
-    *os << c.name;
-}
-
-class MacLoad : public ::testing::TestWithParam<MacLoadCase> {};
-
-TEST_P(MacLoad, SplitsIntoItems)
-{
-    TempFolder dir;
-    const std::string path = dir / "zezurelog.txt";
-    writeBytes(path, GetParam().fileBytes);
-    ZezureProject project = makeDefaultProject(Deliverable::mac);
-    project.useTemplate = GetParam().useTemplateBefore;
-    const auto report = loadLogFile(Deliverable::mac, project, path);
-    EXPECT_FALSE(report.shown()) << report.message;
-    EXPECT_EQ(report.systemLog, std::vector<std::string>{"found log file!"});
-    EXPECT_EQ(remembered(project), GetParam().expected);
-    EXPECT_EQ(readBytes(path), GetParam().fileBytes) << "reading never rewrites an existing file";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, MacLoad,
-    ::testing::Values(
-        MacLoadCase{"SixLines", "Acme\nACME\nurl\nmail\n/Users/me/\n1\n", false,
-                    {"Acme", "ACME", "url", "mail", "/Users/me/", true}},
-        MacLoadCase{"UseTemplateZero", "a\nb\nc\nd\ne\n0\n", true, {"a", "b", "c", "d", "e", false}},
-        MacLoadCase{"UseTemplateReadAsInteger", "a\nb\nc\nd\ne\n  1xyz\n", false, {"a", "b", "c", "d", "e", true}},
-        MacLoadCase{"UseTemplateTwoIsFalse", "a\nb\nc\nd\ne\n2\n", true, {"a", "b", "c", "d", "e", false}},
-        MacLoadCase{"FiveLinesNoBreakKeepsUseTemplate", "a\nb\nc\nd\ne", true, {"a", "b", "c", "d", "e", true}},
-        MacLoadCase{"FiveLinesNoBreakDefaultFalse", "a\nb\nc\nd\ne", false, {"a", "b", "c", "d", "e", false}},
-        MacLoadCase{"FourClosedLinesGiveEmptyFolder", "a\nb\nc\nd\n", true, {"a", "b", "c", "d", "", true}},
-        MacLoadCase{"FiveEmptyLines", "\n\n\n\n\n", true, {"", "", "", "", "", false}},
-        MacLoadCase{"SpacesKept", " Acme \n\tACME\nurl \n mail\n /x/ \n0\n", false,
-                    {" Acme ", "\tACME", "url ", " mail", " /x/ ", false}},
-        MacLoadCase{"CrLfShiftsValues", "Acme\r\nACME\r\nurl\r\nmail\r\nfolder\r\n\r\n", false,
-                    {"Acme", "", "ACME", "", "url", false}},
-        MacLoadCase{"EmptyFile", "", true, kMacFirstStart},
-        MacLoadCase{"OneLineWithoutBreak", "Acme", true, kMacFirstStart},
-        MacLoadCase{"ThreeBreaksGiveFourItems", "a\nb\nc\nd", true, kMacFirstStart},
-        MacLoadCase{"LoneCrSeparates", "a\rb\rc\rd\re\r1", false, {"a", "b", "c", "d", "e", true}},
-        MacLoadCase{"UnicodeLineSeparators", "a\xE2\x80\xA8" "b\xE2\x80\xA9" "c\xC2\x85" "d\x0B" "e\x0C" "1", false,
-                    {"a", "b", "c", "d", "e", true}},
-        MacLoadCase{"Utf8Values", "Kl\xC3\xA4nge\nK\xC3\x84NG\nu\nm\n/Users/\xC3\xA5/\n0\n", false,
-                    {"Kl\xC3\xA4nge", "K\xC3\x84NG", "u", "m", "/Users/\xC3\xA5/", false}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MacSettingsFile, MissingFileAndFolderAreCreatedWithFirstStartContent)
-{
-    TempFolder dir;
-    const std::string path = dir / "Library/Application Support/org.zizavizerovo.VADEzeravi/zezurelog.txt";
-    ZezureProject project = makeDefaultProject(Deliverable::mac);
-    const auto report = loadLogFile(Deliverable::mac, project, path);
-    EXPECT_FALSE(report.shown());
-    EXPECT_EQ(report.systemLog, std::vector<std::string>{"created log file!"});
-    EXPECT_EQ(readBytes(path), kMacFirstStartBytes);
-    EXPECT_EQ(remembered(project), kMacFirstStart);
-}
-
-TEST(MacSettingsFile, UnreadableFileShowsTheAlertAndKeepsDefaults)
-{
-    struct Case {
-        const char* name;
-        bool folderAtPath;
-        std::string bytes;
+    const auto W = Deliverable::windows, M = Deliverable::mac;
+    const std::vector<FileCase> cases = {
+        {W, "Acme\r\nACME\r\nu\r\nm\r\nD:\\P\r\n\r\n", false, {"Acme", "ACME", "u", "m", "D:\\P", "0"}},
+        {W, "Acme\nACME\nu\nm\n/dev/\n1\nmore\n", false, {"Acme", "ACME", "u", "m", "/dev/", "0"}},
+        {W, " Acme Audio \t\r\n\tACME\r\r\nu \nm\nf", false, {"Acme Audio", "ACME", "u", "m", "f", "0"}},
+        {W, "\r\nACME\r\nu\r\nm\r\nf\r\n", false, {"", "ACME", "u", "m", "f", "0"}},
+        {W, "Acme\r\nACME\r\n", false, {"Acme", "ACME", "", "", "", "0"}},
+        {M, "Acme\nACME\nu\nm\n/Users/me/\n1\n", false, {"Acme", "ACME", "u", "m", "/Users/me/", "1"}},
+        {M, "a\nb\nc\nd\ne\n  1xyz\n", false, {"a", "b", "c", "d", "e", "1"}},
+        {M, "a\nb\nc\nd\ne\n2\n", true, {"a", "b", "c", "d", "e", "0"}},
+        {M, "a\nb\nc\nd\ne", true, {"a", "b", "c", "d", "e", "1"}},  // five items: useTemplate kept
+        {M, "a\nb\nc\nd\n", true, {"a", "b", "c", "d", "", "1"}},
+        {M, "\n\n\n\n\n", true, {"", "", "", "", "", "0"}},
+        {M, " A \n\tB\nu \n m\n /x/ \n0\n", false, {" A ", "\tB", "u ", " m", " /x/ ", "0"}},
+        {M, "Acme\r\nACME\r\nu\r\nm\r\nf\r\n\r\n", false, {"Acme", "", "ACME", "", "u", "0"}},
+        {M, "a\rb\xE2\x80\xA8" "c\xE2\x80\xA9" "d\xC2\x85" "e\x0B" "1", false, {"a", "b", "c", "d", "e", "1"}},
+        {M, "", true, kMacFirstStart},
+        {M, "Acme", true, kMacFirstStart},
+        {M, "a\nb\nc\nd", true, kMacFirstStart},
     };
-    for (const Case& c : {Case{"folder at the path", true, ""}, Case{"not UTF-8", false, "Caf\xE9\nx\ny\nz\nw\n0\n"},
-                          Case{"cut UTF-8 sequence", false, "a\nb\nc\nd\ne\xC3"},
-                          Case{"encoded surrogate", false, "a\nb\nc\nd\n\xED\xA0\x80\n"}}) {
+    for (const FileCase& c : cases) {
         TempFolder dir;
-        const std::string path = dir / "zezurelog.txt";
-        if (c.folderAtPath)
-            std::filesystem::create_directory(path);
-        else
-            writeBytes(path, c.bytes);
-        ZezureProject project = makeDefaultProject(Deliverable::mac);
-        const auto report = loadLogFile(Deliverable::mac, project, path);
-        EXPECT_EQ(report.message, "Setup logfile was empty.") << c.name;
-        EXPECT_EQ(report.informative, "Can't read log data. ") << c.name;
-        EXPECT_EQ(report.systemLog, std::vector<std::string>{"found log file!"}) << c.name;
-        EXPECT_EQ(remembered(project), kMacDefaults) << c.name;
+        writeBytes(dir / "z.txt", c.bytes);
+        const Loaded l = load(c.deliverable, dir / "z.txt", c.useTemplateBefore);
+        EXPECT_EQ(valuesOf(l.project), c.expected) << "[" << c.bytes << "]";
+        EXPECT_FALSE(l.report.shown()) << l.report.message;
+        EXPECT_EQ(readBytes(dir / "z.txt"), c.bytes) << "a file with values is left as it is";
     }
 }
 
-TEST(MacSettingsFile, FolderThatCannotBeMadeShowsTheAlert)
+TEST(SettingsFile, MissingFileAndFolderAreMadeFromTheDefaults)
 {
     TempFolder dir;
-    writeBytes(dir / "Support", "a regular file");
-    const std::string path = dir / "Support/org.zizavizerovo.VADEzeravi/zezurelog.txt";
-    ZezureProject project = makeDefaultProject(Deliverable::mac);
-    const auto report = loadLogFile(Deliverable::mac, project, path);
-    EXPECT_EQ(report.systemLog, std::vector<std::string>{"created log file!"});
-    EXPECT_EQ(report.message, "Setup logfile was empty.");
-    EXPECT_EQ(remembered(project), kMacDefaults);
+    const Loaded w = load(Deliverable::windows, dir / "AppData/Zizavizerovo/zezurelog.txt");
+    EXPECT_FALSE(w.report.shown());
+    EXPECT_EQ(valuesOf(w.project), kWindowsDefaults);
+    EXPECT_EQ(readBytes(dir / "AppData/Zizavizerovo/zezurelog.txt"), kWindowsDefaultBytes);
 
-    // Exit does not report it.
-    const auto saved = saveLogFile(Deliverable::mac, project, path);
+    const Loaded m = load(Deliverable::mac, dir / "Support/org.zizavizerovo.VADEzeravi/zezurelog.txt");
+    EXPECT_FALSE(m.report.shown());
+    EXPECT_EQ(m.report.systemLog, std::vector<std::string>{"created log file!"});
+    EXPECT_EQ(valuesOf(m.project), kMacFirstStart);
+    EXPECT_EQ(readBytes(dir / "Support/org.zizavizerovo.VADEzeravi/zezurelog.txt"), kMacFirstStartBytes);
+}
+
+TEST(SettingsFile, WindowsBlankFileIsRewrittenFromTheDefaults)
+{
+    for (const std::string blank : {"", "  \t", " \r\n\r\n  \n"}) {
+        TempFolder dir;
+        writeBytes(dir / "z.txt", blank);
+        const Loaded l = load(Deliverable::windows, dir / "z.txt");
+        EXPECT_EQ(valuesOf(l.project), kWindowsDefaults);
+        EXPECT_EQ(readBytes(dir / "z.txt"), kWindowsDefaultBytes) << "[" << blank << "]";
+    }
+}
+
+TEST(SettingsFile, FileThatCannotBeOpened)
+{
+    TempFolder dir;
+    fs::create_directory(dir / "z.txt");  // something is there, but no file to open
+    const Loaded w = load(Deliverable::windows, dir / "z.txt");
+    EXPECT_EQ(w.report.message, "Could not find or create: " + (dir / "z.txt"));
+    EXPECT_EQ(w.waits, std::vector<int>(5, 2500));
+    EXPECT_EQ(valuesOf(w.project), kWindowsDefaults);
+
+    writeBytes(dir / "latin1.txt", "Caf\xE9\nb\nc\nd\ne\n0\n");
+    for (const std::string& path : {dir / "z.txt", dir / "latin1.txt"}) {
+        const Loaded m = load(Deliverable::mac, path);
+        EXPECT_EQ(m.report.message, "Setup logfile was empty.");
+        EXPECT_EQ(m.report.informative, "Can't read log data. ");
+        EXPECT_EQ(m.report.systemLog, std::vector<std::string>{"found log file!"});
+        EXPECT_EQ(valuesOf(m.project), kMacDefaults);
+    }
+}
+
+TEST(SettingsFile, FolderThatCannotBeMade)
+{
+    TempFolder dir;
+    writeBytes(dir / "AppData", "a file where the folder should be");
+    const std::string path = dir / "AppData/Zizavizerovo/zezurelog.txt";
+    const Loaded w = load(Deliverable::windows, path);
+    EXPECT_EQ(w.report.message, "Could not write to: " + path);
+    EXPECT_EQ(valuesOf(w.project), kWindowsDefaults);
+    EXPECT_EQ(saveLogFile(Deliverable::windows, w.project, path).message, "Could not write to: " + path);
+
+    const Loaded m = load(Deliverable::mac, path);
+    EXPECT_EQ(m.report.message, "Setup logfile was empty.");
+    const SettingsFileReport saved = saveLogFile(Deliverable::mac, m.project, path);
     EXPECT_FALSE(saved.shown());
     EXPECT_FALSE(saved.written);
 }
 
-// ---- Writing ----------------------------------------------------------------
-
-TEST(SettingsFileText, LayoutOfEachDeliverable)
+TEST(SettingsFile, SaveThenLoadGivesTheSameValues)
 {
-    ZezureProject p;
-    p.vendorName = "V";
-    p.fourCharVendorID = "CODE";
-    p.vendorURL = "U";
-    p.vendorEmail = "E";
-    p.projectFolderPath = "F";
-    p.useTemplate = true;
-    EXPECT_EQ(settingsFileText(Deliverable::windows, p), "V\nCODE\nU\nE\nF\n");
-    EXPECT_EQ(settingsFileText(Deliverable::mac, p), "V\nCODE\nU\nE\nF\n1\n");
-
-    TempFolder dir;
-    EXPECT_TRUE(saveLogFile(Deliverable::windows, p, dir / "w.txt").written);
-    EXPECT_EQ(readBytes(dir / "w.txt"), "V\r\nCODE\r\nU\r\nE\r\nF\r\n\r\n");
-    p.useTemplate = false;
-    EXPECT_TRUE(saveLogFile(Deliverable::mac, p, dir / "m.txt").written);
-    EXPECT_EQ(readBytes(dir / "m.txt"), "V\nCODE\nU\nE\nF\n0\n");
-}
-
-TEST(SettingsFileRoundTrip, SaveThenLoadGivesTheSameValues)
-{
-    const std::vector<Remembered> values = {
-        {"Acme Audio", "ACME", "https://acme.test", "help@acme.test", "C:\\Users\\me\\Plugins", false},
-        {"M\xC3\xBCller", "M\xC3\x9CL", "", "", "/Users/me/dev/", true},
-        {"", "", "", "", "", false},
-    };
     for (const Deliverable d : {Deliverable::windows, Deliverable::mac}) {
-        for (Remembered v : values) {
-            if (d == Deliverable::windows) v.useTemplate = false;  // not kept by the Windows file
+        for (const Values& v : {Values{"Acme Audio", "ACME", "https://acme.test", "a@acme.test", "C:\\Dev", "1"},
+                                Values{"M\xC3\xBCller", "", "", "", "/Users/\xC3\xA5/", "0"}}) {
             TempFolder dir;
-            const std::string path = dir / "zezurelog.txt";
-            ZezureProject out = makeDefaultProject(d, kProgramFolder);
-            out.vendorName = v.vendorName;
-            out.fourCharVendorID = v.fourCharVendorID;
-            out.vendorURL = v.vendorURL;
-            out.vendorEmail = v.vendorEmail;
-            out.projectFolderPath = v.projectFolderPath;
-            out.useTemplate = v.useTemplate;
-            ASSERT_FALSE(saveLogFile(d, out, path).shown());
-
-            ZezureProject in = makeDefaultProject(d, "elsewhere");
-            const auto report = loadLogFile(d, in, path);
-            EXPECT_FALSE(report.shown());
-            if (d == Deliverable::windows && v.vendorName.empty() && v.projectFolderPath.empty() &&
-                v.vendorURL.empty()) {
-                // All five empty is a blank file: the Windows page rewrites it from its defaults.
-                EXPECT_EQ(in.vendorName, "My Company");
-                continue;
-            }
-            EXPECT_EQ(remembered(in), v) << (d == Deliverable::windows ? "windows" : "mac");
+            ZezureProject out = makeDefaultProject(d, kProgram);
+            out.vendorName = v[0], out.fourCharVendorID = v[1], out.vendorURL = v[2], out.vendorEmail = v[3];
+            out.projectFolderPath = v[4], out.useTemplate = v[5] == "1";
+            ASSERT_TRUE(saveLogFile(d, out, dir / "z.txt").written);
+            Values expected = v;
+            if (d == Deliverable::windows) expected[5] = "0";  // the Windows file has no sixth value
+            EXPECT_EQ(valuesOf(load(d, dir / "z.txt").project), expected);
         }
     }
+    ZezureProject p = makeDefaultProject(Deliverable::mac);
+    p.vendorName = "V", p.useTemplate = true;
+    TempFolder dir;
+    saveLogFile(Deliverable::windows, p, dir / "w.txt");
+    saveLogFile(Deliverable::mac, p, dir / "m.txt");
+    EXPECT_EQ(readBytes(dir / "w.txt"), "V\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(readBytes(dir / "m.txt"), "V\n\n\n\n\n1\n");
 }
 
-TEST(SettingsFileAtomicity, TruncatedWriteLeavesTheEarlierFileWhole)
+TEST(SettingsFile, FailedWriteLeavesTheEarlierFileWhole)
 {
     for (const Deliverable d : {Deliverable::windows, Deliverable::mac}) {
         TempFolder dir;
-        const std::string path = dir / "zezurelog.txt";
-        const std::string earlier = d == Deliverable::windows ? "Old\r\nOLDC\r\nu\r\nm\r\nf\r\n\r\n"
-                                                              : "Old\nOLDC\nu\nm\nf\n1\n";
-        writeBytes(path, earlier);
-
-        ZezureProject project = makeDefaultProject(d, kProgramFolder);
-        project.vendorName = "A much longer vendor name that would be cut in half";
+        const std::string earlier = "Old\r\nOLDC\r\nu\r\nm\r\nf\r\n\r\n";
+        writeBytes(dir / "z.txt", earlier);
         SettingsFileServices io;
         io.writer = truncatingWriter;
-        const auto report = saveLogFile(d, project, path, io);
-        EXPECT_FALSE(report.written);
-        if (d == Deliverable::windows) {
-            EXPECT_EQ(report.message, "Could not write to: " + path);
-        } else {
-            EXPECT_FALSE(report.shown());
+        const SettingsFileReport r = saveLogFile(d, makeDefaultProject(d, kProgram), dir / "z.txt", io);
+        EXPECT_FALSE(r.written);
+        EXPECT_EQ(r.message, d == Deliverable::windows ? "Could not write to: " + (dir / "z.txt") : "");
+        EXPECT_EQ(readBytes(dir / "z.txt"), earlier);
+        EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"z.txt"}) << "no temporary file left behind";
+    }
+    // The first-start writes go the same way: a blank Windows file stays blank,
+    // the empty macOS file stays empty (and reads as the first-start values).
+    TempFolder dir;
+    writeBytes(dir / "w.txt", " \r\n");
+    EXPECT_EQ(load(Deliverable::windows, dir / "w.txt", false, truncatingWriter).report.message,
+              "Could not write to: " + (dir / "w.txt"));
+    EXPECT_EQ(readBytes(dir / "w.txt"), " \r\n");
+    EXPECT_EQ(valuesOf(load(Deliverable::mac, dir / "m.txt", false, truncatingWriter).project), kMacFirstStart);
+    EXPECT_EQ(readBytes(dir / "m.txt"), "");
+    EXPECT_EQ(entriesOf(dir), (std::vector<std::string>{"m.txt", "w.txt"}));
+}
+
+TEST(SettingsFile, ReplacedFileKeepsItsAccessRights)
+{
+    TempFolder dir;
+    writeBytes(dir / "z.txt", "old");
+    fs::permissions(dir / "z.txt", fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(replaceFileAtomically(dir / "z.txt", "new"));
+    EXPECT_EQ(readBytes(dir / "z.txt"), "new");
+    EXPECT_EQ(fs::status(dir / "z.txt").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// A one-off command reads the values a page would get, making and fixing nothing.
+TEST(SettingsFile, LeftAloneGivesThePagesValues)
+{
+    for (const FileCase& c : std::vector<FileCase>{{Deliverable::windows, "", false, kWindowsDefaults},
+                                                   {Deliverable::windows, " \r\n", false, kWindowsDefaults},
+                                                   {Deliverable::mac, "", false, kMacFirstStart},
+                                                   {Deliverable::mac, "A\nB", false, kMacFirstStart}}) {
+        TempFolder dir;
+        const std::string path = dir / "sub/z.txt";
+        if (!c.bytes.empty()) writeBytes(path, c.bytes);
+        ZezureProject p = makeDefaultProject(c.deliverable, kProgram);
+        SettingsFileServices io;
+        io.leaveFileAlone = true;
+        EXPECT_FALSE(loadLogFile(c.deliverable, p, path, io).shown());
+        EXPECT_EQ(valuesOf(p), c.expected);
+        EXPECT_EQ(fs::exists(dir / "sub"), !c.bytes.empty());
+        if (!c.bytes.empty()) {
+            EXPECT_EQ(readBytes(path), c.bytes);
         }
-        EXPECT_EQ(readBytes(path), earlier);
-        EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"zezurelog.txt"}) << "no temporary file left behind";
     }
 }
 
-TEST(SettingsFileAtomicity, FirstStartWriteThatFailsLeavesNoHalfFile)
+TEST(SettingsFile, PopFirstLine)
 {
-    // Windows: the blank file stays blank (and is rewritten at the next start).
-    TempFolder dir;
-    const std::string path = dir / "zezurelog.txt";
-    writeBytes(path, "  \r\n");
-    ZezureProject project = makeDefaultProject(Deliverable::windows, kProgramFolder);
-    SettingsFileServices io;
-    io.writer = truncatingWriter;
-    EXPECT_EQ(loadLogFile(Deliverable::windows, project, path, io).message, "Could not write to: " + path);
-    EXPECT_EQ(readBytes(path), "  \r\n");
-
-    // macOS: the empty file made first stays empty and reads as the first-start values.
-    TempFolder macDir;
-    const std::string macPath = macDir / "zezurelog.txt";
-    ZezureProject macProject = makeDefaultProject(Deliverable::mac);
-    const auto report = loadLogFile(Deliverable::mac, macProject, macPath, io);
-    EXPECT_FALSE(report.shown());
-    EXPECT_EQ(readBytes(macPath), "");
-    EXPECT_EQ(remembered(macProject), kMacFirstStart);
-    EXPECT_EQ(entriesOf(macDir), std::vector<std::string>{"zezurelog.txt"});
-}
-
-TEST(SettingsFileAtomicity, ReplaceWritesThroughATemporaryFileInTheSameFolder)
-{
-    TempFolder dir;
-    const std::string path = dir / "zezurelog.txt";
-    std::string seen;
-    const auto spy = [&](const std::string& temporary, const std::string& bytes) {
-        seen = temporary;
-        EXPECT_FALSE(std::filesystem::exists(path)) << "the real file is untouched while the temporary is written";
-        return writeNewFile(temporary, bytes);
+    const std::vector<std::array<std::string, 3>> cases = {
+        {"abc\ndef\n", "abc", "def\n"}, {"abc", "abc", ""},         {"", "", ""},
+        {"\nx", "", "x"},               {" \t a b \r\nn", "a b", "n"}, {"  \n  \n", "", "  \n"},
     };
-    ASSERT_TRUE(replaceFileAtomically(path, "new", spy));
-    EXPECT_EQ(std::filesystem::path(seen).parent_path(), std::filesystem::path(path).parent_path());
-    EXPECT_NE(seen, path);
-    EXPECT_EQ(readBytes(path), "new");
-    EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"zezurelog.txt"});
-
-    std::filesystem::create_directory(dir / "folder");
-    EXPECT_FALSE(replaceFileAtomically(dir / "folder", "x"));
-    EXPECT_EQ(entriesOf(dir).size(), 2u);
-}
-
-// ---- Line and text helpers --------------------------------------------------
-
-TEST(PopFirstLine, TakesOneTrimmedLine)
-{
-    struct Case {
-        std::string text, line, rest;
-    };
-    for (const Case& c : std::vector<Case>{
-             {"abc\ndef\n", "abc", "def\n"},
-             {"abc", "abc", ""},
-             {"", "", ""},
-             {"\n", "", ""},
-             {"\nx", "", "x"},
-             {" \t a b \r\nnext", "a b", "next"},
-             {"\r\r\n", "", ""},
-             {"  \n  \n", "", "  \n"},
-         }) {
-        std::string text = c.text;
-        EXPECT_EQ(popFirstLine(text), c.line) << "[" << c.text << "]";
-        EXPECT_EQ(text, c.rest) << "[" << c.text << "]";
+    for (const auto& [text, line, rest] : cases) {
+        std::string t = text;
+        EXPECT_EQ(popFirstLine(t), line) << "[" << text << "]";
+        EXPECT_EQ(t, rest) << "[" << text << "]";
     }
 }
 
-// ---- Locations --------------------------------------------------------------
-
-TEST(SettingsLocations, DeliverablePaths)
+TEST(SettingsFile, Locations)
 {
     EXPECT_EQ(windowsSettingsPath("C:\\Users\\me\\AppData\\Roaming"),
               "C:\\Users\\me\\AppData\\Roaming\\Zizavizerovo\\zezurelog.txt");
     EXPECT_EQ(windowsSettingsPath(nullptr), "\\Zizavizerovo\\zezurelog.txt");
     EXPECT_EQ(macSettingsPath("/Users/me/Library/Application Support"),
               "/Users/me/Library/Application Support/org.zizavizerovo.VADEzeravi/zezurelog.txt");
-    EXPECT_EQ(macSettingsPath("/Users/me/Library/Application Support/"),
-              "/Users/me/Library/Application Support/org.zizavizerovo.VADEzeravi/zezurelog.txt");
-}
-
 #if !defined(_WIN32) && !defined(__APPLE__)
-TEST(SettingsLocations, CommandLineToolOnOtherHosts)
-{
-    struct Case {
-        const char* xdg;
-        const char* home;
-        std::string expected;
+    const auto env = [](const char* xdg, const char* home) {
+        return [=](const char* name) -> const char* { return std::string(name) == "HOME" ? home : xdg; };
     };
-    for (const Case& c : std::vector<Case>{
-             {"/cfg", "/home/me", "/cfg/zizavizerovo/zezurelog.txt"},
-             {"/cfg/", "/home/me", "/cfg/zizavizerovo/zezurelog.txt"},
-             {nullptr, "/home/me", "/home/me/.config/zizavizerovo/zezurelog.txt"},
-             {"", "/home/me", "/home/me/.config/zizavizerovo/zezurelog.txt"},
-             {"relative/cfg", "/home/me", "/home/me/.config/zizavizerovo/zezurelog.txt"},
-             {nullptr, nullptr, ""},
-             {nullptr, "", ""},
-         }) {
-        const auto env = [&](const char* name) -> const char* {
-            if (std::string(name) == "XDG_CONFIG_HOME") return c.xdg;
-            if (std::string(name) == "HOME") return c.home;
-            return nullptr;
-        };
-        EXPECT_EQ(cliSettingsPath(env), c.expected);
-    }
-}
+    EXPECT_EQ(cliSettingsPath(env("/cfg/", "/h")), "/cfg/zizavizerovo/zezurelog.txt");
+    EXPECT_EQ(cliSettingsPath(env("relative", "/h")), "/h/.config/zizavizerovo/zezurelog.txt");
+    EXPECT_EQ(cliSettingsPath(env(nullptr, "/h")), "/h/.config/zizavizerovo/zezurelog.txt");
+    EXPECT_EQ(cliSettingsPath(env(nullptr, nullptr)), "");
 #endif
-
-}  // namespace
-}  // namespace zz
-
-namespace zz {
-namespace {
-
-// Reading for a one-off command gives the values a page would get, without
-// making the folder or the file, or fixing a blank one.
-TEST(SettingsFileLeftAlone, SameValuesAsAPageWithoutWriting)
-{
-    struct Case {
-        const char* name;
-        Deliverable deliverable;
-        const char* fileBytes;  // null: no file
-    };
-    for (const Case& c : {Case{"windows missing", Deliverable::windows, nullptr},
-                          Case{"windows blank", Deliverable::windows, " \r\n"},
-                          Case{"windows values", Deliverable::windows, "A\r\nB\r\n"},
-                          Case{"mac missing", Deliverable::mac, nullptr},
-                          Case{"mac short", Deliverable::mac, "A\nB"},
-                          Case{"mac values", Deliverable::mac, "A\nB\nC\nD\nE\n1\n"}}) {
-        ZezureProject asPage = makeDefaultProject(c.deliverable, "C:\\P");
-        ZezureProject alone = asPage;
-        {
-            TempFolder dir;
-            const std::string path = dir / "sub/zezurelog.txt";
-            if (c.fileBytes) {
-                std::filesystem::create_directory(dir / "sub");
-                writeBytes(path, c.fileBytes);
-            }
-            loadLogFile(c.deliverable, asPage, path);
-        }
-        TempFolder dir;
-        const std::string path = dir / "sub/zezurelog.txt";
-        if (c.fileBytes) {
-            std::filesystem::create_directory(dir / "sub");
-            writeBytes(path, c.fileBytes);
-        }
-        SettingsFileServices io;
-        io.leaveFileAlone = true;
-        const auto report = loadLogFile(c.deliverable, alone, path, io);
-        EXPECT_FALSE(report.shown()) << c.name;
-        EXPECT_EQ(remembered(alone), remembered(asPage)) << c.name;
-        if (c.fileBytes) {
-            EXPECT_EQ(readBytes(path), c.fileBytes) << c.name;
-        } else {
-            EXPECT_FALSE(std::filesystem::exists(dir / "sub")) << c.name;
-        }
-    }
-}
-
-}  // namespace
-}  // namespace zz
-
-namespace zz {
-namespace {
-
-TEST(SettingsFileAtomicity, ReplacedFileKeepsItsAccessRights)
-{
-    namespace fs = std::filesystem;
-    TempFolder dir;
-    const std::string path = dir / "zezurelog.txt";
-    writeBytes(path, "old");
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_TRUE(replaceFileAtomically(path, "new"));
-    EXPECT_EQ(readBytes(path), "new");
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace
