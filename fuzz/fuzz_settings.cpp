@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::string& path = scratchPath();
     zz::SettingsFileServices services;
-    services.sleep = [](unsigned) {};
+    services.wait = [](int) {};
 
     writeBytes(path, bytes);
     zz::ZezureProject first = zz::makeDefaultProject(deliverable);
