@@ -469,6 +469,59 @@ INSTANTIATE_TEST_SUITE_P(Table, CreateBadInput,
                                     styleWord(std::get<1>(info.param));
                          });
 
+// ---- presets ---------------------------------------------------------------------
+
+struct PresetCase {
+    const char* name;
+    std::string content;
+    std::string errorPiece;  // a piece of the message on stderr
+};
+
+const std::vector<PresetCase>& presetCases()
+{
+    static const std::vector<PresetCase> cases = {
+        {"Binary", str("\0\xff{\x01\"", 5), "a preset must be a JSON object"},
+        {"Truncated", "{\"projectName\": \"Gain", "preset.json"},
+        {"Array", "[\"projectName\", \"Gain\"]", "a preset must be a JSON object"},
+        {"NestedObject", "{\"projectName\": {\"a\": 1}}", "projectName"},
+        {"UnknownField", "{\"projectNam\": \"Gain\"}", "projectNam"},
+        {"NotANumber", "{\"latencyInSamples\": \"abc\"}", "latencyInSamples"},
+        {"TextAfterObject", "{\"projectName\": \"Gain\"} {}", "preset.json"},
+    };
+    return cases;
+}
+
+class PresetBadInput : public ::testing::TestWithParam<std::tuple<size_t, Style>> {};
+
+TEST_P(PresetBadInput, IsAUsageErrorAndMakesNothing)
+{
+    if (!commandAvailable("create")) GTEST_SKIP() << "create is not built yet";
+    const PresetCase& c = presetCases()[std::get<0>(GetParam())];
+    const Style style = std::get<1>(GetParam());
+    Sandbox box;
+    makeTemplate(box);
+    writeWhole(box / "preset.json", c.content);
+    const Tree before = snapshot(box.work());
+
+    const Outcome run = runProgram({"create", "--style", styleWord(style), "--template", (box / "template").string(),
+                                    "--folder", (box / "projects").string(), "--preset",
+                                    (box / "preset.json").string()},
+                                   box.scratch());
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find(c.errorPiece), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    expectUntouched(before, snapshot(box.work()), {});
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PresetBadInput,
+                         ::testing::Combine(::testing::Range<size_t>(0, presetCases().size()),
+                                            ::testing::Values(Style::windows, Style::macos)),
+                         [](const auto& info) {
+                             return std::string(presetCases()[std::get<0>(info.param)].name) + "_" +
+                                    styleWord(std::get<1>(info.param));
+                         });
+
 // ---- settings -----------------------------------------------------------------
 
 struct SettingsCase {
@@ -671,5 +724,28 @@ TEST_P(RestoreBadInput, FailsAndKeepsTheOldTemplate)
 
 INSTANTIATE_TEST_SUITE_P(Table, RestoreBadInput, ::testing::Range<size_t>(0, restoreCases().size()),
                          [](const auto& info) { return std::string(restoreCases()[info.param].name); });
+
+}  // namespace
+
+namespace {
+
+TEST(RestoreTarget, BelowAFileFailsAndLeavesTheFile)
+{
+    if (!commandAvailable("restore-template")) GTEST_SKIP() << "restore-template is not built yet";
+    if (!haveCommand("zip")) GTEST_SKIP() << "zip makes the archive";
+    Sandbox box;
+    makeGoodArchiveContent(box);
+    zipFolder(box.scratch() / "content", box / "archive/PluginTemplate.zip", kArchivePassword);
+    writeWhole(box / "sdk", "a file where the SDK folder should be\n");
+    const Tree before = snapshot(box.work());
+
+    const Outcome run = runProgram({"restore-template", "--archive", (box / "archive/PluginTemplate.zip").string(),
+                                    "--to", (box / "sdk/PluginTemplate").string(), "--yes"},
+                                   box.scratch());
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.firstErrorLine(), "PluginTemplate extraction failed.") << run.err;
+    expectUntouched(before, snapshot(box.work()), {});
+}
 
 }  // namespace
