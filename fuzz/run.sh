@@ -24,7 +24,8 @@ cmake -S . -B "$build" -G Ninja \
 ASAN_OPTIONS=detect_leaks=0 cmake --build "$build" -j"${ZZ_FUZZ_JOBS:-2}" --target fuzz_all
 
 if (($# == 0)); then
-  set -- $(cd "$build/fuzz" && ls fuzz_* | sed 's/^fuzz_//')
+  mapfile -t names <"$build/fuzz/targets.txt"
+  set -- "${names[@]}"
 fi
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
