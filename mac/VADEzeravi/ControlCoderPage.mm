@@ -11,6 +11,39 @@ using zz::mac::Outlet;
 static const CGFloat kWindowWidth = 870;
 static const CGFloat kWindowHeight = 460;
 
+// The outlets in the order connectOutlets lists their controls.
+static const Outlet kCoderOutlets[] = {
+    Outlet::controlName,
+    Outlet::controlID,
+    Outlet::controlUnits,
+    Outlet::minValue,
+    Outlet::maxValue,
+    Outlet::defaultValue,
+    Outlet::displayPrecision,
+    Outlet::onOffStringList,
+    Outlet::boundVariableName,
+    Outlet::multiStringList,
+    Outlet::controlTaperCombo,
+    Outlet::controlDataCombo,
+    Outlet::boundVarDataypeCombo,
+    Outlet::meterDetectCombo,
+    Outlet::meterCalCombo,
+    Outlet::defaultMultiStringIndex,
+    Outlet::meterAttack,
+    Outlet::meterRelease,
+    Outlet::continuousControlButt,
+    Outlet::onOffControlButt,
+    Outlet::multiStringControlButt,
+    Outlet::meterControlButt,
+    Outlet::includePIPDeclaration,
+    Outlet::enableVarBinding,
+    Outlet::invertedMeter,
+    Outlet::proToolsGRMeter,
+    Outlet::offOnDefOff,
+    Outlet::offOnDefOn,
+    Outlet::textView,
+};
+
 @implementation ControlCoderPage
 
 - (void)dealloc
@@ -43,42 +76,39 @@ static const CGFloat kWindowHeight = 460;
 
 - (void)connectOutlets
 {
-    struct Connection {
-        Outlet outlet;
-        id control;
+    const id controls[] = {
+        controlName,
+        controlID,
+        controlUnits,
+        minValue,
+        maxValue,
+        defaultValue,
+        displayPrecision,
+        onOffStringList,
+        boundVariableName,
+        multiStringList,
+        controlTaperCombo,
+        controlDataCombo,
+        boundVarDataypeCombo,
+        meterDetectCombo,
+        meterCalCombo,
+        defaultMultiStringIndex,
+        meterAttack,
+        meterRelease,
+        continuousControlButt,
+        onOffControlButt,
+        multiStringControlButt,
+        meterControlButt,
+        includePIPDeclaration,
+        enableVarBinding,
+        invertedMeter,
+        proToolsGRMeter,
+        offOnDefOff,
+        offOnDefOn,
+        textView,
     };
-    const Connection connections[] = {
-        {Outlet::controlName, controlName},
-        {Outlet::controlID, controlID},
-        {Outlet::controlUnits, controlUnits},
-        {Outlet::minValue, minValue},
-        {Outlet::maxValue, maxValue},
-        {Outlet::defaultValue, defaultValue},
-        {Outlet::displayPrecision, displayPrecision},
-        {Outlet::onOffStringList, onOffStringList},
-        {Outlet::boundVariableName, boundVariableName},
-        {Outlet::multiStringList, multiStringList},
-        {Outlet::controlTaperCombo, controlTaperCombo},
-        {Outlet::controlDataCombo, controlDataCombo},
-        {Outlet::boundVarDataypeCombo, boundVarDataypeCombo},
-        {Outlet::meterDetectCombo, meterDetectCombo},
-        {Outlet::meterCalCombo, meterCalCombo},
-        {Outlet::defaultMultiStringIndex, defaultMultiStringIndex},
-        {Outlet::meterAttack, meterAttack},
-        {Outlet::meterRelease, meterRelease},
-        {Outlet::continuousControlButt, continuousControlButt},
-        {Outlet::onOffControlButt, onOffControlButt},
-        {Outlet::multiStringControlButt, multiStringControlButt},
-        {Outlet::meterControlButt, meterControlButt},
-        {Outlet::includePIPDeclaration, includePIPDeclaration},
-        {Outlet::enableVarBinding, enableVarBinding},
-        {Outlet::invertedMeter, invertedMeter},
-        {Outlet::proToolsGRMeter, proToolsGRMeter},
-        {Outlet::offOnDefOff, offOnDefOff},
-        {Outlet::offOnDefOn, offOnDefOn},
-        {Outlet::textView, textView},
-    };
-    for (const Connection& connection : connections) outlets->connect(connection.outlet, connection.control);
+    static_assert(sizeof controls / sizeof controls[0] == sizeof kCoderOutlets / sizeof kCoderOutlets[0], "one control per outlet");
+    for (size_t i = 0; i < sizeof controls / sizeof controls[0]; ++i) outlets->connect(kCoderOutlets[i], controls[i]);
 }
 
 - (void)loadView
@@ -164,9 +194,9 @@ static const CGFloat kWindowHeight = 460;
     [view addSubview:commentView];
     [commentView release];
 
-    copyCodeButton = zzPushButton(view, @"Code -> Clipboard", 586, 276, 124, self, @selector(copyCodeClipboard:));
+    copyCodeButton = zzPushButton(view, @"Copy Code", 586, 276, 124, self, @selector(copyCodeClipboard:));
     copyVariableButton =
-        zzPushButton(view, @"Variable -> Clipboard", 714, 276, 124, self, @selector(copyBoundVarClipboard:));
+        zzPushButton(view, @"Copy Variable", 714, 276, 124, self, @selector(copyBoundVarClipboard:));
     resetButton = zzPushButton(view, @"Reset", 586, 358, 124, self, @selector(handleReset:));
     exitButton = zzPushButton(view, @"Exit", 714, 358, 124, self, @selector(handleExit:));
 

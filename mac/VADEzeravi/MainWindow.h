@@ -15,7 +15,7 @@
     ControlCoderPage* coderPage;
 }
 
-+ (MainWindow*)load;
++ (MainWindow*)loadWindowDescription;
 - (NSWindow*)window;
 - (ViewController*)projectPage;
 - (ControlCoderPage*)coderPage;

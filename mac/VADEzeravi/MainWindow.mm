@@ -68,7 +68,7 @@ static MainWindow* theMainWindow = nil;
     return self;
 }
 
-+ (MainWindow*)load
++ (MainWindow*)loadWindowDescription
 {
     if (theMainWindow == nil) {
         theMainWindow = [[MainWindow alloc] init];

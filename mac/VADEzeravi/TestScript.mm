@@ -46,55 +46,69 @@ std::string unescaped(const std::string& text)
 
 }  // namespace
 
+// The C++ side of a run. The runner holds it through an untyped pointer:
+// GCC cannot encode the types of C++ library members in an instance variable.
+struct ScriptState {
+    std::vector<std::string> lines;
+    size_t next = 0;
+    std::FILE* transcript = nullptr;
+    ScriptedPerson person;
+};
+
 @interface TestScriptRunner : NSObject {
     MainWindow* mainWindow;
-    std::vector<std::string>* lines;
-    size_t next;
-    std::FILE* transcript;
-    ScriptedPerson* person;
+    void* stateStorage;
     NSDate* waitDeadline;
 }
-- (id)initWithWindow:(MainWindow*)window script:(const std::string&)script transcript:(const std::string&)path;
+- (id)initWithWindow:(MainWindow*)window script:(const char*)script transcript:(const char*)path;
 - (void)step;
+- (void)noteLine:(const char*)text;
 @end
 
-@implementation TestScriptRunner
-
-- (id)initWithWindow:(MainWindow*)window script:(const std::string&)script transcript:(const std::string&)path
+static void note(TestScriptRunner* runner, const std::string& text)
 {
-    self = [super init];
-    if (!self) return nil;
-    mainWindow = window;
-    lines = new std::vector<std::string>;
-    std::ifstream in(script);
-    for (std::string line; std::getline(in, line);) lines->push_back(line);
-    transcript = std::fopen(path.c_str(), "w");
-    person = new ScriptedPerson;
-    TestScriptRunner* runner = self;
-    person->note = [runner](const std::string& text) { [runner note:text]; };
-    AppKitServices::shared().setScriptedPerson(person);
-    return self;
+    [runner noteLine:text.c_str()];
 }
 
-- (void)note:(const std::string&)text
-{
-    if (!transcript) return;
-    std::fprintf(transcript, "%s\n", text.c_str());
-    std::fflush(transcript);
-}
-
-- (AppKitOutlets*)outletsFor:(Outlet)outlet
+static AppKitOutlets* outletsFor(MainWindow* mainWindow, Outlet outlet)
 {
     AppKitOutlets* project = [[mainWindow projectPage] outlets];
     return project->control(outlet) != nil ? project : [[mainWindow coderPage] outlets];
 }
 
-- (NSButton*)buttonNamed:(const std::string&)name
+static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
 {
-    if (auto outlet = zz::mac::outletNamed(name)) return (NSButton*)[self outletsFor:*outlet]->control(*outlet);
+    if (auto outlet = zz::mac::outletNamed(name)) return (NSButton*)outletsFor(mainWindow, *outlet)->control(*outlet);
     NSString* key = zzString(name);
     NSButton* button = [[mainWindow projectPage] buttonNamed:key];
     return button ? button : [[mainWindow coderPage] buttonNamed:key];
+}
+
+@implementation TestScriptRunner
+
+
+- (id)initWithWindow:(MainWindow*)window script:(const char*)script transcript:(const char*)path
+{
+    self = [super init];
+    if (!self) return nil;
+    mainWindow = window;
+    ScriptState* state = new ScriptState;
+    stateStorage = state;
+    std::ifstream in(script);
+    for (std::string line; std::getline(in, line);) state->lines.push_back(line);
+    state->transcript = std::fopen(path, "w");
+    TestScriptRunner* runner = self;
+    state->person.note = [runner](const std::string& text) { note(runner, text); };
+    AppKitServices::shared().setScriptedPerson(&state->person);
+    return self;
+}
+
+- (void)noteLine:(const char*)text
+{
+    std::FILE* transcript = static_cast<ScriptState*>(stateStorage)->transcript;
+    if (!transcript) return;
+    std::fprintf(transcript, "%s\n", text);
+    std::fflush(transcript);
 }
 
 - (void)schedule:(NSTimeInterval)delay
@@ -102,19 +116,21 @@ std::string unescaped(const std::string& text)
     [self performSelector:@selector(step) withObject:nil afterDelay:delay];
 }
 
-- (void)capture:(const std::string&)path
+- (void)capture:(const char*)pathText
 {
+    const std::string path = pathText;
     NSView* view = [[mainWindow window] contentView];
     [view lockFocus];
     NSBitmapImageRep* rep = [[[NSBitmapImageRep alloc] initWithFocusedViewRect:[view bounds]] autorelease];
     [view unlockFocus];
     NSData* png = [rep representationUsingType:NSPNGFileType properties:[NSDictionary dictionary]];
-    [self note:[png writeToFile:zzString(path) atomically:YES] ? "captured: " + path : "capture failed: " + path];
+    note(self, [png writeToFile:zzString(path) atomically:YES] ? "captured: " + path : "capture failed: " + path);
 }
 
 // Runs one line; answers NO when the line asks to be run again later.
-- (BOOL)run:(const std::string&)line
+- (BOOL)run:(const char*)lineText
 {
+    const std::string line = lineText;
     std::istringstream words(line);
     std::string command, first;
     words >> command >> first;
@@ -126,14 +142,14 @@ std::string unescaped(const std::string& text)
     if (command.empty() || command[0] == '#') return YES;
     if (command == "page") {
         [mainWindow showPage:first == "coder" ? 1 : 0];
-        [self note:"page: " + first];
+        note(self, "page: " + first);
     } else if (command == "set" || command == "type") {
         auto outlet = zz::mac::outletNamed(first);
         if (!outlet) {
-            [self note:"unknown outlet: " + first];
+            note(self, "unknown outlet: " + first);
             return YES;
         }
-        AppKitOutlets* outlets = [self outletsFor:*outlet];
+        AppKitOutlets* outlets = outletsFor(mainWindow, *outlet);
         NSTextField* field = (NSTextField*)outlets->control(*outlet);
         [[mainWindow window] makeFirstResponder:nil];
         outlets->setText(*outlet, rest);
@@ -141,24 +157,24 @@ std::string unescaped(const std::string& text)
             [field sendAction:[field action] to:[field target]];
         }
     } else if (command == "click") {
-        NSButton* button = [self buttonNamed:first];
+        NSButton* button = buttonNamed(mainWindow, first);
         if (button == nil) {
-            [self note:"unknown button: " + first];
+            note(self, "unknown button: " + first);
             return YES;
         }
-        [self note:"click: " + first];
+        note(self, "click: " + first);
         [button performClick:nil];
     } else if (command == "select") {
         if (auto outlet = zz::mac::outletNamed(first)) {
-            [self outletsFor:*outlet]->selectIndex(*outlet, std::atoi(rest.c_str()));
+            outletsFor(mainWindow, *outlet)->selectIndex(*outlet, std::atoi(rest.c_str()));
         }
     } else if (command == "answer") {
-        person->answers.push_back(std::atoi(first.c_str()));
+        static_cast<ScriptState*>(stateStorage)->person.answers.push_back(std::atoi(first.c_str()));
     } else if (command == "folder") {
-        person->folders.push_back(unescaped(first + (rest.empty() ? "" : " " + rest)));
+        static_cast<ScriptState*>(stateStorage)->person.folders.push_back(unescaped(first + (rest.empty() ? "" : " " + rest)));
     } else if (command == "show") {
         if (auto outlet = zz::mac::outletNamed(first)) {
-            AppKitOutlets* outlets = [self outletsFor:*outlet];
+            AppKitOutlets* outlets = outletsFor(mainWindow, *outlet);
             const zz::mac::ControlKind kind = zz::mac::outletKind(*outlet);
             std::string value;
             if (kind == zz::mac::ControlKind::radioButton || kind == zz::mac::ControlKind::checkBox) {
@@ -167,15 +183,15 @@ std::string unescaped(const std::string& text)
             } else {
                 value = escaped(outlets->text(*outlet));
             }
-            [self note:"show: " + first + " = " + value];
+            note(self, "show: " + first + " = " + value);
         }
     } else if (command == "pasteboard") {
         NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
-        [self note:"pasteboard: " + escaped(zzStdString(text))];
+        note(self, "pasteboard: " + escaped(zzStdString(text)));
     } else if (command == "capture") {
-        [self capture:first];
+        [self capture:first.c_str()];
     } else if (command == "note") {
-        [self note:first + (rest.empty() ? "" : " " + rest)];
+        note(self, first + (rest.empty() ? "" : " " + rest));
     } else if (command == "wait-file") {
         // Another program takes a screenshot meanwhile; it makes the file
         // when it is done. Give up after 30 seconds.
@@ -186,24 +202,25 @@ std::string unescaped(const std::string& text)
         }
         [waitDeadline release];
         waitDeadline = nil;
-        [self note:"waited: " + first];
+        note(self, "waited: " + first);
     } else {
-        [self note:"unknown command: " + command];
+        note(self, "unknown command: " + command);
     }
     return YES;
 }
 
 - (void)step
 {
-    if (next >= lines->size()) {
-        [self note:"script ended"];
+    ScriptState* state = static_cast<ScriptState*>(stateStorage);
+    if (state->next >= state->lines.size()) {
+        note(self, "script ended");
         return;
     }
-    if (![self run:(*lines)[next]]) {
+    if (![self run:state->lines[state->next].c_str()]) {
         [self schedule:0.1];
         return;
     }
-    ++next;
+    ++state->next;
     [self schedule:0.05];
 }
 
@@ -217,7 +234,7 @@ void startTestScriptIfAsked(MainWindow* mainWindow)
     const std::string transcriptPath = transcript && *transcript ? transcript : std::string(script) + ".out";
     TestScriptRunner* runner = [[TestScriptRunner alloc] initWithWindow:mainWindow
                                                                   script:script
-                                                              transcript:transcriptPath];
-    [runner note:"script started"];
+                                                              transcript:transcriptPath.c_str()];
+    note(runner, "script started");
     [runner schedule:0.5];
 }

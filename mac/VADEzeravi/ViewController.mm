@@ -12,6 +12,46 @@ using zz::mac::Outlet;
 static const CGFloat kWindowWidth = 870;
 static const CGFloat kWindowHeight = 460;
 
+// The outlets in the order connectOutlets lists their controls.
+static const Outlet kProjectOutlets[] = {
+    Outlet::projectName,
+    Outlet::categoryCombo,
+    Outlet::individualProject,
+    Outlet::universalProject,
+    Outlet::browseProject,
+    Outlet::projectFolderBox,
+    Outlet::processFrames,
+    Outlet::processBuffers,
+    Outlet::processBlocks,
+    Outlet::blockSize,
+    Outlet::pluginName,
+    Outlet::fourCharCode,
+    Outlet::fourCharCompany,
+    Outlet::vendorName,
+    Outlet::vendorURL,
+    Outlet::vendorEmail,
+    Outlet::aaxPluginName,
+    Outlet::shortPluginName,
+    Outlet::synthPlugin,
+    Outlet::enableSidechain,
+    Outlet::enableParameterSmoothing,
+    Outlet::smoothingTime,
+    Outlet::pluginLatency,
+    Outlet::tailTime,
+    Outlet::linkFFTW,
+    Outlet::infiniteTail,
+    Outlet::saaAutomation,
+    Outlet::saaGranulatiry,
+    Outlet::exposePTGRMeter,
+    Outlet::includeFXObjects,
+    Outlet::indAAX,
+    Outlet::indAU,
+    Outlet::indVST,
+    Outlet::uniAAX,
+    Outlet::uniAU,
+    Outlet::uniVST,
+};
+
 @implementation ViewController
 
 - (void)dealloc
@@ -33,49 +73,46 @@ static const CGFloat kWindowHeight = 460;
 
 - (void)connectOutlets
 {
-    struct Connection {
-        Outlet outlet;
-        id control;
+    const id controls[] = {
+        projectName,
+        categoryCombo,
+        individualProject,
+        universalProject,
+        browseProject,
+        projectFolderBox,
+        processFrames,
+        processBuffers,
+        processBlocks,
+        blockSize,
+        pluginName,
+        fourCharCode,
+        fourCharCompany,
+        vendorName,
+        vendorURL,
+        vendorEmail,
+        aaxPluginName,
+        shortPluginName,
+        synthPlugin,
+        enableSidechain,
+        enableParameterSmoothing,
+        smoothingTime,
+        pluginLatency,
+        tailTime,
+        linkFFTW,
+        infiniteTail,
+        saaAutomation,
+        saaGranulatiry,
+        exposePTGRMeter,
+        includeFXObjects,
+        indAAX,
+        indAU,
+        indVST,
+        uniAAX,
+        uniAU,
+        uniVST,
     };
-    const Connection connections[] = {
-        {Outlet::projectName, projectName},
-        {Outlet::categoryCombo, categoryCombo},
-        {Outlet::individualProject, individualProject},
-        {Outlet::universalProject, universalProject},
-        {Outlet::browseProject, browseProject},
-        {Outlet::projectFolderBox, projectFolderBox},
-        {Outlet::processFrames, processFrames},
-        {Outlet::processBuffers, processBuffers},
-        {Outlet::processBlocks, processBlocks},
-        {Outlet::blockSize, blockSize},
-        {Outlet::pluginName, pluginName},
-        {Outlet::fourCharCode, fourCharCode},
-        {Outlet::fourCharCompany, fourCharCompany},
-        {Outlet::vendorName, vendorName},
-        {Outlet::vendorURL, vendorURL},
-        {Outlet::vendorEmail, vendorEmail},
-        {Outlet::aaxPluginName, aaxPluginName},
-        {Outlet::shortPluginName, shortPluginName},
-        {Outlet::synthPlugin, synthPlugin},
-        {Outlet::enableSidechain, enableSidechain},
-        {Outlet::enableParameterSmoothing, enableParameterSmoothing},
-        {Outlet::smoothingTime, smoothingTime},
-        {Outlet::pluginLatency, pluginLatency},
-        {Outlet::tailTime, tailTime},
-        {Outlet::linkFFTW, linkFFTW},
-        {Outlet::infiniteTail, infiniteTail},
-        {Outlet::saaAutomation, saaAutomation},
-        {Outlet::saaGranulatiry, saaGranulatiry},
-        {Outlet::exposePTGRMeter, exposePTGRMeter},
-        {Outlet::includeFXObjects, includeFXObjects},
-        {Outlet::indAAX, indAAX},
-        {Outlet::indAU, indAU},
-        {Outlet::indVST, indVST},
-        {Outlet::uniAAX, uniAAX},
-        {Outlet::uniAU, uniAU},
-        {Outlet::uniVST, uniVST},
-    };
-    for (const Connection& connection : connections) outlets->connect(connection.outlet, connection.control);
+    static_assert(sizeof controls / sizeof controls[0] == sizeof kProjectOutlets / sizeof kProjectOutlets[0], "one control per outlet");
+    for (size_t i = 0; i < sizeof controls / sizeof controls[0]; ++i) outlets->connect(kProjectOutlets[i], controls[i]);
 }
 
 - (void)loadView
@@ -94,10 +131,10 @@ static const CGFloat kWindowHeight = 460;
     pluginName = zzField(view, fx, 40, fw);
     zzLabel(view, @"Plugin Code:", lx, 70, 120);
     fourCharCode = zzField(view, fx, 70, 60);
-    zzLabel(view, @"4 chars, unique", fx + 66, 70, 90);
+    zzLabel(view, @"4 chars, unique", fx + 66, 70, 100);
     zzLabel(view, @"Company Code:", lx, 100, 120);
     fourCharCompany = zzField(view, fx, 100, 60);
-    zzLabel(view, @"4 chars", fx + 66, 100, 90);
+    zzLabel(view, @"4 chars", fx + 66, 100, 100);
     zzLabel(view, @"Company Name:", lx, 130, 120);
     vendorName = zzField(view, fx, 130, fw);
     zzLabel(view, @"Vendor URL:", lx, 160, 120);

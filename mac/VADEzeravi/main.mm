@@ -8,7 +8,7 @@ int main(int argc, const char* argv[])
     [NSApplication sharedApplication];
     // What the main nib holds on a Mac built from Interface Builder: the
     // delegate, the window and its two pages.
-    [MainWindow load];
+    [MainWindow loadWindowDescription];
     [pool release];
     return NSApplicationMain(argc, argv);
 }
