@@ -108,7 +108,7 @@ TEST_F(CoderPage, AComboWithoutSelectionGivesEmptyIdentifierText)
     EXPECT_EQ(stringForControlTaper(coderPage->kontrol()), "");
     coderPage->copyCodeClipboard();
     ASSERT_FALSE(services.pasteboard.empty());
-    EXPECT_NE(services.pasteboard[0].find("0.000000, ); "), std::string::npos) << services.pasteboard[0];
+    EXPECT_NE(services.pasteboard[0].find("0.000000, );"), std::string::npos) << services.pasteboard[0];
 }
 
 TEST_F(CoderPage, ANegativeDefaultIndexIsRefusedAsOutOfBounds)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,15 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"the empty text (deleting the last character)", kNoLimit, true, "", false},
         EditCase{"white space alone", kNoLimit, true, "  ", false},
         EditCase{"two numbers", kNoLimit, true, "1 2", false},
-        EditCase{"length checked before the number", 2, true, "123", false}));
+        EditCase{"length checked before the number", 2, true, "123", false}),
+    [](const ::testing::TestParamInfo<EditCase>& info) {
+        std::string name;
+        for (const char* c = info.param.label; *c; ++c) {
+            if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+            else if (!name.empty() && name.back() != '_') name += '_';
+        }
+        return name;
+    });
 
 TEST(FormatterUppercase, RefusesTheEditAndOffersItsUpperCaseForm)
 {
