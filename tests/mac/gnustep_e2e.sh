@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# End-to-end run of the GNUstep build of the macOS application under Xvfb:
+# it starts, shows both pages, creates a project into a temporary folder,
+# copies parameter code (read back from the pasteboard), and Exit writes the
+# settings file. The application plays a script of actions on its real
+# controls (VADEZERAVI_TEST_SCRIPT) and writes what it showed to a
+# transcript.
+#
+#   gnustep_e2e.sh APP [SHOT_FOLDER]
+#
+# With SHOT_FOLDER it also takes a screenshot of each page there
+# (macos-project.png, macos-coder.png).
+set -euo pipefail
+
+app=$1
+shots=${2:-}
+work=$(mktemp -d "${TMPDIR:-/tmp}/zzmac-e2e-XXXXXX")
+config=$work/GNUstep.conf
+transcript=$work/transcript.txt
+
+# The daemons the application starts (gdnc, gpbs) outlive it; stop the ones
+# that run with our configuration, by PID, and wait for them to go.
+stop_our_daemons() {
+  local pids=() pid deadline
+  for pid in $(pgrep -x gdnc; pgrep -x gpbs); do
+    if tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qxF "GNUSTEP_CONFIG_FILE=$config"; then
+      pids+=("$pid")
+    fi
+  done
+  ((${#pids[@]})) || return 0
+  kill "${pids[@]}" 2>/dev/null || true
+  deadline=$((SECONDS + 10))
+  for pid in "${pids[@]}"; do
+    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
+    kill -9 "$pid" 2>/dev/null || true
+  done
+}
+cleanup() {
+  stop_our_daemons
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "---- transcript" >&2
+  cat "$transcript" >&2 || true
+  echo "---- application output (last lines)" >&2
+  tail -n 30 "$work/app.log" >&2 || true
+  exit 1
+}
+
+# GNUstep ignores $HOME: every user folder is an absolute temporary path.
+mkdir -p "$work/home" "$work/tmp" "$work/Projects"
+cat > "$config" <<CONF
+GNUSTEP_USER_DIR_LIBRARY=$work/home/Library
+GNUSTEP_USER_DEFAULTS_DIR=$work/home/Defaults
+GNUSTEP_USER_DIR_APPS=$work/home/Applications
+GNUSTEP_USER_DIR_TOOLS=$work/home/Tools
+GNUSTEP_USER_CONFIG_FILE=$work/home/.GNUstep.conf
+CONF
+
+shot_step() {
+  # Another program takes the screenshot while the application waits.
+  [[ -n "$shots" ]] || return 0
+  printf 'note ready %s\nwait-file %s/%s.done\n' "$1" "$work" "$1"
+}
+
+cat > "$work/script.txt" <<SCRIPT
+show projectName
+show vendorName
+show projectFolderBox
+show categoryCombo
+show indAAX
+show uniAU
+$(shot_step project)
+folder $work/Projects
+click browseProject
+type projectName E2EPlugin
+set fourCharCode E2E1
+set vendorName E2E Vendor
+click makeProject
+page coder
+show controlName
+show controlTaperCombo
+$(shot_step coder)
+click copyCodeClipboard
+set controlID 42
+click copyCodeClipboard
+pasteboard
+page project
+click closeApp
+SCRIPT
+
+# Takes the screenshots the script waits for.
+photographer() {
+  local page deadline window
+  for page in project coder; do
+    deadline=$((SECONDS + 60))
+    until grep -qx "ready $page" "$transcript" 2>/dev/null; do
+      ((SECONDS < deadline)) || return 0
+      sleep 0.1
+    done
+    sleep 0.5  # let the page finish drawing
+    window=$(xdotool search --name '^VADEzeravi$' 2>/dev/null | head -n 1 || true)
+    if [[ -n "$window" ]]; then
+      import -window "$window" "$shots/macos-$page.png" || true
+    else
+      import -window root "$shots/macos-$page.png" || true
+    fi
+    touch "$work/$page.done"
+  done
+}
+
+export GNUSTEP_CONFIG_FILE=$config
+export TMPDIR=$work/tmp  # GNUstep's local name server lives here: our own gpbs
+export VADEZERAVI_TEST_SCRIPT=$work/script.txt
+export VADEZERAVI_TEST_TRANSCRIPT=$transcript
+export ZZ_PHOTOGRAPHER=$([[ -n "$shots" ]] && echo 1 || echo 0)
+export -f photographer
+export shots work transcript
+
+set +e
+timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
+  if [[ $ZZ_PHOTOGRAPHER == 1 ]]; then photographer & fi
+  "$0" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO
+  status=$?
+  wait
+  exit $status' "$app" > "$work/app.log" 2>&1
+status=$?
+set -e
+
+[[ $status -eq 0 ]] || fail "the application ended with status $status"
+grep -qx "exit: 0" "$transcript" || fail "Exit did not end the application"
+
+expect() {
+  grep -qxF -- "$1" "$transcript" || fail "transcript lacks: $1"
+}
+# Both pages were shown with their start values.
+expect "show: projectName = NewZezurePlugin"
+expect "show: vendorName = My Company"
+expect "show: projectFolderBox = path not set"
+expect "show: categoryCombo = None"
+expect "show: indAAX = on"
+expect "show: uniAU = on disabled"
+expect "page: coder"
+expect "show: controlName = Control"
+expect "show: controlTaperCombo = Linear"
+
+# The project was created from the bundled template.
+expect "alert: Successfully created Zezure project!. | $work/Projects/E2EPlugin -> 1000"
+cmake_file=$work/Projects/E2EPlugin/CMakeLists.txt
+[[ -f $cmake_file ]] || fail "no $cmake_file"
+grep -q "E2EPlugin" "$cmake_file" || fail "the project name is not in $cmake_file"
+grep -q "E2E1" "$cmake_file" || fail "the plug-in code is not in $cmake_file"
+! grep -q '\$\$\$' "$cmake_file" || fail "markers left in $cmake_file"
+
+# The first copy was refused (no control ID), the second reached the pasteboard.
+expect "alert: The Control ID can not be empty. |  -> 1000"
+grep -q '^pasteboard: \\tpiParam = new PluginParameter(42, "Control", "", controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kLinearTaper);\\n\\taddPluginParameter(piParam);\\n\\n$' \
+  "$transcript" || fail "unexpected pasteboard contents"
+
+# Exit wrote the settings file.
+settings=$work/home/Library/ApplicationSupport/org.zizavizerovo.VADEzeravi/zezurelog.txt
+[[ -f $settings ]] || fail "no settings file at $settings"
+expected=$(printf 'E2E Vendor\nDIRO\nhttps://www.example.com\nsupport@example.com\n%s/Projects/\n0' "$work")
+[[ "$(cat "$settings")" == "$expected" ]] || fail "settings file holds: $(cat "$settings")"
+
+if [[ -n "$shots" ]]; then
+  for page in project coder; do
+    [[ -s "$shots/macos-$page.png" ]] || fail "no screenshot of the $page page"
+  done
+fi
+echo "PASS: the GNUstep application created $work/Projects/E2EPlugin, copied parameter code and wrote its settings"
