@@ -23,7 +23,7 @@ transcript=$work/transcript.txt
 stop_our_daemons() {
   local pids=() pid deadline
   for pid in $(pgrep -x gdnc; pgrep -x gpbs); do
-    if tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qxF "GNUSTEP_CONFIG_FILE=$config"; then
+    if { tr '\0' '\n' < "/proc/$pid/environ"; } 2>/dev/null | grep -qxF "GNUSTEP_CONFIG_FILE=$config"; then
       pids+=("$pid")
     fi
   done
@@ -92,9 +92,14 @@ page project
 click closeApp
 SCRIPT
 
-# Takes the screenshots the script waits for.
+# Under Xvfb: the screenshots the script waits for (when asked), and the
+# application.
+cat > "$work/session.sh" <<'SESSION'
+#!/usr/bin/env bash
+app=$1 work=$2 shots=$3
+transcript=$work/transcript.txt
 photographer() {
-  local page deadline window
+  local page deadline window best width
   for page in project coder; do
     deadline=$((SECONDS + 60))
     until grep -qx "ready $page" "$transcript" 2>/dev/null; do
@@ -102,31 +107,33 @@ photographer() {
       sleep 0.1
     done
     sleep 0.5  # let the page finish drawing
-    window=$(xdotool search --name '^VADEzeravi$' 2>/dev/null | head -n 1 || true)
-    if [[ -n "$window" ]]; then
-      import -window "$window" "$shots/macos-$page.png" || true
-    else
-      import -window root "$shots/macos-$page.png" || true
-    fi
+    # The main window is the widest of the windows with the application's
+    # name (the menu has the name too).
+    best="" width=0
+    for window in $(xdotool search --name '^VADEzeravi$' 2>/dev/null); do
+      w=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | sed -n 's/^WIDTH=//p')
+      if [[ -n "$w" ]] && ((w > width)); then best=$window width=$w; fi
+    done
+    import -window "${best:-root}" "$shots/macos-$page.png" || true
     touch "$work/$page.done"
   done
 }
+if [[ -n "$shots" ]]; then photographer & fi
+"$app" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO
+status=$?
+wait
+exit $status
+SESSION
+chmod +x "$work/session.sh"
 
 export GNUSTEP_CONFIG_FILE=$config
 export TMPDIR=$work/tmp  # GNUstep's local name server lives here: our own gpbs
 export VADEZERAVI_TEST_SCRIPT=$work/script.txt
 export VADEZERAVI_TEST_TRANSCRIPT=$transcript
-export ZZ_PHOTOGRAPHER=$([[ -n "$shots" ]] && echo 1 || echo 0)
-export -f photographer
-export shots work transcript
 
 set +e
-timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
-  if [[ $ZZ_PHOTOGRAPHER == 1 ]]; then photographer & fi
-  "$0" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO
-  status=$?
-  wait
-  exit $status' "$app" > "$work/app.log" 2>&1
+timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+  "$work/session.sh" "$app" "$work" "$shots" > "$work/app.log" 2>&1
 status=$?
 set -e
 
