@@ -185,6 +185,9 @@ static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
             }
             note(self, "show: " + first + " = " + value);
         }
+    } else if (command == "focus") {
+        // Keyboard input from outside (xdotool) goes to this field.
+        if (auto outlet = zz::mac::outletNamed(first)) outletsFor(mainWindow, *outlet)->makeFirstResponder(*outlet);
     } else if (command == "pasteboard") {
         NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
         note(self, "pasteboard: " + escaped(zzStdString(text)));

@@ -74,6 +74,14 @@ show categoryCombo
 show indAAX
 show uniAU
 $(shot_step project)
+focus fourCharCode
+note ready typing code
+wait-file $work/typing-code.done
+show fourCharCode
+focus blockSize
+note ready typing number
+wait-file $work/typing-number.done
+show blockSize
 folder $work/Projects
 click browseProject
 type projectName E2EPlugin
@@ -118,7 +126,25 @@ photographer() {
     touch "$work/$page.done"
   done
 }
+# Real key presses into filtered fields: the edit filter refuses a fifth
+# character of a code and a letter in a number field.
+typist() {
+  local step deadline
+  for step in "code:ABCDE" "number:x1"; do
+    deadline=$((SECONDS + 60))
+    until grep -qx "ready typing ${step%%:*}" "$transcript" 2>/dev/null; do
+      ((SECONDS < deadline)) || return 0
+      sleep 0.1
+    done
+    sleep 0.3
+    xdotool key End
+    xdotool type --delay 40 "${step#*:}"
+    sleep 0.3
+    touch "$work/typing-${step%%:*}.done"
+  done
+}
 if [[ -n "$shots" ]]; then photographer & fi
+typist &
 "$app" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO
 status=$?
 wait
@@ -150,6 +176,8 @@ expect "show: projectFolderBox = path not set"
 expect "show: categoryCombo = None"
 expect "show: indAAX = on"
 expect "show: uniAU = on disabled"
+expect "show: fourCharCode = ABCD"
+expect "show: blockSize = 641"
 expect "page: coder"
 expect "show: controlName = Control"
 expect "show: controlTaperCombo = Linear"
