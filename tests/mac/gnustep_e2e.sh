@@ -157,11 +157,20 @@ export TMPDIR=$work/tmp  # GNUstep's local name server lives here: our own gpbs
 export VADEZERAVI_TEST_SCRIPT=$work/script.txt
 export VADEZERAVI_TEST_TRANSCRIPT=$transcript
 
-set +e
-timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-  "$work/session.sh" "$app" "$work" "$shots" > "$work/app.log" 2>&1
-status=$?
-set -e
+# xvfb-run -a can lose the race for a display number to another program
+# starting an X server at the same moment; then the application never
+# started, and another try is made.
+for attempt in 1 2 3; do
+  rm -f "$transcript"
+  set +e
+  timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+    "$work/session.sh" "$app" "$work" "$shots" > "$work/app.log" 2>&1
+  status=$?
+  set -e
+  [[ -s "$transcript" ]] && break
+  stop_our_daemons
+  sleep $((attempt * 2))
+done
 
 [[ $status -eq 0 ]] || fail "the application ended with status $status"
 grep -qx "exit: 0" "$transcript" || fail "Exit did not end the application"
