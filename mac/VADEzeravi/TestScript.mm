@@ -185,6 +185,10 @@ static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
             }
             note(self, "show: " + first + " = " + value);
         }
+    } else if (command == "close") {
+        // The window's close button: the application quits without Exit.
+        note(self, "close: window");
+        [[mainWindow window] performClose:nil];
     } else if (command == "focus") {
         // Keyboard input from outside (xdotool) goes to this field.
         if (auto outlet = zz::mac::outletNamed(first)) outletsFor(mainWindow, *outlet)->makeFirstResponder(*outlet);

@@ -104,8 +104,7 @@ SCRIPT
 # application.
 cat > "$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
-app=$1 work=$2 shots=$3
-transcript=$work/transcript.txt
+app=$1 work=$2 shots=$3 typing=$4 transcript=$5
 photographer() {
   local page deadline window best width
   for page in project coder; do
@@ -144,7 +143,7 @@ typist() {
   done
 }
 if [[ -n "$shots" ]]; then photographer & fi
-typist &
+if [[ "$typing" == yes ]]; then typist & fi
 "$app" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO
 status=$?
 wait
@@ -154,24 +153,29 @@ chmod +x "$work/session.sh"
 
 export GNUSTEP_CONFIG_FILE=$config
 export TMPDIR=$work/tmp  # GNUstep's local name server lives here: our own gpbs
-export VADEZERAVI_TEST_SCRIPT=$work/script.txt
-export VADEZERAVI_TEST_TRANSCRIPT=$transcript
 
-# xvfb-run -a can lose the race for a display number to another program
-# starting an X server at the same moment; then the application never
+# Runs the application under Xvfb with a script; `status` gets its exit
+# status. xvfb-run -a can lose the race for a display number to another
+# program starting an X server at the same moment; then the application never
 # started, and another try is made.
-for attempt in 1 2 3; do
-  rm -f "$transcript"
-  set +e
-  timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-    "$work/session.sh" "$app" "$work" "$shots" > "$work/app.log" 2>&1
-  status=$?
-  set -e
-  [[ -s "$transcript" ]] && break
-  stop_our_daemons
-  sleep $((attempt * 2))
-done
+run_app() {
+  local script=$1 typing=$2 shotFolder=$3 attempt
+  export VADEZERAVI_TEST_SCRIPT=$script
+  export VADEZERAVI_TEST_TRANSCRIPT=$transcript
+  for attempt in 1 2 3; do
+    rm -f "$transcript"
+    set +e
+    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+      "$work/session.sh" "$app" "$work" "$shotFolder" "$typing" "$transcript" > "$work/app.log" 2>&1
+    status=$?
+    set -e
+    [[ -s "$transcript" ]] && break
+    stop_our_daemons
+    sleep $((attempt * 2))
+  done
+}
 
+run_app "$work/script.txt" yes "$shots"
 [[ $status -eq 0 ]] || fail "the application ended with status $status"
 grep -qx "exit: 0" "$transcript" || fail "Exit did not end the application"
 
@@ -210,9 +214,26 @@ settings=$work/home/Library/ApplicationSupport/org.zizavizerovo.VADEzeravi/zezur
 expected=$(printf 'E2E Vendor\nDIRO\nhttps://www.example.com\nsupport@example.com\n%s/Projects/\n0' "$work")
 [[ "$(cat "$settings")" == "$expected" ]] || fail "settings file holds: $(cat "$settings")"
 
+# A second start finds the remembered values. Closing the window quits
+# without writing the settings file, whatever was typed.
+cat > "$work/script2.txt" <<SCRIPT
+show vendorName
+show projectFolderBox
+set vendorName Not Remembered
+page coder
+page project
+close
+SCRIPT
+run_app "$work/script2.txt" no ""
+[[ $status -eq 0 ]] || fail "the second run ended with status $status"
+expect "show: vendorName = E2E Vendor"
+expect "show: projectFolderBox = $work/Projects/"
+expect "close: window"
+[[ "$(cat "$settings")" == "$expected" ]] || fail "closing the window changed the settings file: $(cat "$settings")"
+
 if [[ -n "$shots" ]]; then
   for page in project coder; do
     [[ -s "$shots/macos-$page.png" ]] || fail "no screenshot of the $page page"
   done
 fi
-echo "PASS: the GNUstep application created $work/Projects/E2EPlugin, copied parameter code and wrote its settings"
+echo "PASS: the GNUstep application created $work/Projects/E2EPlugin, copied parameter code, wrote its settings on Exit and kept them when its window was closed"
