@@ -64,6 +64,18 @@ TEST_F(ProjectPage, RemembersTheSettingsFileValuesAndShowsThemEvenPastTheFilters
     EXPECT_TRUE(outlets.type(Outlet::fourCharCompany, "ACME"));
 }
 
+TEST_F(ProjectPage, AnUnreadableSettingsFileIsReportedAndTheDefaultsStay)
+{
+    std::filesystem::create_directories(settingsFile());  // a folder where the file belongs
+    loadPages();
+    ASSERT_EQ(services.alerts.size(), 1u);
+    EXPECT_EQ(services.alerts[0].message, "Setup logfile was empty.");
+    EXPECT_EQ(services.alerts[0].informative, "Can't read log data. ");
+    EXPECT_EQ(services.alerts[0].style, Alert::Style::warning);
+    EXPECT_EQ(outlets.text(Outlet::vendorName), "");
+    EXPECT_EQ(outlets.text(Outlet::projectName), "NewZezurePlugin");
+}
+
 TEST_F(ProjectPage, FiltersAreSharedAsTheWindowDescribesThem)
 {
     loadPages();
