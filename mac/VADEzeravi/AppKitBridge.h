@@ -72,7 +72,6 @@ public:
     std::string bundlePath() const override;
     std::string resourcePath(const std::string& name) const override;
     std::string applicationSupportFolder() const override;
-    std::string bundleIdentifier() const override;
 
     // The end of a sheet alert, from the page's alertDidEnd:returnCode:contextInfo:.
     void sheetEnded(int returnCode);

@@ -334,9 +334,3 @@ std::string AppKitServices::applicationSupportFolder() const
     NSArray* folders = NSSearchPathForDirectoriesInDomains(NSApplicationSupportDirectory, NSUserDomainMask, YES);
     return [folders count] > 0 ? zzStdString([folders objectAtIndex:0]) : std::string();
 }
-
-std::string AppKitServices::bundleIdentifier() const
-{
-    NSString* identifier = [[NSBundle mainBundle] bundleIdentifier];
-    return identifier ? zzStdString(identifier) : std::string("org.zizavizerovo.VADEzeravi");
-}

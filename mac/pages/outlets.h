@@ -171,7 +171,6 @@ public:
     virtual std::string resourcePath(const std::string& name) const = 0;
     // The user's Application Support folder.
     virtual std::string applicationSupportFolder() const = 0;
-    virtual std::string bundleIdentifier() const = 0;
 };
 
 }  // namespace zz::mac

@@ -64,10 +64,8 @@ Outcome makeProject(const ZezureProject& project, const std::string& templateFol
     return fromCore(makeProjectMac(project, templateFolder));
 }
 
-std::string logFilePath(const std::string& applicationSupport, const std::string&)
+std::string logFilePath(const std::string& applicationSupport)
 {
-    // The settings folder is named after the application's bundle
-    // identifier, which the core knows.
     return macSettingsPath(applicationSupport);
 }
 

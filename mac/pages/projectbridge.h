@@ -37,7 +37,9 @@ DerivedNames deriveNames(const std::string& projectName);
 Outcome makeProject(const ZezureProject& project, const std::string& templateFolder);
 
 // The settings memory file.
-std::string logFilePath(const std::string& applicationSupport, const std::string& bundleIdentifier);
+// The settings file lives in a folder named after the application's bundle
+// identifier, org.zizavizerovo.VADEzeravi.
+std::string logFilePath(const std::string& applicationSupport);
 Outcome loadLogFile(ZezureProject& project, const std::string& path);
 void saveLogFile(const ZezureProject& project, const std::string& path);
 

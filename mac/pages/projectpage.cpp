@@ -45,7 +45,7 @@ void ViewController::viewDidLoad()
 
 void ViewController::setUpPaths()
 {
-    logFilePath_ = bridge::logFilePath(services_.applicationSupportFolder(), services_.bundleIdentifier());
+    logFilePath_ = bridge::logFilePath(services_.applicationSupportFolder());
     pluginTemplateResourcePath_ = services_.resourcePath("PluginTemplate");
     pluginTemplateZIPPath_ = services_.resourcePath("PluginTemplate.zip");
     pluginTemplateDIRPath_ = bridge::pluginTemplateDIRPath(services_.bundlePath());

@@ -70,7 +70,6 @@ public:
     std::string bundlePath() const override { return bundle; }
     std::string resourcePath(const std::string& name) const override;
     std::string applicationSupportFolder() const override { return applicationSupport; }
-    std::string bundleIdentifier() const override { return "org.zizavizerovo.VADEzeravi"; }
 
     // Ends the pending sheet with an answer (1000 = first button).
     void endSheet(int returnCode);
