@@ -52,6 +52,8 @@ struct ScriptedPerson {
     std::deque<int> answers;
     std::deque<std::string> folders;
     std::function<void(const std::string&)> note;
+    // Alerts and sheets are shown for real (answered by key presses).
+    bool realAlerts = false;
 };
 
 // The platform services for the pages.

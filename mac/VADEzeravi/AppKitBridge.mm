@@ -245,15 +245,19 @@ int AppKitServices::scriptedAnswer(const zz::mac::Alert& alert)
 
 int AppKitServices::runModalAlert(const zz::mac::Alert& alert)
 {
-    if (person_) return scriptedAnswer(alert);
+    if (person_ && !person_->realAlerts) return scriptedAnswer(alert);
     return static_cast<int>([makeAlert(alert) runModal]);
 }
 
 void AppKitServices::beginSheetAlert(const zz::mac::Alert& alert, std::function<void(int)> done)
 {
     pendingSheet_ = std::move(done);
-    if (person_ || window_ == nil || sheetDelegate_ == nil) {
-        sheetEnded(person_ ? scriptedAnswer(alert) : static_cast<int>([makeAlert(alert) runModal]));
+    if (person_ && !person_->realAlerts) {
+        sheetEnded(scriptedAnswer(alert));
+        return;
+    }
+    if (window_ == nil || sheetDelegate_ == nil) {
+        sheetEnded(static_cast<int>([makeAlert(alert) runModal]));
         return;
     }
 #if defined(__clang__)

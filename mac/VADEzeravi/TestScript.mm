@@ -185,6 +185,8 @@ static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
             }
             note(self, "show: " + first + " = " + value);
         }
+    } else if (command == "real-alerts") {
+        static_cast<ScriptState*>(stateStorage)->person.realAlerts = true;
     } else if (command == "close") {
         // The window's close button: the application quits without Exit.
         note(self, "close: window");

@@ -104,7 +104,7 @@ SCRIPT
 # application.
 cat > "$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
-app=$1 work=$2 shots=$3 typing=$4 transcript=$5
+app=$1 work=$2 shots=$3 helper=$4 transcript=$5
 photographer() {
   local page deadline window best width
   for page in project coder; do
@@ -143,7 +143,34 @@ typist() {
   done
 }
 if [[ -n "$shots" ]]; then photographer & fi
-if [[ "$typing" == yes ]]; then typist & fi
+# Presses Return on the real confirmation sheet ("Yes", the first button)
+# and on the alert that follows, each once its window is there.
+confirmer() {
+  local title deadline
+  deadline=$((SECONDS + 60))
+  until grep -qx "ready restore" "$transcript" 2>/dev/null; do
+    ((SECONDS < deadline)) || return 0
+    sleep 0.1
+  done
+  for title in Alert Information; do
+    deadline=$((SECONDS + 30))
+    until xdotool search --onlyvisible --name "^$title\$" > /dev/null 2>&1; do
+      ((SECONDS < deadline)) || return 0
+      sleep 0.1
+    done
+    sleep 0.3
+    xdotool key Return
+    # The next alert comes up only after this one has gone.
+    deadline=$((SECONDS + 30))
+    while xdotool search --onlyvisible --name "^$title\$" > /dev/null 2>&1 && ((SECONDS < deadline)); do
+      sleep 0.1
+    done
+  done
+}
+case "$helper" in
+  typing) typist & ;;
+  restore) confirmer & ;;
+esac
 "$app" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO
 status=$?
 wait
@@ -159,14 +186,14 @@ export TMPDIR=$work/tmp  # GNUstep's local name server lives here: our own gpbs
 # program starting an X server at the same moment; then the application never
 # started, and another try is made.
 run_app() {
-  local script=$1 typing=$2 shotFolder=$3 attempt
+  local script=$1 helper=$2 shotFolder=$3 program=${4:-$app} attempt
   export VADEZERAVI_TEST_SCRIPT=$script
   export VADEZERAVI_TEST_TRANSCRIPT=$transcript
   for attempt in 1 2 3; do
     rm -f "$transcript"
     set +e
     timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-      "$work/session.sh" "$app" "$work" "$shotFolder" "$typing" "$transcript" > "$work/app.log" 2>&1
+      "$work/session.sh" "$program" "$work" "$shotFolder" "$helper" "$transcript" > "$work/app.log" 2>&1
     status=$?
     set -e
     [[ -s "$transcript" ]] && break
@@ -175,7 +202,7 @@ run_app() {
   done
 }
 
-run_app "$work/script.txt" yes "$shots"
+run_app "$work/script.txt" typing "$shots"
 [[ $status -eq 0 ]] || fail "the application ended with status $status"
 grep -qx "exit: 0" "$transcript" || fail "Exit did not end the application"
 
@@ -224,16 +251,39 @@ page coder
 page project
 close
 SCRIPT
-run_app "$work/script2.txt" no ""
+run_app "$work/script2.txt" none ""
 [[ $status -eq 0 ]] || fail "the second run ended with status $status"
 expect "show: vendorName = E2E Vendor"
 expect "show: projectFolderBox = $work/Projects/"
 expect "close: window"
 [[ "$(cat "$settings")" == "$expected" ]] || fail "closing the window changed the settings file: $(cat "$settings")"
 
+# Restore Template through the real confirmation sheet, from a copy of the
+# application inside an SDK folder layout: SDK/A/B/VADEzeravi.app restores
+# SDK/PluginTemplate. The user's edits there go, the shipped files come back.
+sdk=$work/SDK
+mkdir -p "$sdk/A/B" "$sdk/PluginTemplate"
+cp -R "$(dirname "$app")" "$sdk/A/B/"
+echo "edited" > "$sdk/PluginTemplate/CMakeLists.txt"
+echo "not shipped" > "$sdk/PluginTemplate/extra.txt"
+cat > "$work/script3.txt" <<SCRIPT
+real-alerts
+note ready restore
+click restoreTemplateFolder
+note restore ended
+click closeApp
+SCRIPT
+run_app "$work/script3.txt" restore "" "$sdk/A/B/$(basename "$(dirname "$app")")/$(basename "$app")"
+[[ $status -eq 0 ]] || fail "the restore run ended with status $status"
+expect "restore ended"
+shipped=$(dirname "$app")/Resources/PluginTemplate
+[[ -f "$sdk/PluginTemplate/CMakeLists.txt" ]] || fail "no restored template"
+cmp -s "$shipped/CMakeLists.txt" "$sdk/PluginTemplate/CMakeLists.txt" || fail "the template was not restored"
+[[ ! -e "$sdk/PluginTemplate/extra.txt" ]] || fail "the restore left a file the archive does not hold"
+
 if [[ -n "$shots" ]]; then
   for page in project coder; do
     [[ -s "$shots/macos-$page.png" ]] || fail "no screenshot of the $page page"
   done
 fi
-echo "PASS: the GNUstep application created $work/Projects/E2EPlugin, copied parameter code, wrote its settings on Exit and kept them when its window was closed"
+echo "PASS: the GNUstep application created $work/Projects/E2EPlugin, copied parameter code, wrote its settings on Exit, kept them when its window was closed, and restored the SDK template after a real confirmation"
