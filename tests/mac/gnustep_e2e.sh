@@ -88,6 +88,8 @@ type projectName E2EPlugin
 set fourCharCode E2E1
 set vendorName E2E Vendor
 click makeProject
+click enableParameterSmoothing
+set smoothingTime 12.5
 page coder
 show controlName
 show controlTaperCombo
@@ -232,7 +234,8 @@ grep -q "E2E1" "$cmake_file" || fail "the plug-in code is not in $cmake_file"
 
 # The first copy was refused (no control ID), the second reached the pasteboard.
 expect "alert: The Control ID can not be empty. |  -> 1000"
-grep -q '^pasteboard: \\tpiParam = new PluginParameter(42, "Control", "", controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kLinearTaper);\\n\\taddPluginParameter(piParam);\\n\\n$' \
+# Leaving the project page handed its smoothing settings to the code.
+grep -q '^pasteboard: \\tpiParam = new PluginParameter(42, "Control", "", controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kLinearTaper);\\n\\tpiParam->setParameterSmoothing(true);\\n\\tpiParam->setSmoothingTimeMsec(12.500000);\\n\\taddPluginParameter(piParam);\\n\\n$' \
   "$transcript" || fail "unexpected pasteboard contents"
 
 # Exit wrote the settings file.
