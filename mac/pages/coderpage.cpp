@@ -70,11 +70,11 @@ void ControlCoderPage::initControls()
     o.setText(Outlet::boundVariableName, d.boundVariableName);
     o.setText(Outlet::multiStringList, d.multiStringList);
 
-    selectEnumeration(o, Outlet::controlTaperCombo, static_cast<uint32_t>(d.controlTaper));
-    selectEnumeration(o, Outlet::controlDataCombo, static_cast<uint32_t>(d.controlDataType));
-    selectEnumeration(o, Outlet::boundVarDataypeCombo, static_cast<uint32_t>(d.boundVarDataType));
-    selectEnumeration(o, Outlet::meterDetectCombo, static_cast<uint32_t>(d.meterDetector));
-    selectEnumeration(o, Outlet::meterCalCombo, static_cast<uint32_t>(d.meterCal));
+    selectEnumeration(o, Outlet::controlTaperCombo, d.controlTaper);
+    selectEnumeration(o, Outlet::controlDataCombo, d.controlDataType);
+    selectEnumeration(o, Outlet::boundVarDataypeCombo, d.boundVarDataType);
+    selectEnumeration(o, Outlet::meterDetectCombo, d.meterDetector);
+    selectEnumeration(o, Outlet::meterCalCombo, d.meterCal);
 
     o.attachFormatter(Outlet::displayPrecision, numericFormatter_);
     o.setText(Outlet::minValue, numberText(d.minValue));
@@ -92,7 +92,7 @@ void ControlCoderPage::initControls()
     o.setOn(Outlet::offOnDefOff, d.onfOffDefOFF);
     o.setOn(Outlet::offOnDefOn, !d.onfOffDefOFF);
 
-    const auto type = static_cast<uint32_t>(d.controlType);
+    const uint32_t type = d.controlType;
     if (type < 4) {
         for (uint32_t i = 0; i < 4; ++i) o.setOn(kTypeButtons[i], i == type);
     }
@@ -116,11 +116,11 @@ void ControlCoderPage::parseControls()
     k.boundVariableName = o.text(Outlet::boundVariableName);
     k.multiStringList = o.text(Outlet::multiStringList);
 
-    k.controlTaper = static_cast<decltype(k.controlTaper)>(enumerationOf(o, Outlet::controlTaperCombo));
-    k.controlDataType = static_cast<decltype(k.controlDataType)>(enumerationOf(o, Outlet::controlDataCombo));
-    k.boundVarDataType = static_cast<decltype(k.boundVarDataType)>(enumerationOf(o, Outlet::boundVarDataypeCombo));
-    k.meterDetector = static_cast<decltype(k.meterDetector)>(enumerationOf(o, Outlet::meterDetectCombo));
-    k.meterCal = static_cast<decltype(k.meterCal)>(enumerationOf(o, Outlet::meterCalCombo));
+    k.controlTaper = enumerationOf(o, Outlet::controlTaperCombo);
+    k.controlDataType = enumerationOf(o, Outlet::controlDataCombo);
+    k.boundVarDataType = enumerationOf(o, Outlet::boundVarDataypeCombo);
+    k.meterDetector = enumerationOf(o, Outlet::meterDetectCombo);
+    k.meterCal = enumerationOf(o, Outlet::meterCalCombo);
 
     k.minValue = numtext::macFloatValue(o.text(Outlet::minValue));
     k.maxValue = numtext::macFloatValue(o.text(Outlet::maxValue));
@@ -140,7 +140,7 @@ void ControlCoderPage::parseControls()
 
     for (uint32_t i = 0; i < 4; ++i) {
         if (o.isOn(kTypeButtons[i])) {
-            k.controlType = static_cast<decltype(k.controlType)>(i);
+            k.controlType = i;
             break;
         }
     }

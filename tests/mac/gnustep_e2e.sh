@@ -22,9 +22,12 @@ transcript=$work/transcript.txt
 # that run with our configuration, by PID, and wait for them to go.
 stop_our_daemons() {
   local pids=() pid deadline
-  for pid in $(pgrep -x gdnc; pgrep -x gpbs); do
-    if { tr '\0' '\n' < "/proc/$pid/environ"; } 2>/dev/null | grep -qxF "GNUSTEP_CONFIG_FILE=$config"; then
-      pids+=("$pid")
+  local proc name
+  for proc in /proc/[0-9]*; do
+    name=$(cat "$proc/comm" 2>/dev/null) || continue
+    [[ "$name" == gdnc || "$name" == gpbs ]] || continue
+    if { tr '\0' '\n' < "$proc/environ"; } 2>/dev/null | grep -qxF "GNUSTEP_CONFIG_FILE=$config"; then
+      pids+=("${proc#/proc/}")
     fi
   done
   ((${#pids[@]})) || return 0
