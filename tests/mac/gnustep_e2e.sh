@@ -31,6 +31,7 @@ stop_our_daemons() {
     fi
   done
   ((${#pids[@]})) || return 0
+  echo "stopping the GNUstep daemons of this run: ${pids[*]}"
   kill "${pids[@]}" 2>/dev/null || true
   deadline=$((SECONDS + 10))
   for pid in "${pids[@]}"; do
