@@ -27,7 +27,7 @@
 @end
 #endif
 
-@interface AppDelegate : NSObject {
+@interface AppDelegate : NSObject <NSApplicationDelegate, NSWindowDelegate> {
     NSPersistentContainer* persistentContainer;
 }
 

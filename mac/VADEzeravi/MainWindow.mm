@@ -40,7 +40,7 @@ static MainWindow* theMainWindow = nil;
                                              defer:NO];
     [window setTitle:@"VADEzeravi"];
     [window setReleasedWhenClosed:NO];
-    [window setDelegate:(id)delegate];
+    [window setDelegate:delegate];
 
     pages = [[NSTabView alloc] initWithFrame:[[window contentView] bounds]];
     [pages setAutoresizingMask:NSViewWidthSizable | NSViewHeightSizable];
