@@ -1,13 +1,247 @@
+#include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "cliargs.h"
+#include "coder/controlcheck.h"
+#include "coder/fieldtext.h"
+#include "coder/paramcode.h"
+#include "common/numtext.h"
 #include "commands.h"
 
+// zizavizerovo code: the parameter code (or, with --var, the bound-variable
+// declaration) of one control, described field by field as the user would
+// type it into the style's control coder page.
 namespace zz::cli {
 
-int runCode(const Invocation&)
+namespace {
+
+const char* kCodeUsage =
+    "usage: zizavizerovo code [--style windows|macos] [--var] [--json] [--preset FILE.json]\n"
+    "                         [--set FIELD=VALUE]... [--comment TEXT]\n"
+    "\n"
+    "Prints the C++ code that creates and registers one plug-in parameter, after the\n"
+    "checks the control coder page makes; with --var, the declaration of the bound\n"
+    "variable instead (no checks). The description starts as the style's page shows\n"
+    "it at start; --preset (a JSON object whose keys are field names) and then each\n"
+    "--set in order change it. VALUE is what you would type into the field on the\n"
+    "style's page and is read as that page reads it.\n"
+    "\n"
+    "Options:\n"
+    "  --style windows|macos  whose page and code to follow (default: this host's)\n"
+    "  --var                  print the bound-variable declaration\n"
+    "  --json                 print a JSON array of the code fragments\n"
+    "  --preset FILE.json     set fields from a JSON object\n"
+    "  --set FIELD=VALUE      set one field (may be repeated)\n"
+    "  --comment TEXT         the comment box's text (line breaks allowed)\n"
+    "  --help                 show this text\n"
+    "\n"
+    "Exit status: 0 code printed, 1 refused (the message goes to stderr), 2 usage error.\n"
+    "\n"
+    "Fields (windows / macos start value):\n";
+
+const char* kindWord(FieldKind kind)
 {
-    std::fputs("zizavizerovo: this command is not available yet\n", stderr);
+    switch (kind) {
+    case FieldKind::text: return "text";
+    case FieldKind::decimal: return "decimal number";
+    case FieldKind::whole: return "whole number";
+    case FieldKind::enumeration: return "enumeration, 0..4294967295";
+    case FieldKind::boolean: return "true/false/1/0";
+    }
+    return "";
+}
+
+// The start value of a field as the page shows it, for --help.
+std::string startValue(const Zizudavuveva& r, const char* name)
+{
+    const std::string f = name;
+    if (f == "controlName") return jsonString(r.controlName);
+    if (f == "controlID") return jsonString(r.controlID);
+    if (f == "controlUnits") return jsonString(r.controlUnits);
+    if (f == "offOnStringList") return jsonString(r.offOnStringList);
+    if (f == "boundVariableName") return jsonString(r.boundVariableName);
+    if (f == "multiStringList") return jsonString(r.multiStringList);
+    if (f == "commentString") return jsonString(r.commentString);
+    if (f == "minValue") return numtext::nsNumberString(r.minValue);
+    if (f == "maxValue") return numtext::nsNumberString(r.maxValue);
+    if (f == "defValue") return numtext::nsNumberString(r.defValue);
+    if (f == "displayPrecision") return std::to_string(r.displayPrecision);
+    if (f == "defaultMultiStringIndex") return std::to_string(r.defaultMultiStringIndex);
+    if (f == "attackTime") return numtext::nsNumberString(r.attackTime);
+    if (f == "releaseTime") return numtext::nsNumberString(r.releaseTime);
+    if (f == "enableParamSmoothing") return r.enableParamSmoothing ? "true" : "false";
+    if (f == "smoothingTimeMsec") return numtext::nsNumberString(r.smoothingTimeMsec);
+    if (f == "onfOffDefOFF") return r.onfOffDefOFF ? "true" : "false";
+    if (f == "invertedMeter") return r.invertedMeter ? "true" : "false";
+    if (f == "proToolsGainMeter") return r.proToolsGainMeter ? "true" : "false";
+    if (f == "includePIParamDeclaration") return r.includePIParamDeclaration ? "true" : "false";
+    if (f == "controlType") return std::to_string(r.controlType);
+    if (f == "boundVarDataType") return std::to_string(r.boundVarDataType);
+    if (f == "controlDataType") return std::to_string(r.controlDataType);
+    if (f == "enableVariableBinding") return r.enableVariableBinding ? "true" : "false";
+    if (f == "controlTaper") return std::to_string(r.controlTaper);
+    if (f == "meterDetector") return std::to_string(r.meterDetector);
+    if (f == "meterCal") return std::to_string(r.meterCal);
+    return "";
+}
+
+void printHelp()
+{
+    std::string text = kCodeUsage;
+    const Zizudavuveva win = pageDefaults(Deliverable::windows);
+    const Zizudavuveva mac = pageDefaults(Deliverable::mac);
+    for (const auto& field : zizudavuvevaFields()) {
+        std::string line = "  ";
+        line += field.name;
+        line.resize(std::max<size_t>(line.size() + 1, 29), ' ');
+        line += startValue(win, field.name) + " / " + startValue(mac, field.name);
+        line += "  (" + std::string(kindWord(field.kind)) + ")\n";
+        text += line;
+    }
+    text +=
+        "\n"
+        "controlType: 0 continuous, 1 on/off switch, 2 multi-position switch, 3 meter.\n"
+        "controlDataType: 0 float, 1 double, 2 int.  controlTaper: 0 linear, 1 log, 2 anti-log,\n"
+        "3 volt/octave.  boundVarDataType: 0 float, 1 double, 2 int, 3 unsigned int.\n"
+        "meterDetector: 0 peak, 1 mean-square, 2 RMS.  meterCal: 0 linear, 1 logarithmic.\n";
+    std::fputs(text.c_str(), stdout);
+}
+
+int usageError(const std::string& what)
+{
+    std::fprintf(stderr, "zizavizerovo code: %s\nRun 'zizavizerovo code --help' for the options.\n", what.c_str());
     return 2;
+}
+
+// Applies one assignment; answers the usage error text, or nothing.
+std::optional<std::string> apply(Zizudavuveva& record, Deliverable style, const Assignment& a)
+{
+    switch (setFieldFromText(record, style, a.field, a.value)) {
+    case FieldSet::ok: return std::nullopt;
+    case FieldSet::unknownField: return "unknown field '" + a.field + "'";
+    case FieldSet::badValue:
+        return "'" + a.value + "' is not a value for " + a.field +
+               " (enumerations take an unsigned number, switches true, false, 1 or 0)";
+    }
+    return std::nullopt;
+}
+
+void writeAll(const std::string& text, FILE* to)
+{
+    std::fwrite(text.data(), 1, text.size(), to);
+    std::fflush(to);
+}
+
+}  // namespace
+
+int runCode(const Invocation& inv)
+{
+    Deliverable style = hostDeliverable();
+    bool wantVar = false;
+    bool wantJson = false;
+    std::vector<std::string> presets;
+    std::vector<Assignment> sets;
+    std::optional<std::string> comment;
+
+    const auto& args = inv.args;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string word = args[i];
+        std::optional<std::string> inlineValue;
+        if (word.rfind("--", 0) == 0) {
+            const auto eq = word.find('=');
+            if (eq != std::string::npos) {
+                inlineValue = word.substr(eq + 1);
+                word = word.substr(0, eq);
+            }
+        }
+        auto value = [&](std::string& out) -> bool {
+            if (inlineValue) {
+                out = *inlineValue;
+                return true;
+            }
+            if (i + 1 >= args.size()) return false;
+            out = args[++i];
+            return true;
+        };
+
+        if (word == "--help" || word == "-h") {
+            printHelp();
+            return 0;
+        }
+        if (word == "--var" || word == "--json") {
+            if (inlineValue) return usageError(word + " takes no value");
+            (word == "--var" ? wantVar : wantJson) = true;
+            continue;
+        }
+        std::string v;
+        if (word == "--style") {
+            if (!value(v)) return usageError("--style needs windows or macos");
+            const auto parsed = parseStyle(v);
+            if (!parsed) return usageError("unknown style '" + v + "' (windows or macos)");
+            style = *parsed;
+        } else if (word == "--preset") {
+            if (!value(v)) return usageError("--preset needs a file");
+            presets.push_back(v);
+        } else if (word == "--set") {
+            if (!value(v)) return usageError("--set needs FIELD=VALUE");
+            const auto a = parseAssignment(v);
+            if (!a) return usageError("--set needs FIELD=VALUE, not '" + v + "'");
+            sets.push_back(*a);
+        } else if (word == "--comment") {
+            if (!value(v)) return usageError("--comment needs a text");
+            comment = v;
+        } else {
+            return usageError("unknown option '" + args[i] + "'");
+        }
+    }
+
+    Zizudavuveva record = pageDefaults(style);
+    for (const auto& path : presets) {
+        std::string error;
+        const auto assignments = readPreset(path, error);
+        if (!assignments) return usageError("preset " + path + ": " + error);
+        for (const auto& a : *assignments)
+            if (auto problem = apply(record, style, a)) return usageError("preset " + path + ": " + *problem);
+    }
+    for (const auto& a : sets)
+        if (auto problem = apply(record, style, a)) return usageError(*problem);
+    if (comment) record.commentString = *comment;
+
+    CodeResult result;
+    if (wantVar) {
+        result = makeBoundVarCode(record, style);
+    } else {
+        const CheckResult check = validateShit(record, style);
+        if (!check) result = CodeResult::refusal(check.message);
+        else result = makeParameterCode(record, record.commentString, style);
+    }
+
+    if (!result) {
+        // A control type outside 0 to 3 is refused without a message of its
+        // own; say what happened all the same.
+        const std::string message = result.message.empty()
+                                        ? "The control type must be 0, 1, 2 or 3, not " +
+                                              std::to_string(record.controlType) + "."
+                                        : result.message;
+        writeAll(message + "\n", stderr);
+        return 1;
+    }
+
+    if (wantJson) {
+        std::string json = "[";
+        for (size_t k = 0; k < result.fragments.size(); ++k) {
+            if (k > 0) json += ",";
+            json += jsonString(result.fragments[k]);
+        }
+        json += "]\n";
+        writeAll(json, stdout);
+    } else {
+        writeAll(joinFragments(result.fragments), stdout);
+    }
+    return 0;
 }
 
 }  // namespace zz::cli

@@ -57,6 +57,32 @@ int32_t leadingInteger(std::string_view text)
     return static_cast<int32_t>(value);
 }
 
+// The power of ten of the first significant digit of an unsigned decimal
+// number (digits[.digits][e[+-]digits]): 2 for "123", -3 for "0.00123e0",
+// -398 for "1e-400". Only its sign matters: it tells a number too small for a
+// double from one too large. Saturates instead of overflowing.
+long long decimalExponent(std::string_view number)
+{
+    const size_t ePos = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, ePos);
+    long long exponent = 0;
+    if (ePos != std::string_view::npos) {
+        size_t i = ePos + 1;
+        bool negative = false;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) negative = number[i++] == '-';
+        for (; i < number.size(); ++i)
+            if (exponent < 1000000000) exponent = exponent * 10 + (number[i] - '0');
+        if (negative) exponent = -exponent;
+    }
+    const size_t point = mantissa.find('.');
+    const size_t intDigits = point == std::string_view::npos ? mantissa.size() : point;
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return std::numeric_limits<long long>::min();  // zero
+    const long long position = first < intDigits ? static_cast<long long>(intDigits - first) - 1
+                                                 : -static_cast<long long>(first - intDigits);
+    return position + exponent;
+}
+
 // The leading number of `text` as a double (correctly rounded), 0 when none.
 double leadingDouble(std::string_view text)
 {
@@ -71,12 +97,8 @@ double leadingDouble(std::string_view text)
     double value = 0.0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
                                         std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large gives infinity, too small gives zero, as strtod does.
-        const bool tiny = number.find_first_of("eE") != std::string_view::npos &&
-                          number[number.find_first_of("eE") + 1] == '-';
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-    }
+    if (result.ec == std::errc::result_out_of_range)
+        value = decimalExponent(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     return negative ? -value : value;
 }
 
@@ -122,7 +144,14 @@ double windowsReadDecimal(std::string_view text)
 
 float macFloatValue(std::string_view text)
 {
-    return static_cast<float>(leadingDouble(skipLeadingSpace(text)));
+    const double value = leadingDouble(skipLeadingSpace(text));
+    // Past the largest float (plus half a unit in the last place) the nearest
+    // single-precision value is infinity; say so rather than leave the
+    // narrowing of an out-of-range double to the compiler.
+    constexpr double limit = 340282356779733661637539395458142568448.0;  // 0x1.ffffffp127
+    if (value >= limit) return std::numeric_limits<float>::infinity();
+    if (value <= -limit) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
 }
 
 int32_t macIntValue(std::string_view text)

@@ -1,4 +1,6 @@
 #include <clocale>
+#include <limits>
+#include <string>
 #include <locale>
 
 #include <gtest/gtest.h>
@@ -85,4 +87,27 @@ TEST(NumText, LocaleDoesNotChangeNumbers)
     EXPECT_EQ(macFloatValue("12.5"), 12.5f);
     std::locale::global(std::locale::classic());
     std::setlocale(LC_ALL, "C");
+}
+
+TEST(NumText, NumbersPastTheDoubleRange)
+{
+    const std::string zeros(400, '0');
+    EXPECT_EQ(windowsReadDecimal("0." + zeros + "1"), 0.0);  // too small: zero, not infinity
+    EXPECT_EQ(windowsReadDecimal("-0." + zeros + "1"), -0.0);
+    EXPECT_EQ(windowsReadDecimal("1" + zeros), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(windowsReadDecimal("-1" + zeros + ".5"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(windowsReadDecimal("1e-400"), 0.0);
+    EXPECT_EQ(windowsReadDecimal("0.001e-399"), 0.0);
+    EXPECT_EQ(windowsReadDecimal("1e400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(windowsReadDecimal("0.0001e310"), 1e306);
+    EXPECT_EQ(windowsReadDecimal("1e-310"), 1e-310);  // subnormal, still in range
+    EXPECT_EQ(windowsReadDecimal("0." + zeros), 0.0);
+}
+
+TEST(NumText, MacFloatValuePastTheFloatRange)
+{
+    EXPECT_EQ(macFloatValue("1e39"), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(macFloatValue("-1e39"), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(macFloatValue("3.4028234e38"), std::numeric_limits<float>::max());
+    EXPECT_EQ(macFloatValue("1e-50"), 0.0f);
 }
