@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "coder/fieldtext.h"
 #include "common/numtext.h"
 #include "corecalls.h"
 #include "resource.h"
@@ -42,7 +43,12 @@ void selectEntry(Controls& c, int id, Field value)
 
 uint32_t readCount(const std::string& text)
 {
-    return static_cast<uint32_t>(numtext::windowsReadInteger(text));
+    return readWholeField(Deliverable::windows, text);
+}
+
+double readDecimal(const std::string& text)
+{
+    return readDecimalField(Deliverable::windows, text);
 }
 
 std::string joined(const std::vector<std::string>& fragments)
@@ -153,9 +159,9 @@ void ControlCoderPage::parseControls()
     k.controlName = c.text(IDC_CONTROL_NAME);
     k.controlID = c.text(IDC_CONTROL_ID);
     k.controlUnits = c.text(IDC_CONTROL_UNITS);
-    k.minValue = numtext::windowsReadDecimal(c.text(IDC_MIN_VALUE));
-    k.maxValue = numtext::windowsReadDecimal(c.text(IDC_MAX_VALUE));
-    k.defValue = numtext::windowsReadDecimal(c.text(IDC_DEF_VALUE));
+    k.minValue = readDecimal(c.text(IDC_MIN_VALUE));
+    k.maxValue = readDecimal(c.text(IDC_MAX_VALUE));
+    k.defValue = readDecimal(c.text(IDC_DEF_VALUE));
     readSelection(c, IDC_CONTROL_TAPER, k.controlTaper);
     k.displayPrecision = readCount(c.text(IDC_DISPLAY_PRECISION));
     readSelection(c, IDC_CONTROL_DATA_TYPE, k.controlDataType);
@@ -167,8 +173,8 @@ void ControlCoderPage::parseControls()
     k.includePIParamDeclaration = c.checked(IDC_INCLUDE_DECLARATION);
     k.multiStringList = c.text(IDC_MULTI_LIST);
     k.defaultMultiStringIndex = readCount(c.text(IDC_MULTI_DEFAULT_INDEX));
-    k.attackTime = numtext::windowsReadDecimal(c.text(IDC_ATTACK_TIME));
-    k.releaseTime = numtext::windowsReadDecimal(c.text(IDC_RELEASE_TIME));
+    k.attackTime = readDecimal(c.text(IDC_ATTACK_TIME));
+    k.releaseTime = readDecimal(c.text(IDC_RELEASE_TIME));
     readSelection(c, IDC_METER_DETECTOR, k.meterDetector);
     readSelection(c, IDC_METER_CAL, k.meterCal);
     k.invertedMeter = c.checked(IDC_INVERTED_METER);
@@ -196,7 +202,8 @@ void ControlCoderPage::copyBoundVarClipboard()
     parseControls();
     std::vector<std::string> fragments;
     if (auto refusal = core::makeBoundVarCode(kontrol, fragments)) {
-        platform().messageBox(*refusal);
+        if (!refusal->empty())
+            platform().messageBox(*refusal);
         return;
     }
     copyToClipboard(joined(fragments));
