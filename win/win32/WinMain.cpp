@@ -1,6 +1,8 @@
 // The Windows program's entry point and the window procedures that connect the
 // property sheet, its two pages and their controls to the page classes.
 
+#include "Win32Controls.h"
+
 #include <commctrl.h>
 #include <ole2.h>
 
@@ -9,7 +11,6 @@
 
 #include "../Zizavizerovo.h"
 #include "../resource.h"
-#include "Win32Controls.h"
 
 namespace zz::win {
 namespace {
