@@ -212,7 +212,7 @@ int wmain(int argc, wchar_t** argv)
 
     // Create a project.
     setItemText(page, 1122, L"E2EProject");
-    setItemText(page, 1126, L"E2E Vendor Two");
+    setItemText(page, 1126, L"E2E Vend\u00f6r Two");  // reaches the files as UTF-8
     setItemText(page, 1128, L"E2Ep");
     check(itemText(page, 1803) == "auval -v aufx E2Ep E2EV", "typing the plug-in code updates the auval line",
           itemText(page, 1803));
@@ -226,7 +226,7 @@ int wmain(int argc, wchar_t** argv)
     const std::string cmake = readFileBytes(projects + L"\\E2EProject\\CMakeLists.txt");
     check(cmake.find("E2EProject") != std::string::npos, "the new project's CMakeLists.txt names the project");
     check(cmake.find("$$$") == std::string::npos, "no marker is left in CMakeLists.txt");
-    check(cmake.find("E2E Vendor Two") != std::string::npos, "the typed company name reached the project");
+    check(cmake.find("E2E Vend\xC3\xB6r Two") != std::string::npos, "the typed company name reached the project");
     check(cmake.find("\r\n") != std::string::npos, "CMakeLists.txt is written with CR LF");
 
     // The coder page: parameter code and declaration on the clipboard.
@@ -257,7 +257,7 @@ int wmain(int argc, wchar_t** argv)
     check(WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0, "Exit ends the program");
     const std::string settings = readFileBytes(settingsFile);
     const std::string expected =
-        "E2E Vendor Two\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projectsUtf8 + "\r\n\r\n";
+        "E2E Vend\xC3\xB6r Two\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projectsUtf8 + "\r\n\r\n";
     check(settings == expected, "Exit wrote the settings file", settings);
 
     if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
