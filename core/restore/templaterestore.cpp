@@ -1,0 +1,172 @@
+#include "restore/templaterestore.h"
+
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "restore/ziparchive.h"
+
+namespace fs = std::filesystem;
+
+namespace zz {
+
+const char* const kTemplateArchivePassword = "5d1e9c3a-28f4-4b67-9a0e-c3f7b2d86e15";
+const char* const kTemplateArchiveName = "PluginTemplate.zip";
+
+const char* const kRestoreConfirmMessage =
+    "This will delete your PluginTemplate directory and restore it to original SDK condition. Are you sure you "
+    "want to restore the directory?";
+const char* const kRestoreYesButton = "Yes";
+const char* const kRestoreNoButton = "No";
+const char* const kRestoreSuccessMessage = "PluginTemplate folder has been restored to factory fresh condition.";
+const char* const kRestoreFailureMessage = "PluginTemplate extraction failed.";
+
+namespace {
+
+// The path without its last component, as the macOS path methods answer it:
+// trailing separators are ignored, the root stays the root and a bare name
+// gives the empty path.
+std::string deletingLastComponent(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    if (path == "/") return path;
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return "";
+    if (slash == 0) return "/";
+    path.resize(slash);
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+std::string appendingComponent(const std::string& path, const std::string& component)
+{
+    if (path.empty()) return component;
+    if (path.back() == '/') return path + component;
+    return path + "/" + component;
+}
+
+void writeLog(const SystemLog& log, const std::string& line)
+{
+    if (log) log(line);
+}
+
+RestoreResult failed(const std::string& detail)
+{
+    RestoreResult result;
+    result.success = false;
+    result.message = kRestoreFailureMessage;
+    result.detail = detail;
+    return result;
+}
+
+// A name beside the template folder that nothing uses yet, hidden so that the
+// user's file browser does not show it while the restore runs.
+fs::path freeSibling(const fs::path& parent, const std::string& stem, const char* purpose)
+{
+    std::random_device seed;
+    std::mt19937 gen(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate = parent / fs::u8path("." + stem + "." + purpose + "-" + std::to_string(gen() % 1000000u));
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string pluginTemplateDIRPath(const std::string& bundlePath)
+{
+    std::string sdk = bundlePath;
+    for (int i = 0; i < 3; ++i) sdk = deletingLastComponent(sdk);
+    return appendingComponent(sdk, "PluginTemplate");
+}
+
+std::string pluginTemplateZIPPath(const std::string& bundlePath)
+{
+    std::string bundle = bundlePath;
+    while (bundle.size() > 1 && bundle.back() == '/') bundle.pop_back();
+    return appendingComponent(appendingComponent(appendingComponent(bundle, "Contents"), "Resources"),
+                              kTemplateArchiveName);
+}
+
+bool createTemplateDirectory(const std::string& path, const SystemLog& log)
+{
+    std::error_code ec;
+    const fs::path folder = fs::u8path(path);
+    if (fs::exists(fs::symlink_status(folder, ec))) return fs::is_directory(folder, ec);
+    fs::create_directories(folder, ec);
+    if (ec || !fs::is_directory(folder, ec)) {
+        writeLog(log, "Error: Create folder failed " + path);
+        return false;
+    }
+    return true;
+}
+
+RestoreResult restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath,
+                                       const SystemLog& log)
+{
+    std::error_code ec;
+    fs::path dir = fs::u8path(templateDir).lexically_normal();
+    if (!dir.has_filename()) dir = dir.parent_path();  // "…/PluginTemplate/"
+    if (dir.empty() || !dir.has_filename() || dir.filename() == "." || dir.filename() == "..")
+        return failed("no template folder named in \"" + templateDir + "\"");
+    fs::path parent = dir.parent_path();
+    if (parent.empty()) parent = ".";
+    const std::string stem = dir.filename().u8string();
+
+    // The folder that holds the template folder; the template folder itself is
+    // only touched once the new content is complete.
+    if (!createTemplateDirectory(parent.u8string(), log))
+        return failed("cannot create the folder " + parent.u8string());
+
+    const fs::path staging = freeSibling(parent, stem, "restore");
+    if (staging.empty() || !fs::create_directory(staging, ec) || ec) {
+        writeLog(log, "Error: Create folder failed " + staging.u8string());
+        return failed("cannot create a folder beside " + dir.u8string());
+    }
+
+    std::string why;
+    if (!extractArchive(archivePath, staging.u8string(), true, kTemplateArchivePassword, &why)) {
+        fs::remove_all(staging, ec);
+        return failed(why);
+    }
+
+    if (fs::exists(fs::symlink_status(dir, ec))) {
+        const fs::path old = freeSibling(parent, stem, "old");
+        if (old.empty()) {
+            fs::remove_all(staging, ec);
+            return failed("cannot move " + dir.u8string() + " aside");
+        }
+        fs::rename(dir, old, ec);
+        if (ec) {
+            const std::string reason = ec.message();
+            fs::remove_all(staging, ec);
+            return failed("cannot move " + dir.u8string() + " aside: " + reason);
+        }
+        fs::rename(staging, dir, ec);
+        if (ec) {
+            const std::string reason = ec.message();
+            fs::rename(old, dir, ec);  // put the old folder back
+            fs::remove_all(staging, ec);
+            return failed("cannot move the restored folder into place: " + reason);
+        }
+        // The new folder is in place; a leftover of the old one is only logged.
+        fs::remove_all(old, ec);
+        if (ec) writeLog(log, "Error: Remove folder failed " + old.u8string());
+    } else {
+        fs::rename(staging, dir, ec);
+        if (ec) {
+            const std::string reason = ec.message();
+            fs::remove_all(staging, ec);
+            return failed("cannot move the restored folder into place: " + reason);
+        }
+    }
+
+    RestoreResult result;
+    result.success = true;
+    result.message = kRestoreSuccessMessage;
+    return result;
+}
+
+}  // namespace zz

@@ -1,0 +1,153 @@
+// Drives `zizavizerovo restore-template` as a user would: with --yes, from a
+// terminal, and with no terminal at all.
+
+#include <gtest/gtest.h>
+
+#include "../restore/restore_testutil.h"
+
+using namespace zz::test;
+
+namespace {
+
+const std::string kProgram = ZZ_CLI_PROGRAM;
+const std::string kZippack = std::string(ZZ_BINARY_DIR) + "/bin/zippack";
+const std::string kShipped = std::string(ZZ_SOURCE_DIR) + "/templates/PluginTemplate";
+const std::string kSuccess = "PluginTemplate folder has been restored to factory fresh condition.\n";
+const std::string kFailure = "PluginTemplate extraction failed.\n";
+const std::string kConfirm =
+    "This will delete your PluginTemplate directory and restore it to original SDK condition. Are you sure you "
+    "want to restore the directory?";
+
+// Answers a confirmation on a pseudo-terminal: stdin and stderr of the
+// program are the terminal, stdout goes to a pipe. Prints the program's stdout,
+// writes the terminal's transcript to argv[2] and exits with its status.
+const char* kTerminalScript = R"(import os, pty, subprocess, sys
+master, slave = pty.openpty()
+p = subprocess.Popen(sys.argv[3:], stdin=slave, stdout=subprocess.PIPE, stderr=slave)
+os.close(slave)
+os.write(master, (sys.argv[1] + "\n").encode())
+out, _ = p.communicate()
+transcript = b""
+while True:
+    try:
+        chunk = os.read(master, 4096)
+    except OSError:
+        break
+    if not chunk:
+        break
+    transcript += chunk
+open(sys.argv[2], "wb").write(transcript)
+sys.stdout.buffer.write(out)
+sys.exit(p.returncode)
+)";
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+struct RestoreCli : ::testing::Test {
+    TempFolder tmp;
+    fs::path templ = tmp.path / "SDK" / "PluginTemplate";
+
+    Outcome restore(const std::string& args, const std::string& input = "/dev/null")
+    {
+        Outcome o;
+        o.status = run(sh(kProgram) + " restore-template " + args + " <" + input + " >" +
+                       sh((tmp.path / "out").string()) + " 2>" + sh((tmp.path / "err").string()));
+        o.out = readFile(tmp.path / "out");
+        o.err = readFile(tmp.path / "err");
+        return o;
+    }
+
+    // Runs on a terminal and types `answer`; the transcript holds the prompt.
+    Outcome restoreOnTerminal(const std::string& args, const std::string& answer, std::string& transcript)
+    {
+        writeFile(tmp.path / "terminal.py", kTerminalScript);
+        Outcome o;
+        o.status = run("python3 " + sh((tmp.path / "terminal.py").string()) + " " + sh(answer) + " " +
+                       sh((tmp.path / "transcript").string()) + " " + sh(kProgram) + " restore-template " + args +
+                       " >" + sh((tmp.path / "out").string()));
+        o.out = readFile(tmp.path / "out");
+        transcript = readFile(tmp.path / "transcript");
+        return o;
+    }
+
+    void makeEditedTemplate()
+    {
+        writeFile(templ / "CMakeLists.txt", "edited\n");
+        writeFile(templ / "mine" / "notes.txt", "user file\n");
+    }
+};
+
+}  // namespace
+
+TEST_F(RestoreCli, YesRestoresFromTheArchiveBesideTheProgram)
+{
+    makeEditedTemplate();
+    const Outcome o = restore("--to " + sh(templ.string()) + " --yes");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, kSuccess);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(snapshot(templ), snapshot(kShipped));
+}
+
+TEST_F(RestoreCli, FailuresKeepTheFolder)
+{
+    const fs::path foreign = tmp.path / "foreign.zip";
+    ASSERT_EQ(run(sh(kZippack) + " --password other " + sh(kShipped) + " " + sh(foreign.string())), 0);
+    for (const fs::path& archive : {tmp.path / "missing.zip", foreign}) {
+        makeEditedTemplate();
+        const auto before = snapshot(templ);
+        const Outcome o = restore("--archive " + sh(archive.string()) + " --to " + sh(templ.string()) + " --yes");
+        EXPECT_EQ(o.status, 1) << archive;
+        EXPECT_EQ(o.out, "") << archive;
+        EXPECT_EQ(o.err.substr(0, kFailure.size()), kFailure) << archive;
+        EXPECT_EQ(snapshot(templ), before) << archive;
+    }
+}
+
+TEST_F(RestoreCli, WithoutYesOrTerminalNothingHappens)
+{
+    makeEditedTemplate();
+    const auto before = snapshot(templ);
+    const Outcome o = restore("--to " + sh(templ.string()));
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(snapshot(templ), before);
+}
+
+TEST_F(RestoreCli, TerminalConfirmation)
+{
+    struct Case {
+        const char* answer;
+        bool restores;
+    } cases[] = {{"y", true}, {"yes", true}, {"n", false}, {"", false}, {"no", false}, {"yess", false}};
+    for (const auto& c : cases) {
+        fs::remove_all(templ);
+        makeEditedTemplate();
+        const auto before = snapshot(templ);
+        std::string transcript;
+        const Outcome o = restoreOnTerminal("--to " + sh(templ.string()), c.answer, transcript);
+        EXPECT_NE(transcript.find(kConfirm), std::string::npos) << c.answer << ": " << transcript;
+        if (c.restores) {
+            EXPECT_EQ(o.status, 0) << c.answer;
+            EXPECT_EQ(o.out, kSuccess) << c.answer;
+            EXPECT_EQ(snapshot(templ), snapshot(kShipped)) << c.answer;
+        } else {
+            EXPECT_EQ(o.status, 1) << c.answer;
+            EXPECT_EQ(o.out, "") << c.answer;
+            EXPECT_EQ(snapshot(templ), before) << c.answer;
+        }
+    }
+}
+
+TEST_F(RestoreCli, UsageErrors)
+{
+    for (const char* args : {"--yes", "--to", "--to x --bogus"}) {
+        const Outcome o = restore(args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_NE(o.err.find("usage: zizavizerovo restore-template"), std::string::npos) << args;
+    }
+}

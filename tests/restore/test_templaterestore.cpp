@@ -1,0 +1,118 @@
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "restore/templaterestore.h"
+#include "restore/ziparchive.h"
+#include "restore_testutil.h"
+
+using namespace zz;
+using namespace zz::test;
+
+namespace {
+
+// A shipped template, its archive made with the template password, and an SDK
+// folder that holds the template folder to restore.
+struct RestoreFixture : ::testing::Test {
+    TempFolder tmp;
+    fs::path shipped = tmp.path / "shipped";
+    fs::path archive = tmp.path / "PluginTemplate.zip";
+    fs::path sdk = tmp.path / "SDK";
+    fs::path templ = sdk / "PluginTemplate";
+    std::vector<std::string> logLines;
+    SystemLog log = [this](const std::string& line) { logLines.push_back(line); };
+
+    void SetUp() override
+    {
+        writeFile(shipped / "CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
+        writeFile(shipped / "source" / "PluginKernel" / "plugin.cpp", "// plugin\n");
+        fs::create_directories(shipped / "resources" / "empty");
+        std::string error;
+        ASSERT_TRUE(packFolder(shipped.string(), archive.string(), kTemplateArchivePassword, &error)) << error;
+    }
+
+    // The SDK folder holds nothing but the template folder (no staging left).
+    void expectOnlyTemplateInSdk()
+    {
+        for (const auto& e : fs::directory_iterator(sdk)) EXPECT_EQ(e.path(), templ);
+    }
+};
+
+}  // namespace
+
+TEST(TemplatePaths, FolderFromBundle)
+{
+    struct Case {
+        const char* bundle;
+        const char* folder;
+    } cases[] = {
+        {"/Users/me/SDK/A/B/Tool.app", "/Users/me/SDK/PluginTemplate"},
+        {"/Users/me/SDK/A/B/Tool.app/", "/Users/me/SDK/PluginTemplate"},
+        {"SDK/A/B/Tool.app", "SDK/PluginTemplate"},
+        {"/A/B/Tool.app", "/PluginTemplate"},
+        {"B/Tool.app", "PluginTemplate"},
+        {"/", "/PluginTemplate"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(pluginTemplateDIRPath(c.bundle), c.folder) << c.bundle;
+    EXPECT_EQ(pluginTemplateZIPPath("/Apps/Tool.app/"), "/Apps/Tool.app/Contents/Resources/PluginTemplate.zip");
+}
+
+TEST_F(RestoreFixture, MissingFolderIsCreatedAndFilled)
+{
+    const RestoreResult r = restoreTemplateDirectory(templ.string(), archive.string(), log);
+    EXPECT_TRUE(r.success) << r.detail;
+    EXPECT_EQ(r.message, "PluginTemplate folder has been restored to factory fresh condition.");
+    EXPECT_EQ(snapshot(templ), snapshot(shipped));
+    EXPECT_TRUE(logLines.empty());
+    expectOnlyTemplateInSdk();
+}
+
+TEST_F(RestoreFixture, EditedFolderLosesWhatTheArchiveDoesNotHold)
+{
+    writeFile(templ / "CMakeLists.txt", "edited\n");
+    writeFile(templ / "mine.txt", "user file\n");
+    writeFile(templ / "source" / "extra" / "x.cpp", "x\n");
+    fs::remove_all(shipped / "resources");  // also gone from the shipped tree below
+    const RestoreResult r = restoreTemplateDirectory((templ.string() + "/"), archive.string(), log);
+    EXPECT_TRUE(r.success) << r.detail;
+    fs::create_directories(shipped / "resources" / "empty");
+    EXPECT_EQ(snapshot(templ), snapshot(shipped));
+    expectOnlyTemplateInSdk();
+}
+
+TEST_F(RestoreFixture, FailedRestoreLeavesTheOldFolderAsItWas)
+{
+    const std::string bytes = readFile(archive);
+    writeFile(tmp.path / "truncated.zip", bytes.substr(0, bytes.size() - 30));
+    ASSERT_TRUE(packFolder(shipped.string(), (tmp.path / "foreign.zip").string(), "another password"));
+    ASSERT_TRUE(pythonZip(tmp.path / "slip.zip", {{"CMakeLists.txt", "x"}, {"../escaped.txt", "evil"}}));
+
+    for (const char* bad : {"missing.zip", "truncated.zip", "foreign.zip", "slip.zip"}) {
+        fs::remove_all(sdk);
+        writeFile(templ / "CMakeLists.txt", "edited\n");
+        writeFile(templ / "mine.txt", "user file\n");
+        fs::create_directories(templ / "empty");
+        const auto before = snapshot(templ);
+
+        const RestoreResult r = restoreTemplateDirectory(templ.string(), (tmp.path / bad).string(), log);
+        EXPECT_FALSE(r.success) << bad;
+        EXPECT_EQ(r.message, "PluginTemplate extraction failed.") << bad;
+        EXPECT_FALSE(r.detail.empty()) << bad;
+        EXPECT_EQ(snapshot(templ), before) << bad;
+        expectOnlyTemplateInSdk();
+        EXPECT_FALSE(fs::exists(sdk / "escaped.txt")) << bad;
+    }
+}
+
+TEST_F(RestoreFixture, FolderThatCannotBeCreatedIsLoggedAndFails)
+{
+    // A regular file where a folder above the SDK should be: nothing can be
+    // created below it.
+    writeFile(tmp.path / "file", "a file");
+    const fs::path below = tmp.path / "file" / "SDK";
+    const RestoreResult r = restoreTemplateDirectory((below / "PluginTemplate").string(), archive.string(), log);
+    EXPECT_FALSE(r.success);
+    EXPECT_EQ(r.message, "PluginTemplate extraction failed.");
+    EXPECT_EQ(logLines, std::vector<std::string>{"Error: Create folder failed " + below.string()});
+    EXPECT_EQ(readFile(tmp.path / "file"), "a file");
+}
