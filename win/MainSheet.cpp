@@ -38,7 +38,8 @@ bool MainSheet::OnInitDialog()
 void MainSheet::OnActivatePage(PropertyPage& page)
 {
     if (auto* coder = dynamic_cast<ControlCoderPage*>(&page)) {
-        projectPage.parseControls();
+        if (projectPage.hasWindow())
+            projectPage.parseControls();
         for (Zizudavuveva* record : {&coder->defKontrol, &coder->kontrol}) {
             record->enableParamSmoothing = projectPage.project.enableParamSmoothing;
             record->smoothingTimeMsec = projectPage.project.smoothingTimeMsec;
@@ -49,8 +50,10 @@ void MainSheet::OnActivatePage(PropertyPage& page)
 
 void MainSheet::OnExit()
 {
-    projectPage.parseControls();
-    projectPage.saveLogFile();
+    if (projectPage.hasWindow()) {
+        projectPage.parseControls();
+        projectPage.saveLogFile();
+    }
     if (window_)
         window_->endSheet(kResultCancel);
 }
