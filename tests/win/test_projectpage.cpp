@@ -333,21 +333,6 @@ TEST_F(ProjectPageTest, CategoryIsTheChosenCodeUnlessTheProjectIsASynth)
     EXPECT_EQ(f.selection(IDC_AAX_CATEGORY), 14);
 }
 
-TEST_F(ProjectPageTest, NumbersAreReadLikeTheEditsShowThem)
-{
-    SheetRun& r = open();
-    MemDialog& f = r.projectForm();
-    f.setText(IDC_SMOOTHING_TIME, " 12.5ms");  // pasted text reaches the edit
-    f.setText(IDC_TAIL_TIME, "abc");
-    f.setText(IDC_LATENCY, " 480 ");
-    f.setText(IDC_SAA_GRANULARITY, "");
-    const ZezureProject p = parsed();
-    EXPECT_DOUBLE_EQ(p.smoothingTimeMsec, 12.5);
-    EXPECT_DOUBLE_EQ(p.tailTimeMsec, 0.0);
-    EXPECT_EQ(p.latencyInSamples, 480u);
-    EXPECT_EQ(p.saaGranulatity, 0u);
-}
-
 TEST_F(ProjectPageTest, CreateProjectMakesTheProjectAndShowsTheSuccessDialog)
 {
     SheetRun& r = open();
