@@ -1,0 +1,97 @@
+#include "project/markers.h"
+
+#include "common/numtext.h"
+
+namespace zz {
+
+namespace {
+
+const char* boolText(bool value) { return value ? "TRUE" : "FALSE"; }
+
+std::string count(uint32_t value) { return numtext::unsignedText(value); }
+
+std::vector<Marker> processingMarkers(Deliverable deliverable, const ZezureProject& p)
+{
+    switch (processingMode(p)) {
+    case ProcessingMode::frames:
+        return {{"$$$PROCESS_FRAMES$$$", "TRUE"},
+                {"$$$PROCESS_BUFFERS$$$", "FALSE"},
+                {"$$$PROCESS_BLOCKS$$$", "FALSE"},
+                {"$$$BLOCK_SIZE$$$", deliverable == Deliverable::windows ? "DEFAULT_AUDIO_BLOCK_SIZE" : "64"}};
+    case ProcessingMode::subBlocks:
+        return {{"$$$PROCESS_FRAMES$$$", "FALSE"},
+                {"$$$PROCESS_BUFFERS$$$", "FALSE"},
+                {"$$$PROCESS_BLOCKS$$$", "TRUE"},
+                {"$$$BLOCK_SIZE$$$", count(p.blockSize)}};
+    case ProcessingMode::entireBuffers:
+        break;
+    }
+    return {{"$$$PROCESS_FRAMES$$$", "FALSE"},
+            {"$$$PROCESS_BUFFERS$$$", "TRUE"},
+            {"$$$PROCESS_BLOCKS$$$", "FALSE"},
+            {"$$$BLOCK_SIZE$$$", "0"}};
+}
+
+}  // namespace
+
+std::vector<Marker> markerTable(Deliverable deliverable, const ZezureProject& p)
+{
+    std::vector<Marker> table = {
+        {"$$$PROJECT_NAME$$$", p.projectName},
+        {"$UNI_BUILD_BOOL$", boolText(p.universalAPI)},
+        {"$AAX_BUILD_BOOL$", boolText(p.makeAAX)},
+        {"$AU_BUILD_BOOL$", boolText(p.makeAU)},
+        {"$VST_BUILD_BOOL$", boolText(p.makeVST)},
+        {"$$$PLUGIN_NAME$$$", p.pluginName},
+        {"$$$SYNTH_BOOL$$$", boolText(p.synthPlugin)},
+        {"$$$AAX_SC_BOOL$$$", boolText(p.enableSidechain)},
+        {"$$$AAX_GR_BOOL$$$", boolText(p.wantPTGRMeter)},
+        {"$$$VENDOR_NAME$$$", p.vendorName},
+        {"$$$VENDOR_URL$$$", p.vendorURL},
+        {"$$$VENDOR_EMAIL$$$", p.vendorEmail},
+        {"$$$4_CHAR_CODE$$$", p.fourCharProductID},
+        {"$$$4_CHAR_MANU$$$", p.fourCharVendorID},
+        {"$$$4_CHAR_AAXID$$$", p.fourCharProductID},  // the plug-in code, not fourCharAAXID
+        {"$$$INC_FX_OBJECTS$$$", boolText(p.includeFXObjects)},
+        {"$$$LINK_FFTW$$$", boolText(p.linkFFTW)},
+        {"$$$WANT_SIDECHAIN$$$", boolText(p.enableSidechain)},
+    };
+    const std::vector<Marker> processing = processingMarkers(deliverable, p);
+    if (deliverable == Deliverable::windows) table.insert(table.end(), processing.begin(), processing.end());
+
+    const std::string tailTime = deliverable == Deliverable::windows ? numtext::fixed(p.tailTimeMsec, 6)
+                                                                      : numtext::nsNumberString(p.tailTimeMsec);
+    const std::vector<Marker> rest = {
+        {"$$$LATENCY_SAMPLES$$$", count(p.latencyInSamples)},
+        {"$$$TAIL_TIME_MSEC$$$", tailTime},
+        {"$$$INF_TAIL$$$", boolText(p.infiniteTail)},
+        {"$$$ENABLE_SAA$$$", boolText(p.enableSAAVST3)},
+        {"$$$SAAA_GRAN$$$", count(p.saaGranulatity)},
+        {"$$AAX_PLUGIN_CATEGORY$$", count(p.aaxCagtegory)},
+    };
+    table.insert(table.end(), rest.begin(), rest.end());
+    if (deliverable == Deliverable::mac) table.insert(table.end(), processing.begin(), processing.end());
+    return table;
+}
+
+void replaceAll(std::string& text, const std::string& tag, const std::string& value)
+{
+    if (tag.empty()) return;
+    std::string out;
+    size_t from = 0;
+    for (size_t at = text.find(tag); at != std::string::npos; at = text.find(tag, from)) {
+        out.append(text, from, at - from);
+        out += value;
+        from = at + tag.size();
+    }
+    if (from == 0) return;
+    out.append(text, from, std::string::npos);
+    text.swap(out);
+}
+
+void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProject& project)
+{
+    for (const Marker& m : markerTable(deliverable, project)) replaceAll(text, m.tag, m.value);
+}
+
+}  // namespace zz

@@ -1,0 +1,318 @@
+// Runs the real zizavizerovo program: `create` with both styles.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Temp {
+public:
+    Temp()
+    {
+        std::random_device rd;
+        for (;;) {
+            path_ = fs::temp_directory_path() / ("zz-cli-" + std::to_string(rd()) + std::to_string(rd()));
+            if (fs::create_directory(path_)) break;
+        }
+    }
+    ~Temp()
+    {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    std::string str() const { return path_.string(); }
+
+private:
+    fs::path path_;
+};
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void spit(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string quoted(const std::string& word)
+{
+    std::string q = "'";
+    for (const char c : word) {
+        if (c == '\'') q += "'\\''";
+        else q += c;
+    }
+    return q + "'";
+}
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result create(const Temp& tmp, const std::vector<std::string>& args)
+{
+    std::string cmd = quoted(ZZ_CLI_PROGRAM) + " create";
+    for (const auto& a : args) cmd += " " + quoted(a);
+    const std::string out = tmp / ".stdout", err = tmp / ".stderr";
+    cmd += " >" + quoted(out) + " 2>" + quoted(err) + " </dev/null";
+    const int raw = std::system(cmd.c_str());
+    Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+    fs::remove(out);
+    fs::remove(err);
+    return r;
+}
+
+// The value a line "set(KEY value)" of the created CMakeLists.txt carries.
+std::string setting(const std::string& cmake, const std::string& key)
+{
+    const std::string start = "set(" + key + " ";
+    const auto at = cmake.find(start);
+    if (at == std::string::npos) return "<missing " + key + ">";
+    const auto end = cmake.find(')', at);
+    std::string v = cmake.substr(at + start.size(), end - at - start.size());
+    if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+    return v;
+}
+
+int entriesIn(const std::string& folder)
+{
+    int n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder))
+        if (e.path().filename().string()[0] != '.') ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(CreateCli, WindowsStyleCreatesAProjectWithWindowsText)
+{
+    Temp tmp;
+    const Result r = create(tmp, {"--style", "windows", "--folder", tmp.str(), "--set", "projectName=Demo",
+                               "--set", "tailTimeMsec=12.5", "--set", "fourCharProductID=DmoP"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, tmp / "Demo" + "\n");
+    EXPECT_EQ(r.err, "");
+    const std::string cmake = slurp(tmp / "Demo/CMakeLists.txt");
+    EXPECT_NE(cmake.find("project(\"Demo\" VERSION"), std::string::npos);
+    EXPECT_NE(cmake.find("\r\n"), std::string::npos);
+    EXPECT_EQ(cmake.substr(cmake.size() - 4), "\r\n\r\n");  // one empty line added
+    EXPECT_EQ(setting(cmake, "ZZ_PLUGIN_NAME"), "Demo");    // derived from the name
+    EXPECT_EQ(setting(cmake, "ZZ_TAIL_TIME_MSEC"), "12.500000");
+    EXPECT_EQ(setting(cmake, "ZZ_BLOCK_SIZE"), "DEFAULT_AUDIO_BLOCK_SIZE");
+    EXPECT_EQ(setting(cmake, "ZZ_FOUR_CHAR_AAXID"), "DmoP");
+    EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "My Company");
+    EXPECT_TRUE(fs::is_regular_file(tmp / "Demo/source/plugincore.cpp"));
+}
+
+TEST(CreateCli, MacStyleAppendsTheSlashAndKeepsUtf8Text)
+{
+    Temp tmp;
+    const Result r = create(tmp, {"--style", "macos", "--folder", tmp.str(), "--set", "projectName=Mac",
+                               "--set", "fourCharProductID=MacP", "--set", "tailTimeMsec=0.1",
+                               "--set", "latencyInSamples=2.9", "--set", "processFrames=false",
+                               "--set", "blockSize=128"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, tmp.str() + "/Mac\n");
+    const std::string cmake = slurp(tmp / "Mac/CMakeLists.txt");
+    EXPECT_EQ(cmake.find('\r'), std::string::npos);
+    EXPECT_EQ(cmake.substr(cmake.size() - 2), ")\n");  // no line added
+    EXPECT_EQ(setting(cmake, "ZZ_TAIL_TIME_MSEC"), "0.1000000014901161");  // read in single precision
+    EXPECT_EQ(setting(cmake, "ZZ_LATENCY_SAMPLES"), "2");
+    EXPECT_EQ(setting(cmake, "ZZ_PROCESS_BLOCKS"), "TRUE");
+    EXPECT_EQ(setting(cmake, "ZZ_BLOCK_SIZE"), "128");
+    EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "");  // the macOS default
+
+    // A folder that already ends in "/" gets no second one.
+    const Result again = create(tmp, {"--style", "macos", "--folder", tmp.str() + "/", "--set", "projectName=Mac2",
+                                   "--set", "fourCharProductID=MacP"});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, tmp.str() + "/Mac2\n");
+}
+
+TEST(CreateCli, NamesGivenOnTheLineKeepTheirValuesWhereverTheyStand)
+{
+    Temp tmp;
+    for (const char* style : {"windows", "macos"}) {
+        const std::string name = std::string("Keep") + style;
+        const Result r = create(tmp, {"--style", style, "--folder", tmp.str(), "--set", "pluginName=Given",
+                                   "--set", "projectName=" + name, "--set", "fourCharProductID=KeeP"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(setting(slurp(tmp / name + "/CMakeLists.txt"), "ZZ_PLUGIN_NAME"), "Given") << style;
+    }
+}
+
+TEST(CreateCli, PresetThenSetsInOrder)
+{
+    Temp tmp;
+    spit(tmp / "p.json",
+         R"({"projectName": "FromPreset", "vendorName": "Preset Co", "fourCharProductID": "PrSt",
+             "synthPlugin": true, "aaxCagtegory": 1, "saaGranulatity": 16, "universalAPI": true, "makeVST": 1})");
+    const Result r = create(tmp, {"--style", "macos", "--preset", tmp / "p.json", "--folder", tmp.str(),
+                               "--set", "vendorName=Later Co", "--set", "makeAU=true"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string cmake = slurp(tmp / "FromPreset/CMakeLists.txt");
+    EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "Later Co");
+    EXPECT_EQ(setting(cmake, "ZZ_PLUGIN_NAME"), "FromPreset");
+    EXPECT_EQ(setting(cmake, "ZZ_AAX_CATEGORY"), "2048");  // a synthesizer is a "Software Synth"
+    EXPECT_EQ(setting(cmake, "ZZ_SAA_GRANULARITY"), "16");
+    EXPECT_EQ(setting(cmake, "ZZ_UNIVERSAL_BUILD"), "TRUE");
+    EXPECT_EQ(setting(cmake, "ZZ_BUILD_AU"), "TRUE");
+    EXPECT_EQ(setting(cmake, "ZZ_BUILD_VST"), "TRUE");
+    EXPECT_EQ(setting(cmake, "ZZ_BUILD_AAX"), "TRUE");
+}
+
+TEST(CreateCli, RefusalsGoToStandardErrorWithExitOne)
+{
+    Temp tmp;
+    fs::create_directory(tmp / "Taken");
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"--style", "windows", "--set", "projectName=My Plugin"}, "Project name can not contain whitespaces.\n"},
+        {{"--style", "windows", "--set", "projectName="}, "Project name is empty.\n"},
+        {{"--style", "windows", "--set", "projectName=.."}, "Project name is not a valid folder name.\n"},
+        {{"--style", "windows", "--set", "projectName=Taken"},
+         "Project already exists. Delete it or change the project name.\n"},
+        {{"--style", "windows", "--set", "projectName=X", "--template", tmp / "none"},
+         "Could not copy the template folder: " + (tmp / "none") + "\n"},
+        {{"--style", "macos", "--set", "projectName=My Plugin"}, "Whitespaces are not allowed in project name.\n"},
+        {{"--style", "macos", "--set", "projectName=Code"}, "You must supply a plugin code!\n"},
+        {{"--style", "macos", "--set", "projectName=a/b", "--set", "fourCharProductID=A"},
+         "The project name is not a valid folder name.\n"},
+        {{"--style", "macos", "--set", "projectName=Taken", "--set", "fourCharProductID=A"},
+         "Could not copy the basis directory to destination.\n" + tmp.str() + "/Taken\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"--folder", tmp.str()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Result r = create(tmp, args);
+        EXPECT_EQ(r.status, 1) << c.err;
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(entriesIn(tmp.str()), 1);  // only "Taken": nothing else was made
+    EXPECT_TRUE(fs::is_empty(tmp / "Taken"));
+}
+
+TEST(CreateCli, UsageErrorsNameTheirCause)
+{
+    Temp tmp;
+    struct Case {
+        std::vector<std::string> args;
+        std::string mention;
+    } cases[] = {
+        {{"--set", "nosuchField=1"}, "nosuchField"},
+        {{"--set", "latencyInSamples=abc"}, "latencyInSamples"},
+        {{"--set", "latencyInSamples=12abc"}, "latencyInSamples"},
+        {{"--style", "windows", "--set", "blockSize=-5"}, "blockSize"},
+        {{"--set", "tailTimeMsec=fast"}, "tailTimeMsec"},
+        {{"--set", "synthPlugin=yes"}, "synthPlugin"},
+        {{"--set", "aaxCagtegory=3"}, "aaxCagtegory"},
+        {{"--style", "windows", "--set", "useTemplate=true"}, "useTemplate"},
+        {{"--set", "novalue"}, "novalue"},
+        {{"--style", "linux"}, "linux"},
+        {{"--style"}, "--style"},
+        {{"--frobnicate"}, "--frobnicate"},
+        {{"--preset", tmp / "missing.json"}, "missing.json"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"--folder", tmp.str()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Result r = create(tmp, args);
+        EXPECT_EQ(r.status, 2) << c.mention;
+        EXPECT_NE(r.err.find(c.mention), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(entriesIn(tmp.str()), 0);
+}
+
+TEST(CreateCli, HelpListsEveryFieldWithTheStyleDefault)
+{
+    Temp tmp;
+    const Result w = create(tmp, {"--style", "windows", "--help"});
+    ASSERT_EQ(w.status, 0);
+    const Result m = create(tmp, {"--help", "--style", "macos"});
+    ASSERT_EQ(m.status, 0);
+    for (const char* field :
+         {"projectFolderPath", "projectName", "pluginName", "vendorName", "fourCharProductID", "fourCharAAXID",
+          "fourCharVendorID", "vendorURL", "vendorEmail", "aaxPluginName", "aaxShortPluginName", "synthPlugin",
+          "enableSidechain", "enableParamSmoothing", "smoothingTimeMsec", "tailTimeMsec", "infiniteTail",
+          "linkFFTW", "universalAPI", "makeAAX", "makeVST", "makeAU", "includeFXObjects", "wantPTGRMeter",
+          "enableSAAVST3", "saaGranulatity", "latencyInSamples", "aaxCagtegory", "processFrames", "blockSize"}) {
+        EXPECT_NE(w.out.find(std::string("  ") + field + " "), std::string::npos) << field;
+        EXPECT_NE(m.out.find(std::string("  ") + field + " "), std::string::npos) << field;
+    }
+    EXPECT_EQ(w.out.find("useTemplate"), std::string::npos);
+    EXPECT_NE(m.out.find("useTemplate"), std::string::npos);
+    EXPECT_NE(w.out.find("\"NewZezureProject\""), std::string::npos);
+    EXPECT_NE(m.out.find("\"NewZezurePlugin\""), std::string::npos);
+    EXPECT_NE(w.out.find("\"My Company\""), std::string::npos);
+    // The Windows project folder defaults to the program's own folder.
+    const std::string programFolder = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
+    EXPECT_NE(w.out.find("\"" + programFolder + "\""), std::string::npos);
+}
+
+TEST(CreateCli, WindowsStyleDefaultsToTheProgramFolderAndBundledTemplate)
+{
+    // With neither --folder nor --template the project lands beside the
+    // program, made from the PluginTemplate folder there.
+    Temp tmp;
+    const std::string name = "zzCliDefault" + std::to_string(std::random_device{}());
+    const std::string programFolder = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
+    const Result r = create(tmp, {"--style", "windows", "--set", "projectName=" + name});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, programFolder + "/" + name + "\n");
+    EXPECT_TRUE(fs::is_regular_file(programFolder + "/" + name + "/source/plugincore.h"));
+    fs::remove_all(programFolder + "/" + name);
+}
+
+TEST(CreateCli, NumbersAreReadAsTheStylesPageReadsThem)
+{
+    Temp tmp;
+    struct Case {
+        const char* style;
+        const char* assignment;
+        const char* key;
+        const char* expected;
+    } cases[] = {
+        {"windows", "latencyInSamples= 12 ", "ZZ_LATENCY_SAMPLES", "12"},
+        {"windows", "latencyInSamples=", "ZZ_LATENCY_SAMPLES", "0"},           // an empty edit reads as 0
+        {"windows", "latencyInSamples=2.9", "ZZ_LATENCY_SAMPLES", "2"},        // the leading integer
+        {"windows", "saaGranulatity=99999999999", "ZZ_SAA_GRANULARITY", "2147483647"},
+        {"windows", "tailTimeMsec=", "ZZ_TAIL_TIME_MSEC", "0.000000"},
+        {"windows", "tailTimeMsec=1000.3", "ZZ_TAIL_TIME_MSEC", "1000.300000"},
+        {"windows", "blockSize=0096", "ZZ_BLOCK_SIZE", "96"},
+        {"macos", "tailTimeMsec=1000.3", "ZZ_TAIL_TIME_MSEC", "1000.299987792969"},  // single precision
+        {"macos", "tailTimeMsec= 250 ", "ZZ_TAIL_TIME_MSEC", "250"},
+        {"macos", "latencyInSamples=-3", "ZZ_LATENCY_SAMPLES", "0"},
+        {"macos", "saaGranulatity=7.99", "ZZ_SAA_GRANULARITY", "7"},
+        {"macos", "blockSize=2.7", "ZZ_BLOCK_SIZE", "2"},                      // intValue
+        {"macos", "blockSize=-5", "ZZ_PROCESS_BUFFERS", "TRUE"},              // a negative size reads as 0
+        {"windows", "aaxCagtegory=Reverb", "ZZ_AAX_CATEGORY", "8"},
+        {"macos", "aaxCagtegory=4096", "ZZ_AAX_CATEGORY", "4096"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = "N" + std::to_string(n++);
+        const Result r = create(tmp, {"--style", c.style, "--folder", tmp.str(), "--set", "projectName=" + name,
+                                      "--set", "fourCharProductID=NumP", "--set", "processFrames=false",
+                                      "--set", "blockSize=64", "--set", c.assignment});
+        ASSERT_EQ(r.status, 0) << c.assignment << ": " << r.err;
+        EXPECT_EQ(setting(slurp(tmp / name + "/CMakeLists.txt"), c.key), c.expected)
+            << c.style << " " << c.assignment;
+    }
+}

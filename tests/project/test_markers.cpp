@@ -1,0 +1,228 @@
+#include <clocale>
+#include <locale>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "project/markers.h"
+
+using namespace zz;
+
+namespace {
+
+std::vector<std::string> tags(Deliverable d)
+{
+    std::vector<std::string> out;
+    for (const Marker& m : markerTable(d, ZezureProject{})) out.push_back(m.tag);
+    return out;
+}
+
+std::string valueOf(Deliverable d, const ZezureProject& p, const std::string& tag)
+{
+    for (const Marker& m : markerTable(d, p))
+        if (m.tag == tag) return m.value;
+    ADD_FAILURE() << "no marker " << tag;
+    return {};
+}
+
+// A record in which every field that feeds a marker differs from the others.
+ZezureProject distinctRecord()
+{
+    ZezureProject p;
+    p.projectName = "Proj";
+    p.pluginName = "Plug In";
+    p.vendorName = "Vendor Co";
+    p.vendorURL = "https://vendor.example";
+    p.vendorEmail = "help@vendor.example";
+    p.fourCharProductID = "PrOd";
+    p.fourCharVendorID = "VEND";
+    p.fourCharAAXID = "aaxx";
+    p.universalAPI = true;
+    p.makeAAX = false;
+    p.makeAU = true;
+    p.makeVST = false;
+    p.synthPlugin = true;
+    p.enableSidechain = false;
+    p.wantPTGRMeter = true;
+    p.includeFXObjects = true;
+    p.linkFFTW = false;
+    p.latencyInSamples = 128;
+    p.tailTimeMsec = 250.0;
+    p.infiniteTail = true;
+    p.enableSAAVST3 = false;
+    p.saaGranulatity = 32;
+    p.aaxCagtegory = 2048;
+    p.processFrames = false;
+    p.blockSize = 256;
+    return p;
+}
+
+}  // namespace
+
+TEST(Markers, TableOrderOfEachDeliverable)
+{
+    const std::vector<std::string> common = {
+        "$$$PROJECT_NAME$$$",   "$UNI_BUILD_BOOL$",      "$AAX_BUILD_BOOL$",     "$AU_BUILD_BOOL$",
+        "$VST_BUILD_BOOL$",     "$$$PLUGIN_NAME$$$",     "$$$SYNTH_BOOL$$$",     "$$$AAX_SC_BOOL$$$",
+        "$$$AAX_GR_BOOL$$$",    "$$$VENDOR_NAME$$$",     "$$$VENDOR_URL$$$",     "$$$VENDOR_EMAIL$$$",
+        "$$$4_CHAR_CODE$$$",    "$$$4_CHAR_MANU$$$",     "$$$4_CHAR_AAXID$$$",   "$$$INC_FX_OBJECTS$$$",
+        "$$$LINK_FFTW$$$",      "$$$WANT_SIDECHAIN$$$"};
+    const std::vector<std::string> processing = {"$$$PROCESS_FRAMES$$$", "$$$PROCESS_BUFFERS$$$",
+                                                 "$$$PROCESS_BLOCKS$$$", "$$$BLOCK_SIZE$$$"};
+    const std::vector<std::string> rest = {"$$$LATENCY_SAMPLES$$$", "$$$TAIL_TIME_MSEC$$$", "$$$INF_TAIL$$$",
+                                           "$$$ENABLE_SAA$$$",      "$$$SAAA_GRAN$$$",      "$$AAX_PLUGIN_CATEGORY$$"};
+    std::vector<std::string> windows = common, mac = common;
+    windows.insert(windows.end(), processing.begin(), processing.end());
+    windows.insert(windows.end(), rest.begin(), rest.end());
+    mac.insert(mac.end(), rest.begin(), rest.end());
+    mac.insert(mac.end(), processing.begin(), processing.end());
+    EXPECT_EQ(tags(Deliverable::windows), windows);
+    EXPECT_EQ(tags(Deliverable::mac), mac);
+    EXPECT_EQ(windows.size(), 28u);
+}
+
+TEST(Markers, ValuesOfTheRecord)
+{
+    const ZezureProject p = distinctRecord();
+    struct Case {
+        const char* tag;
+        const char* value;
+    } cases[] = {
+        {"$$$PROJECT_NAME$$$", "Proj"},       {"$UNI_BUILD_BOOL$", "TRUE"},
+        {"$AAX_BUILD_BOOL$", "FALSE"},        {"$AU_BUILD_BOOL$", "TRUE"},
+        {"$VST_BUILD_BOOL$", "FALSE"},        {"$$$PLUGIN_NAME$$$", "Plug In"},
+        {"$$$SYNTH_BOOL$$$", "TRUE"},         {"$$$AAX_SC_BOOL$$$", "FALSE"},
+        {"$$$AAX_GR_BOOL$$$", "TRUE"},        {"$$$VENDOR_NAME$$$", "Vendor Co"},
+        {"$$$VENDOR_URL$$$", "https://vendor.example"}, {"$$$VENDOR_EMAIL$$$", "help@vendor.example"},
+        {"$$$4_CHAR_CODE$$$", "PrOd"},        {"$$$4_CHAR_MANU$$$", "VEND"},
+        {"$$$4_CHAR_AAXID$$$", "PrOd"},       // the plug-in code, not fourCharAAXID
+        {"$$$INC_FX_OBJECTS$$$", "TRUE"},     {"$$$LINK_FFTW$$$", "FALSE"},
+        {"$$$WANT_SIDECHAIN$$$", "FALSE"},    {"$$$LATENCY_SAMPLES$$$", "128"},
+        {"$$$INF_TAIL$$$", "TRUE"},           {"$$$ENABLE_SAA$$$", "FALSE"},
+        {"$$$SAAA_GRAN$$$", "32"},            {"$$AAX_PLUGIN_CATEGORY$$", "2048"},
+    };
+    for (const Deliverable d : {Deliverable::windows, Deliverable::mac})
+        for (const auto& c : cases) EXPECT_EQ(valueOf(d, p, c.tag), c.value) << c.tag;
+    EXPECT_EQ(valueOf(Deliverable::windows, p, "$$$TAIL_TIME_MSEC$$$"), "250.000000");
+    EXPECT_EQ(valueOf(Deliverable::mac, p, "$$$TAIL_TIME_MSEC$$$"), "250");
+}
+
+TEST(Markers, TailTimeTexts)
+{
+    struct Case {
+        double value;
+        const char* windows;
+        const char* mac;
+    } cases[] = {
+        {0.0, "0.000000", "0"},
+        {250.0, "250.000000", "250"},
+        {12.5, "12.500000", "12.5"},
+        {static_cast<double>(0.1f), "0.100000", "0.1000000014901161"},
+        {4294967296.0, "4294967296.000000", "4294967296"},
+    };
+    for (const auto& c : cases) {
+        ZezureProject p;
+        p.tailTimeMsec = c.value;
+        EXPECT_EQ(valueOf(Deliverable::windows, p, "$$$TAIL_TIME_MSEC$$$"), c.windows) << c.value;
+        EXPECT_EQ(valueOf(Deliverable::mac, p, "$$$TAIL_TIME_MSEC$$$"), c.mac) << c.value;
+    }
+}
+
+TEST(Markers, ProcessingTable)
+{
+    struct Case {
+        bool processFrames;
+        uint32_t blockSize;
+        const char* frames;
+        const char* buffers;
+        const char* blocks;
+        const char* windowsSize;
+        const char* macSize;
+    } cases[] = {
+        {true, 64, "TRUE", "FALSE", "FALSE", "DEFAULT_AUDIO_BLOCK_SIZE", "64"},
+        {true, 512, "TRUE", "FALSE", "FALSE", "DEFAULT_AUDIO_BLOCK_SIZE", "64"},  // the block size is not consulted
+        {true, 0, "TRUE", "FALSE", "FALSE", "DEFAULT_AUDIO_BLOCK_SIZE", "64"},
+        {false, 256, "FALSE", "FALSE", "TRUE", "256", "256"},
+        {false, 4294967295u, "FALSE", "FALSE", "TRUE", "4294967295", "4294967295"},
+        {false, 0, "FALSE", "TRUE", "FALSE", "0", "0"},  // sub-blocks of 0 are entire buffers
+    };
+    for (const auto& c : cases) {
+        ZezureProject p;
+        p.processFrames = c.processFrames;
+        p.blockSize = c.blockSize;
+        for (const Deliverable d : {Deliverable::windows, Deliverable::mac}) {
+            SCOPED_TRACE(testing::Message() << c.processFrames << " " << c.blockSize << " "
+                                            << (d == Deliverable::windows ? "windows" : "mac"));
+            EXPECT_EQ(valueOf(d, p, "$$$PROCESS_FRAMES$$$"), c.frames);
+            EXPECT_EQ(valueOf(d, p, "$$$PROCESS_BUFFERS$$$"), c.buffers);
+            EXPECT_EQ(valueOf(d, p, "$$$PROCESS_BLOCKS$$$"), c.blocks);
+            EXPECT_EQ(valueOf(d, p, "$$$BLOCK_SIZE$$$"), d == Deliverable::windows ? c.windowsSize : c.macSize);
+        }
+    }
+}
+
+TEST(Markers, ReplaceMarkersInText)
+{
+    for (const Deliverable d : {Deliverable::windows, Deliverable::mac}) {
+        ZezureProject p = distinctRecord();
+
+        std::string text = "a $$$PROJECT_NAME$$$ b $$$PROJECT_NAME$$$$$$PROJECT_NAME$$$\n$VST_BUILD_BOOL$";
+        replaceMarkers(d, text, p);
+        EXPECT_EQ(text, "a Proj b ProjProj\nFALSE");
+
+        std::string plain = "no markers here $ $$ $$$ $$$$\r\n";
+        replaceMarkers(d, plain, p);
+        EXPECT_EQ(plain, "no markers here $ $$ $$$ $$$$\r\n");
+
+        // Exact, case-sensitive matching: near misses stay.
+        std::string near = "$$PROJECT_NAME$$ $$$project_name$$$ $$$AAX_PLUGIN_CATEGORY$$$";
+        replaceMarkers(d, near, p);
+        EXPECT_EQ(near, "$$PROJECT_NAME$$ $$$project_name$$$ $2048$");
+
+        // A later marker sees what an earlier one inserted ...
+        p.projectName = "$$$VENDOR_NAME$$$";
+        std::string later = "project($$$PROJECT_NAME$$$)";
+        replaceMarkers(d, later, p);
+        EXPECT_EQ(later, "project(Vendor Co)");
+
+        // ... but a value is not scanned again for its own marker.
+        p.projectName = "x$$$PROJECT_NAME$$$";
+        std::string self = "$$$PROJECT_NAME$$$";
+        replaceMarkers(d, self, p);
+        EXPECT_EQ(self, "x$$$PROJECT_NAME$$$");
+    }
+}
+
+TEST(Markers, NumberTextsIgnoreTheUserLocale)
+{
+    const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"};
+    std::locale comma;
+    bool found = false;
+    for (const char* name : names) {
+        try {
+            comma = std::locale(name);
+            found = true;
+            break;
+        } catch (const std::runtime_error&) {
+        }
+    }
+    if (!found) GTEST_SKIP() << "no comma-decimal locale installed";
+    const std::locale previous = std::locale::global(comma);
+    const std::string previousC = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, comma.name().c_str());
+
+    ZezureProject p;
+    p.tailTimeMsec = 1234.5;
+    p.latencyInSamples = 1234567;
+    std::string windows = "$$$TAIL_TIME_MSEC$$$ $$$LATENCY_SAMPLES$$$";
+    std::string mac = windows;
+    replaceMarkers(Deliverable::windows, windows, p);
+    replaceMarkers(Deliverable::mac, mac, p);
+
+    std::setlocale(LC_ALL, previousC.c_str());
+    std::locale::global(previous);
+    EXPECT_EQ(windows, "1234.500000 1234567");
+    EXPECT_EQ(mac, "1234.5 1234567");
+}
