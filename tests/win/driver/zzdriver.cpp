@@ -264,6 +264,33 @@ int wmain(int argc, wchar_t** argv)
         TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+
+    // A second run shows what the first one remembered; its title bar's close
+    // box leaves like Exit and writes the file again.
+    PROCESS_INFORMATION second{};
+    if (CreateProcessW(app.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                       environment.data(), work.c_str(), &startup, &second)) {
+        HWND sheet2 = findDialog(L"Zezure Tool-Kit", second.dwProcessId);
+        HWND page2 = nullptr;
+        if (sheet2)
+            waitFor([&] { return (page2 = currentPage(sheet2)) != nullptr; }, 30);
+        check(page2 && itemText(page2, 1126) == "E2E Vend\xC3\xB6r Two", "the next start shows the remembered name",
+              page2 ? itemText(page2, 1126) : std::string("no page"));
+        if (page2) {
+            setItemText(page2, 1127, L"CLSE");
+            PostMessageW(sheet2, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        check(WaitForSingleObject(second.hProcess, 30000) == WAIT_OBJECT_0, "the close box ends the program");
+        check(readFileBytes(settingsFile).rfind("E2E Vend\xC3\xB6r Two\r\nCLSE\r\n", 0) == 0,
+              "the close box wrote the settings file");
+        if (WaitForSingleObject(second.hProcess, 0) != WAIT_OBJECT_0)
+            TerminateProcess(second.hProcess, 1);
+        CloseHandle(second.hThread);
+        CloseHandle(second.hProcess);
+    } else {
+        check(false, "the program starts a second time");
+    }
+
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }
