@@ -5,7 +5,9 @@
 // starts the program, checks the start-up form, creates a project into
 // WORKFOLDER\projects, copies parameter code and the bound-variable
 // declaration and reads the clipboard back, leaves with Exit and checks the
-// settings file the program wrote. Every wait polls with a deadline.
+// settings file the program wrote; then starts it again, finds the remembered
+// values and leaves through the title bar's close box. Every wait polls with a
+// deadline.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
