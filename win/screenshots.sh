@@ -2,7 +2,8 @@
 # Takes the README's screenshots of both pages: the program runs under Wine in
 # a desktop window of its own (for the title bar) on a virtual X display.
 #   win/screenshots.sh PROGRAM.exe OUTPUT_FOLDER [WINEPREFIX]
-# Writes OUTPUT_FOLDER/windows-project.png and windows-coder.png.
+# Writes OUTPUT_FOLDER/windows-project.png, windows-success.png (after Create
+# Project) and windows-coder.png.
 set -euo pipefail
 program=$(realpath "$1")
 out=$(realpath "$2")
@@ -15,7 +16,7 @@ sdk=$WINEPREFIX/drive_c/ZezureSDK
 wineboot -i >/dev/null 2>&1 || true
 mkdir -p "$sdk"
 cp "$program" "$sdk/"
-rm -rf "$sdk/PluginTemplate"
+rm -rf "$sdk/PluginTemplate" "$sdk/NewZezureProject"
 cp -r "$(dirname "$program")/PluginTemplate" "$sdk/"
 appdata=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming | head -1)
 mkdir -p "$appdata/Zizavizerovo"
@@ -42,6 +43,19 @@ sleep 2   # let the first paint finish
 eval "$(xdotool getwindowgeometry --shell "$sheet")"
 crop="$((X + WIDTH + 8))x$((Y + HEIGHT + 8))+0+0"   # the sheet and a little desktop
 import -window root -crop "$crop" "$out/windows-project.png"
+
+# Create Project (bottom centre of the page) brings up the success dialog.
+xdotool mousemove $((X + 526)) $((Y + 455)) click 1
+end=$(( $(date +%s) + 30 ))
+until xdotool search --name '^Success$' >/dev/null 2>&1; do
+  [ "$(date +%s)" -lt "$end" ] || { echo "the success dialog did not appear" >&2; exit 1; }
+  sleep 0.2
+done
+xdotool mousemove 1270 770
+sleep 1
+import -window root -crop "$crop" "$out/windows-success.png"
+xdotool key Return
+sleep 1
 # The second tab sits beside the first one, near the sheet's top left corner.
 xdotool mousemove $((X + 210)) $((Y + 36)) click 1
 xdotool mousemove 1270 770
@@ -50,4 +64,4 @@ import -window root -crop "$crop" "$out/windows-coder.png"
 wineserver -k
 INNER
 xvfb-run -a -s "-screen 0 1280x780x24 -nolisten tcp" sh "$inner" "$out"
-echo "wrote $out/windows-project.png and $out/windows-coder.png"
+echo "wrote windows-project.png, windows-success.png and windows-coder.png in $out"

@@ -260,6 +260,18 @@ struct SuccessDialogRun {
     Win32Controls* controls;
 };
 
+// Puts a dialog in the middle of the window that owns it.
+void centerOverOwner(HWND window)
+{
+    HWND owner = GetWindow(window, GW_OWNER);
+    RECT ownerRect, rect;
+    if (!owner || !GetWindowRect(owner, &ownerRect) || !GetWindowRect(window, &rect))
+        return;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    SetWindowPos(window, nullptr, (ownerRect.left + ownerRect.right - width) / 2,
+                 (ownerRect.top + ownerRect.bottom - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK successProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* run = reinterpret_cast<SuccessDialogRun*>(GetWindowLongPtrW(window, DWLP_USER));
@@ -268,6 +280,7 @@ INT_PTR CALLBACK successProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         run = reinterpret_cast<SuccessDialogRun*>(lParam);
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         run->controls = new Win32Controls(window);
+        centerOverOwner(window);
         return run->dialog->OnInitDialog(*run->controls) ? TRUE : FALSE;
     }
     case WM_COMMAND:
