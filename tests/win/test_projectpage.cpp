@@ -1,8 +1,11 @@
 // The project page and the sheet around it, driven as a person would.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <fstream>
+#include <locale>
 #include <sstream>
+#include <stdexcept>
 
 #include "harness.h"
 #include "resource.h"
@@ -480,4 +483,26 @@ TEST(Application, RunsOneSheetTitledWithTheApplicationsName)
     EXPECT_EQ(host.inits, 1);
     EXPECT_EQ(host.title, "Zezure Tool-Kit");
     EXPECT_TRUE(host.first && host.second);
+}
+
+TEST_F(ProjectPageTest, NumbersDoNotDependOnTheUsersLocale)
+{
+    std::locale previous;
+    try {
+        std::locale::global(std::locale("de_DE.UTF-8"));
+    } catch (const std::runtime_error&) {
+        GTEST_SKIP() << "no comma-decimal locale installed";
+    }
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    SheetRun& r = open();
+    r.projectForm().setText(IDC_TAIL_TIME, "12.5");
+    const ZezureProject p = parsed();
+    r.selectTab(1);
+    const std::string smoothing = r.projectForm().text(IDC_SMOOTHING_TIME);
+    const std::string attack = r.coderForm().text(IDC_ATTACK_TIME);
+    std::locale::global(previous);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(smoothing, "20.00");
+    EXPECT_EQ(attack, "10.00");
+    EXPECT_DOUBLE_EQ(p.tailTimeMsec, 12.5);
 }
