@@ -3,7 +3,7 @@
 //
 // The command works in this order, as the project page would:
 //   1. the style's defaults,
-//   2. (starting values from the tool's settings file: not yet),
+//   2. the remembered values of the tool's own settings file,
 //   3. --preset, then each --set in order,
 //   4. the names the page derives from the project name,
 //   5. --folder, as the style's folder chooser gives it,
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "cliargs.h"
+#include "clisettings.h"
 #include "commands.h"
 #include "common/numtext.h"
 #include "project/makeproject.h"
@@ -248,6 +249,7 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
     std::printf(
         "usage: zizavizerovo create [--style windows|macos] [--template DIR] [--folder DIR]\n"
         "                           [--preset FILE.json] [--set FIELD=VALUE]...\n"
+        "                           [--remember] [--log FILE]\n"
         "\n"
         "Creates a plug-in project folder named after projectName inside the project folder,\n"
         "copies the template into it and fills in the markers of its CMakeLists.txt.\n"
@@ -259,6 +261,10 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
         "  --folder DIR           the project folder, as the folder chooser gives it\n"
         "  --preset FILE.json     a JSON object of FIELD: VALUE pairs, applied first\n"
         "  --set FIELD=VALUE      one field, applied in order after the preset\n"
+        "  --remember             after a creation, keep the vendor details and project folder\n"
+        "                         in the tool's settings file (they are the starting values\n"
+        "                         of every create, before --preset and --set)\n"
+        "  --log FILE             after a creation, write its log to FILE (windows style)\n"
         "  --help                 this text\n"
         "\n"
         "Texts are taken as given, booleans as true/false/1/0, numbers as typed into the page.\n"
@@ -308,6 +314,8 @@ struct Options {
     std::optional<std::string> preset;
     std::vector<std::string> sets;
     bool help = false;
+    bool remember = false;                // write the settings file after a creation
+    std::optional<std::string> logFile;  // where the creation log goes
 };
 
 // Parses the words after "create". Answers an error text or nothing.
@@ -328,8 +336,13 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
             o.help = true;
             continue;
         }
-        const bool known =
-            word == "--style" || word == "--template" || word == "--folder" || word == "--preset" || word == "--set";
+        if (word == "--remember") {
+            if (inlineValue) return "--remember takes no value";
+            o.remember = true;
+            continue;
+        }
+        const bool known = word == "--style" || word == "--template" || word == "--folder" || word == "--preset" ||
+                           word == "--set" || word == "--log";
         if (!known) return "unknown option '" + args[i] + "'";
         std::string value;
         if (inlineValue) {
@@ -348,6 +361,9 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
             o.folder = value;
         } else if (word == "--preset") {
             o.preset = value;
+        } else if (word == "--log") {
+            if (value.empty()) return "--log needs a file";
+            o.logFile = value;
         } else {
             o.sets.push_back(value);
         }
@@ -377,7 +393,10 @@ int runCreate(const Invocation& inv)
         return 0;
     }
 
-    // 2. (The tool's settings file comes here.)
+    // 2. The remembered values of the tool's settings file.
+    if (options.logFile && style != Deliverable::windows)
+        return usageError("--log writes the Windows creation log: it needs --style windows");
+    const std::string settingsPath = loadRememberedSettings(record);
 
     // 3. The preset, then each --set in order.
     std::vector<Assignment> assignments;
@@ -439,7 +458,12 @@ int runCreate(const Invocation& inv)
         return 1;
     }
     std::printf("%s\n", result.destination.c_str());
-    return 0;
+
+    // After the creation: its log, and the values to remember.
+    bool kept = true;
+    if (options.logFile) kept = writeCreationLog(result.creationLog, *options.logFile) && kept;
+    if (options.remember) kept = rememberSettings(record, settingsPath) && kept;
+    return kept ? 0 : 1;
 }
 
 }  // namespace zz::cli

@@ -65,7 +65,8 @@ struct Result {
 
 Result create(const Temp& tmp, const std::vector<std::string>& args)
 {
-    std::string cmd = quoted(ZZ_CLI_PROGRAM) + " create";
+    // The tool's own settings file would give starting values: keep the user's out of the way.
+    std::string cmd = "XDG_CONFIG_HOME=" + quoted(tmp / ".config") + " " + quoted(ZZ_CLI_PROGRAM) + " create";
     for (const auto& a : args) cmd += " " + quoted(a);
     const std::string out = tmp / ".stdout", err = tmp / ".stderr";
     cmd += " >" + quoted(out) + " 2>" + quoted(err) + " </dev/null";

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "project/winfiles.h"
+
+// Saving the Windows creation log as diagnostics.txt beside the program.
+namespace zz {
+
+// programFolder + "\diagnostics.txt".
+std::string diagnosticsPath(const std::string& programFolder);
+
+// How the log reaches the disk: writeTextFile (the Windows text rules: CR LF
+// line ends and one more line end at the end), or a test's own.
+using LogWriter = std::function<bool(const std::string& path, const std::string& text)>;
+
+// Writes `creationLog` to `path`, replacing an earlier file. Answers the
+// message the page shows: "Wrote diagnostics file at: " + path, or
+// "Failed to write diagnostics file at: " + path.
+std::string saveDiagnostics(const std::string& creationLog, const std::string& path,
+                            const LogWriter& writer = writeTextFile);
+
+// The success dialog's outcome decides: only a dialog closed with OK while its
+// "Save Diagnostics File" box was ticked saves the log. Answers the message to
+// show, or nothing when nothing was written.
+std::optional<std::string> saveDiagnosticsAfterSuccess(bool closedWithOk, bool saveBoxTicked,
+                                                       const std::string& creationLog,
+                                                       const std::string& programFolder,
+                                                       const LogWriter& writer = writeTextFile);
+
+}  // namespace zz

@@ -1,0 +1,127 @@
+// zizavizerovo create with the tool's own settings file: remembered starting
+// values, --remember and --log, run for real.
+#include <gtest/gtest.h>
+
+#include "test_settings_run.h"
+
+namespace {
+
+using namespace zz::testing;
+
+const std::string kTemplate = ZZ_SOURCE_DIR "/templates/PluginTemplate";
+
+Outcome create(const TempFolder& dir, std::vector<std::string> args)
+{
+    args.insert(args.begin(), "create");
+    args.insert(args.end(), {"--template", kTemplate});
+    return runTool(dir, args);
+}
+
+// The value of a line "set(KEY "value")" of a created CMakeLists.txt.
+std::string setting(const std::string& cmakeFile, const std::string& key)
+{
+    const std::string cmake = readBytes(cmakeFile), start = "set(" + key + " \"";
+    const auto at = cmake.find(start);
+    if (at == std::string::npos) return "<missing " + key + ">";
+    return cmake.substr(at + start.size(), cmake.find("\")", at) - at - start.size());
+}
+
+TEST(CreateSettings, RememberedValuesComeBeforePresetAndSet)
+{
+    for (const std::string style : {"windows", "macos"}) {
+        TempFolder dir;
+        const std::string folder = dir / "projects" + (style == "macos" ? "/" : "");
+        fs::create_directory(dir / "projects");
+        writeBytes(dir.ownFile(), "Acme Audio\nACME\nhttps://acme.test\nhelp@acme.test\n" + folder + "\n0\n");
+        writeBytes(dir / "p.json", "{\"vendorURL\": \"https://preset.test\", \"vendorEmail\": \"p@preset.test\"}");
+        const std::string before = readBytes(dir.ownFile());
+        const Outcome r = create(dir, {"--style", style, "--preset", dir / "p.json", "--set", "vendorEmail=s@set.test",
+                                       "--set", "projectName=Kept", "--set", "fourCharProductID=KepP"});
+        ASSERT_EQ(r.status, 0) << style << ": " << r.err;
+        EXPECT_EQ(r.out, dir / "projects/Kept" + "\n") << "the remembered project folder";
+        const std::string cmake = dir / "projects/Kept/CMakeLists.txt";
+        EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "Acme Audio") << style;
+        EXPECT_EQ(setting(cmake, "ZZ_FOUR_CHAR_MANU"), "ACME") << style;
+        EXPECT_EQ(setting(cmake, "ZZ_VENDOR_URL"), "https://preset.test") << style;
+        EXPECT_EQ(setting(cmake, "ZZ_VENDOR_EMAIL"), "s@set.test") << style;
+        EXPECT_EQ(readBytes(dir.ownFile()), before) << "without --remember the file is never written";
+    }
+}
+
+TEST(CreateSettings, NothingRememberedNothingWritten)
+{
+    TempFolder dir;
+    const Outcome r = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Plain", "--set",
+                                   "fourCharProductID=PlnP"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "cfg"));
+    EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_VENDOR_NAME"), "") << "the style's own default";
+
+    // A settings file the reader cannot use is reported, and the creation goes on.
+    writeBytes(dir.ownFile(), "not UTF-8 \xFF\n");
+    const Outcome warned = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Warned",
+                                        "--set", "fourCharProductID=WrnP"});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.err, "Setup logfile was empty.\nCan't read log data. \n");
+}
+
+TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
+{
+    TempFolder dir;
+    Outcome r = create(dir, {"--style", "windows", "--remember", "--folder", dir.str(), "--set", "projectName=One",
+                             "--set", "vendorName=Kept Audio", "--set", "vendorEmail= spaced@kept.test "});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string kept = "Kept Audio\nDIRO\nhttps://www.example.com\n spaced@kept.test \n" + dir.str() + "\n0\n";
+    EXPECT_EQ(readBytes(dir.ownFile()), kept);
+
+    // A failed creation writes neither the settings file nor the log.
+    r = create(dir, {"--style", "windows", "--remember", "--log", dir / "log.txt", "--set", "projectName=One",
+                     "--set", "vendorName=Other"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Project already exists. Delete it or change the project name.\n");
+    EXPECT_EQ(readBytes(dir.ownFile()), kept);
+    EXPECT_FALSE(fs::exists(dir / "log.txt"));
+
+    // A settings file that cannot be written fails the command; the project stays.
+    TempFolder blocked;
+    writeBytes(blocked / "cfg", "a file where the settings folder should be");
+    r = create(blocked, {"--style", "macos", "--remember", "--folder", blocked.str(), "--set", "projectName=Two",
+                         "--set", "fourCharProductID=TwoP"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, blocked.str() + "/Two\n");
+    EXPECT_EQ(r.err, "Could not write to: " + blocked.ownFile() + "\n");
+}
+
+TEST(CreateSettings, LogOfASuccessfulWindowsCreation)
+{
+    TempFolder dir;
+    const std::string log = dir / "creation.log", dest = dir / "Logged";
+    writeBytes(log, std::string(3000, 'x'));  // an earlier file is replaced
+    const Outcome r =
+        create(dir, {"--style", "windows", "--log", log, "--folder", dir.str(), "--set", "projectName=Logged"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readBytes(log), "Project Destination (dest):" + dest + "\r\n" +
+                                  "Validating destination: Succeeded in creating destination folder. \r\n\r\n"
+                                  "Template Folder XCopy: PASSED \r\nEditing CMake \r\nPath is: " + dest +
+                                  "/CMakeLists.txt\r\nOpening File...PASSED \r\n"
+                                  "Modifying & writing File to dest...PASSED \r\nEND \r\n\r\n");
+}
+
+TEST(CreateSettings, LogProblems)
+{
+    TempFolder dir;
+    Outcome r = create(dir, {"--style", "macos", "--log", dir / "l.txt", "--folder", dir.str(), "--set",
+                             "projectName=MacLog"});
+    EXPECT_EQ(r.status, 2) << "only the Windows creation keeps a log";
+    EXPECT_FALSE(fs::exists(dir / "MacLog"));
+    EXPECT_EQ(create(dir, {"--remember=yes"}).status, 2);
+
+    fs::create_directory(dir / "logdir");
+    r = create(dir, {"--style", "windows", "--log", dir / "logdir", "--folder", dir.str(), "--set",
+                     "projectName=LogFails"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Failed to write diagnostics file at: " + (dir / "logdir") + "\n");
+    EXPECT_TRUE(fs::exists(dir / "LogFails/CMakeLists.txt"));
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+// zizavizerovo settings, run for real.
+#include <gtest/gtest.h>
+
+#include "test_settings_run.h"
+
+namespace {
+
+using namespace zz::testing;
+
+Outcome settings(const TempFolder& dir, std::vector<std::string> args, bool ownSettings = true)
+{
+    args.insert(args.begin(), "settings");
+    return runTool(dir, args, ownSettings);
+}
+
+const std::string kFirstStart = "vendorName=My Company\nfourCharVendorID=DIRO\nvendorURL=https://www.example.com\n"
+                                "vendorEmail=support@example.com\nprojectFolderPath=path not set\n";
+
+TEST(SettingsCommand, OwnFileIsMadeOnFirstRunInTheHostFormat)
+{
+    TempFolder dir;
+    const Outcome r = settings(dir, {});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, kFirstStart + "useTemplate=0\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(readBytes(dir.ownFile()), "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
+
+    // The tool's own file keeps this host's format whatever the style: an empty
+    // one is read as the macOS page reads it, not rewritten with CR LF.
+    writeBytes(dir.ownFile(), "");
+    EXPECT_EQ(settings(dir, {"--style", "windows"}).out, kFirstStart);
+    EXPECT_EQ(readBytes(dir.ownFile()), "");
+}
+
+TEST(SettingsCommand, FileGivenIsReadAsTheStylesPageReadsIt)
+{
+    TempFolder dir;
+    const std::string file = dir / "w/z.txt";
+    Outcome r = settings(dir, {"--style", "windows", "--file", file});
+    const std::string program = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
+    EXPECT_EQ(r.out, "vendorName=My Company\nfourCharVendorID=DIRO\nvendorURL=https://www.example.com\n"
+                     "vendorEmail=support@example.com\nprojectFolderPath=" + program + "\n");
+    EXPECT_EQ(readBytes(file), "My Company\r\nDIRO\r\nhttps://www.example.com\r\nsupport@example.com\r\n" + program +
+                                   "\r\n\r\n");
+
+    writeBytes(file, " Acme \r\nACME\r\n");
+    EXPECT_EQ(settings(dir, {"--file", file, "--style", "windows"}).out,
+              "vendorName=Acme\nfourCharVendorID=ACME\nvendorURL=\nvendorEmail=\nprojectFolderPath=\n");
+    EXPECT_EQ(settings(dir, {"--file", file, "--style", "macos"}).out,
+              "vendorName= Acme \nfourCharVendorID=\nvendorURL=ACME\nvendorEmail=\nprojectFolderPath=\nuseTemplate=0\n");
+}
+
+TEST(SettingsCommand, ReaderMessagesGoToStderrWithExitZero)
+{
+    TempFolder dir;
+    fs::create_directory(dir / "folder");
+    Outcome r = settings(dir, {"--style", "macos", "--file", dir / "folder"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Setup logfile was empty.\nCan't read log data. \n");
+    EXPECT_EQ(r.out, "vendorName=\nfourCharVendorID=\nvendorURL=\nvendorEmail=\nprojectFolderPath=\nuseTemplate=0\n");
+
+    writeBytes(dir / "file", "x");
+    r = settings(dir, {"--style", "windows", "--file", dir / "file/below/z.txt"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Could not write to: " + (dir / "file/below/z.txt") + "\n");
+}
+
+TEST(SettingsCommand, UsageErrorsAndNoPlaceForTheFile)
+{
+    TempFolder dir;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--style"}, {"--style", "linux"}, {"--file"}, {"--file", ""}, {"extra"}}) {
+        const Outcome r = settings(dir, args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_NE(r.err.find("usage: zizavizerovo settings"), std::string::npos) << args[0];
+    }
+    EXPECT_FALSE(fs::exists(dir / "cfg")) << "a usage error touches no file";
+
+    const Outcome r = settings(dir, {}, false);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("--file"), std::string::npos);
+}
+
+}  // namespace
