@@ -29,7 +29,8 @@ const char* kRestoreUsage =
 
 int usageError(const std::string& why)
 {
-    return cli::usageError("restore-template", why);
+    std::fprintf(stderr, "zizavizerovo restore-template: %s\n\n%s", why.c_str(), kRestoreUsage);
+    return 2;
 }
 
 // "y" and "yes", in any case and with blanks around them, say Yes.

@@ -41,7 +41,8 @@ void printValue(const char* name, const std::string& value)
 
 int usageError(const std::string& problem)
 {
-    return cli::usageError("settings", problem);
+    std::fprintf(stderr, "zizavizerovo settings: %s\n\n%s", problem.c_str(), kSettingsUsage);
+    return 2;
 }
 
 void printReport(const SettingsFileReport& report)
