@@ -6,7 +6,7 @@ bool CZizavizerovoApp::InitInstance()
 {
     host_.initCommonControls();
     MainSheet sheet(platform_);
-    sheet.SetTitle(kApplicationName);
+    sheet.SetTitle(kSheetTitle);
     host_.runSheet(sheet);  // however the sheet ends, the process ends
     return false;
 }

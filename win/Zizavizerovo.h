@@ -6,7 +6,10 @@
 
 namespace zz::win {
 
-inline constexpr const char* kApplicationName = "Zezure Tool-Kit";
+// The application's name (the title of its message boxes) and the title of
+// its one window.
+inline constexpr const char* kApplicationName = "Zizavizerovo";
+inline constexpr const char* kSheetTitle = "Zezure Tool-Kit";
 
 // What the application needs of the window system besides the pages' services.
 class AppHost {
