@@ -274,6 +274,36 @@ std::string jsonString(const std::string& text)
     return out;
 }
 
+bool OptionScanner::next()
+{
+    if (started_) ++index_;
+    started_ = true;
+    if (index_ >= args_.size()) return false;
+    const std::string& w = args_[index_];
+    inline_.reset();
+    name_ = w;
+    const auto eq = w.find('=');
+    if (w.rfind("--", 0) == 0 && eq != std::string::npos) {
+        name_ = w.substr(0, eq);
+        inline_ = w.substr(eq + 1);
+    }
+    return true;
+}
+
+std::optional<std::string> OptionScanner::value()
+{
+    if (inline_) return inline_;
+    if (index_ + 1 >= args_.size()) return std::nullopt;
+    return args_[++index_];
+}
+
+int usageError(const char* command, const std::string& what)
+{
+    std::fprintf(stderr, "zizavizerovo %s: %s\nRun 'zizavizerovo %s --help' for the options.\n", command, what.c_str(),
+                 command);
+    return 2;
+}
+
 std::string executableFolder(const std::string& argv0)
 {
     std::string folder = programFolder();
