@@ -4,15 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <climits>
-#include <unistd.h>
-#endif
-#ifdef __APPLE__
-#include <mach-o/dyld.h>
-#endif
+#include "project/winfiles.h"
 
 namespace zz::cli {
 
@@ -282,33 +274,41 @@ std::string jsonString(const std::string& text)
     return out;
 }
 
+bool OptionScanner::next()
+{
+    if (started_) ++index_;
+    started_ = true;
+    if (index_ >= args_.size()) return false;
+    const std::string& w = args_[index_];
+    inline_.reset();
+    name_ = w;
+    const auto eq = w.find('=');
+    if (w.rfind("--", 0) == 0 && eq != std::string::npos) {
+        name_ = w.substr(0, eq);
+        inline_ = w.substr(eq + 1);
+    }
+    return true;
+}
+
+std::optional<std::string> OptionScanner::value()
+{
+    if (inline_) return inline_;
+    if (index_ + 1 >= args_.size()) return std::nullopt;
+    return args_[++index_];
+}
+
+int usageError(const char* command, const std::string& what)
+{
+    std::fprintf(stderr, "zizavizerovo %s: %s\nRun 'zizavizerovo %s --help' for the options.\n", command, what.c_str(),
+                 command);
+    return 2;
+}
+
 std::string executableFolder(const std::string& argv0)
 {
-    std::string path;
-#ifdef _WIN32
-    std::wstring buffer(32768, L'\0');
-    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    buffer.resize(n);
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, buffer.c_str(), int(buffer.size()), nullptr, 0, nullptr, nullptr);
-    path.resize(size_t(bytes));
-    WideCharToMultiByte(CP_UTF8, 0, buffer.c_str(), int(buffer.size()), path.data(), bytes, nullptr, nullptr);
-    const auto cut = path.find_last_of("\\/");
-#else
-#ifdef __APPLE__
-    uint32_t size = 0;
-    _NSGetExecutablePath(nullptr, &size);
-    std::string buffer(size, '\0');
-    if (_NSGetExecutablePath(buffer.data(), &size) == 0) path = buffer.c_str();
-#else
-    std::string buffer(PATH_MAX + 1, '\0');
-    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (n > 0) path.assign(buffer.data(), size_t(n));
-#endif
-    if (path.empty()) path = argv0;
-    const auto cut = path.find_last_of('/');
-#endif
-    if (cut == std::string::npos) return ".";
-    return path.substr(0, cut);
+    std::string folder = programFolder();
+    if (folder.empty()) folder = folderOfProgramFile(argv0);
+    return folder.empty() ? "." : folder;
 }
 
 }  // namespace zz::cli

@@ -112,8 +112,7 @@ void printHelp()
 
 int usageError(const std::string& what)
 {
-    std::fprintf(stderr, "zizavizerovo code: %s\nRun 'zizavizerovo code --help' for the options.\n", what.c_str());
-    return 2;
+    return cli::usageError("code", what);
 }
 
 // Applies one assignment; answers the usage error text, or nothing.
@@ -146,55 +145,34 @@ int runCode(const Invocation& inv)
     std::vector<Assignment> sets;
     std::optional<std::string> comment;
 
-    const auto& args = inv.args;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string word = args[i];
-        std::optional<std::string> inlineValue;
-        if (word.rfind("--", 0) == 0) {
-            const auto eq = word.find('=');
-            if (eq != std::string::npos) {
-                inlineValue = word.substr(eq + 1);
-                word = word.substr(0, eq);
-            }
-        }
-        auto value = [&](std::string& out) -> bool {
-            if (inlineValue) {
-                out = *inlineValue;
-                return true;
-            }
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
-
-        if (word == "--help" || word == "-h") {
+    OptionScanner scan(inv.args);
+    while (scan.next()) {
+        if (scan.is("--help") || scan.is("-h")) {
             printHelp();
             return 0;
         }
-        if (word == "--var" || word == "--json") {
-            if (inlineValue) return usageError(word + " takes no value");
-            (word == "--var" ? wantVar : wantJson) = true;
+        if (scan.is("--var") || scan.is("--json")) {
+            if (!scan.flag()) return usageError(scan.name() + " takes no value");
+            (scan.is("--var") ? wantVar : wantJson) = true;
             continue;
         }
-        std::string v;
-        if (word == "--style") {
-            if (!value(v)) return usageError("--style needs windows or macos");
-            const auto parsed = parseStyle(v);
-            if (!parsed) return usageError("unknown style '" + v + "' (windows or macos)");
+        const bool known = scan.is("--style") || scan.is("--preset") || scan.is("--set") || scan.is("--comment");
+        if (!known) return usageError("unknown option '" + scan.word() + "'");
+        const std::string option = scan.name();
+        const auto v = scan.value();
+        if (!v) return usageError(option + " needs a value");
+        if (option == "--style") {
+            const auto parsed = parseStyle(*v);
+            if (!parsed) return usageError("unknown style '" + *v + "' (windows or macos)");
             style = *parsed;
-        } else if (word == "--preset") {
-            if (!value(v)) return usageError("--preset needs a file");
-            presets.push_back(v);
-        } else if (word == "--set") {
-            if (!value(v)) return usageError("--set needs FIELD=VALUE");
-            const auto a = parseAssignment(v);
-            if (!a) return usageError("--set needs FIELD=VALUE, not '" + v + "'");
+        } else if (option == "--preset") {
+            presets.push_back(*v);
+        } else if (option == "--set") {
+            const auto a = parseAssignment(*v);
+            if (!a) return usageError("--set needs FIELD=VALUE, not '" + *v + "'");
             sets.push_back(*a);
-        } else if (word == "--comment") {
-            if (!value(v)) return usageError("--comment needs a text");
-            comment = v;
         } else {
-            return usageError("unknown option '" + args[i] + "'");
+            comment = *v;
         }
     }
 

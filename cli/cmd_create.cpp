@@ -284,9 +284,7 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
 
 int usageError(const std::string& what)
 {
-    std::fprintf(stderr, "zizavizerovo create: %s\n(run 'zizavizerovo create --help' for the options)\n",
-                 what.c_str());
-    return 2;
+    return cli::usageError("create", what);
 }
 
 // The folder as the style's folder chooser hands it over: macOS appends "/"
@@ -321,47 +319,31 @@ struct Options {
 // Parses the words after "create". Answers an error text or nothing.
 std::optional<std::string> parseOptions(const std::vector<std::string>& args, Options& o)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string word = args[i];
-        std::optional<std::string> inlineValue;
-        if (word.rfind("--", 0) == 0) {
-            const auto eq = word.find('=');
-            if (eq != std::string::npos) {
-                inlineValue = word.substr(eq + 1);
-                word = word.substr(0, eq);
-            }
-        }
-        if (word == "--help" || word == "-h") {
-            if (inlineValue) return "--help takes no value";
-            o.help = true;
+    OptionScanner scan(args);
+    while (scan.next()) {
+        if (scan.is("--help") || scan.is("-h") || scan.is("--remember")) {
+            if (!scan.flag()) return scan.name() + " takes no value";
+            (scan.is("--remember") ? o.remember : o.help) = true;
             continue;
         }
-        if (word == "--remember") {
-            if (inlineValue) return "--remember takes no value";
-            o.remember = true;
-            continue;
-        }
-        const bool known = word == "--style" || word == "--template" || word == "--folder" || word == "--preset" ||
-                           word == "--set" || word == "--log";
-        if (!known) return "unknown option '" + args[i] + "'";
-        std::string value;
-        if (inlineValue) {
-            value = *inlineValue;
-        } else {
-            if (i + 1 >= args.size()) return word + " needs a value";
-            value = args[++i];
-        }
-        if (word == "--style") {
+        const bool known = scan.is("--style") || scan.is("--template") || scan.is("--folder") ||
+                           scan.is("--preset") || scan.is("--set") || scan.is("--log");
+        if (!known) return "unknown option '" + scan.word() + "'";
+        const std::string option = scan.name();
+        const auto v = scan.value();
+        if (!v) return option + " needs a value";
+        const std::string& value = *v;
+        if (option == "--style") {
             const auto style = parseStyle(value);
             if (!style) return "--style takes windows or macos, not '" + value + "'";
             o.style = *style;
-        } else if (word == "--template") {
+        } else if (option == "--template") {
             o.templateFolder = value;
-        } else if (word == "--folder") {
+        } else if (option == "--folder") {
             o.folder = value;
-        } else if (word == "--preset") {
+        } else if (option == "--preset") {
             o.preset = value;
-        } else if (word == "--log") {
+        } else if (option == "--log") {
             if (value.empty()) return "--log needs a file";
             o.logFile = value;
         } else {

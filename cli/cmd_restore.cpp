@@ -53,36 +53,23 @@ int runRestoreTemplate(const Invocation& inv)
     bool haveTo = false;
     bool yes = false;
 
-    for (std::size_t i = 0; i < inv.args.size(); ++i) {
-        const std::string& word = inv.args[i];
-        std::string value;
-        auto takeValue = [&](const std::string& option) -> bool {
-            if (word == option) {
-                if (i + 1 >= inv.args.size()) return false;
-                value = inv.args[++i];
-                return true;
-            }
-            value = word.substr(option.size() + 1);  // --option=VALUE
-            return true;
-        };
-        auto is = [&](const std::string& option) {
-            return word == option || word.rfind(option + "=", 0) == 0;
-        };
-        if (word == "--help" || word == "-h") {
+    OptionScanner scan(inv.args);
+    while (scan.next()) {
+        if (scan.is("--help") || scan.is("-h")) {
             std::fputs(kRestoreUsage, stdout);
             return 0;
-        } else if (word == "--yes" || word == "-y") {
+        }
+        if (scan.is("--yes") || scan.is("-y")) {
+            if (!scan.flag()) return usageError(scan.name() + " takes no value");
             yes = true;
-        } else if (is("--archive")) {
-            if (!takeValue("--archive")) return usageError("--archive needs a file");
-            archive = value;
-            haveArchive = true;
-        } else if (is("--to")) {
-            if (!takeValue("--to")) return usageError("--to needs a folder");
-            to = value;
-            haveTo = true;
+        } else if (scan.is("--archive") || scan.is("--to")) {
+            const bool isArchive = scan.is("--archive");
+            const auto value = scan.value();
+            if (!value) return usageError(isArchive ? "--archive needs a file" : "--to needs a folder");
+            (isArchive ? archive : to) = *value;
+            (isArchive ? haveArchive : haveTo) = true;
         } else {
-            return usageError("unknown argument '" + word + "'");
+            return usageError("unknown argument '" + scan.word() + "'");
         }
     }
     if (!haveTo || to.empty()) return usageError("--to DIR is required");
@@ -107,7 +94,6 @@ int runRestoreTemplate(const Invocation& inv)
     });
     if (!result.success) {
         std::fprintf(stderr, "%s\n", result.message.c_str());
-        if (!result.detail.empty()) std::fprintf(stderr, "zizavizerovo: %s\n", result.detail.c_str());
         return 1;
     }
     std::printf("%s\n", result.message.c_str());

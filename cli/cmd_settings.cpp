@@ -101,27 +101,25 @@ int runSettings(const Invocation& inv)
     std::string path;
     bool haveFile = false;
 
-    for (size_t i = 0; i < inv.args.size(); ++i) {
-        const std::string& word = inv.args[i];
-        if (word == "--help" || word == "-h") {
+    OptionScanner scan(inv.args);
+    while (scan.next()) {
+        if (scan.is("--help") || scan.is("-h")) {
             std::fputs(kSettingsUsage, stdout);
             return 0;
         }
-        if (word == "--style" || word == "--file") {
-            if (i + 1 >= inv.args.size()) return usageError(word + " needs a value");
-            const std::string& value = inv.args[++i];
-            if (word == "--style") {
-                const auto parsed = parseStyle(value);
-                if (!parsed) return usageError("unknown style '" + value + "' (windows or macos)");
-                style = *parsed;
-            } else {
-                if (value.empty()) return usageError("--file needs a path");
-                path = value;
-                haveFile = true;
-            }
-            continue;
+        if (!scan.is("--style") && !scan.is("--file")) return usageError("unknown option '" + scan.word() + "'");
+        const std::string option = scan.name();
+        const auto value = scan.value();
+        if (!value) return usageError(option + " needs a value");
+        if (option == "--style") {
+            const auto parsed = parseStyle(*value);
+            if (!parsed) return usageError("unknown style '" + *value + "' (windows or macos)");
+            style = *parsed;
+        } else {
+            if (value->empty()) return usageError("--file needs a path");
+            path = *value;
+            haveFile = true;
         }
-        return usageError("unknown option '" + word + "'");
     }
 
     if (!haveFile) {

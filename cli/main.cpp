@@ -4,6 +4,11 @@
 
 #include "commands.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
 namespace {
 
 const char* kUsage =
@@ -31,8 +36,24 @@ int main(int argc, char** argv)
         return 0;
     }
     zz::cli::Invocation inv;
+#ifdef _WIN32
+    // The narrow argv is in the ANSI code page; take the words as UTF-8.
+    int wargc = 0;
+    if (LPWSTR* wargv = CommandLineToArgvW(GetCommandLineW(), &wargc)) {
+        auto utf8 = [](const wchar_t* w) {
+            const int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
+            std::string s(n > 0 ? size_t(n - 1) : 0, '\0');
+            if (n > 1) WideCharToMultiByte(CP_UTF8, 0, w, -1, s.data(), n, nullptr, nullptr);
+            return s;
+        };
+        inv.program = utf8(wargv[0]);
+        for (int i = 2; i < wargc; ++i) inv.args.push_back(utf8(wargv[i]));
+        LocalFree(wargv);
+    }
+#else
     inv.program = argv[0];
     for (int i = 2; i < argc; ++i) inv.args.emplace_back(argv[i]);
+#endif
 
     if (command == "create") return zz::cli::runCreate(inv);
     if (command == "code") return zz::cli::runCode(inv);

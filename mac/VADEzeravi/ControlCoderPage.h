@@ -1,0 +1,70 @@
+#import <Cocoa/Cocoa.h>
+
+#include "coderpage.h"
+
+class AppKitOutlets;
+
+// The control coder page. Its behaviour is the portable
+// zz::mac::ControlCoderPage; this class builds the controls, connects the
+// outlets and forwards the actions.
+@interface ControlCoderPage : NSViewController {
+    IBOutlet NSTextField* controlName;
+    IBOutlet NSTextField* controlID;
+    IBOutlet NSTextField* controlUnits;
+    IBOutlet NSTextField* minValue;
+    IBOutlet NSTextField* maxValue;
+    IBOutlet NSTextField* defaultValue;
+    IBOutlet NSTextField* displayPrecision;
+    IBOutlet NSTextField* onOffStringList;
+    IBOutlet NSTextField* boundVariableName;
+    IBOutlet NSTextField* multiStringList;
+    IBOutlet NSComboBox* controlTaperCombo;
+    IBOutlet NSComboBox* controlDataCombo;
+    IBOutlet NSComboBox* boundVarDataypeCombo;
+    IBOutlet NSComboBox* meterDetectCombo;
+    IBOutlet NSComboBox* meterCalCombo;
+    IBOutlet NSTextField* defaultMultiStringIndex;
+    IBOutlet NSTextField* meterAttack;
+    IBOutlet NSTextField* meterRelease;
+    IBOutlet NSButton* continuousControlButt;
+    IBOutlet NSButton* onOffControlButt;
+    IBOutlet NSButton* multiStringControlButt;
+    IBOutlet NSButton* meterControlButt;
+    IBOutlet NSButton* includePIPDeclaration;
+    IBOutlet NSButton* enableVarBinding;
+    IBOutlet NSButton* invertedMeter;
+    IBOutlet NSButton* proToolsGRMeter;
+    IBOutlet NSButton* offOnDefOff;
+    IBOutlet NSButton* offOnDefOn;
+    IBOutlet NSScrollView* commentView;
+    IBOutlet NSTextView* textView;
+
+    NSButton* copyCodeButton;
+    NSButton* copyVariableButton;
+    NSButton* resetButton;
+    NSButton* exitButton;
+
+    AppKitOutlets* outlets;
+    zz::mac::ControlCoderPage* page;
+}
+
+- (zz::mac::ControlCoderPage*)page;
+- (AppKitOutlets*)outlets;
+- (NSButton*)buttonNamed:(NSString*)name;
+
+- (void)viewDidLoad;
+- (void)viewDidAppear;
+- (void)viewWillDisappear;
+
+- (void)initControls;
+- (void)parseControls;
+
+- (IBAction)handleControlButtChange:(id)sender;
+- (IBAction)handleOffOnDefaultButtChange:(id)sender;
+- (IBAction)copyCodeClipboard:(id)sender;
+- (IBAction)copyBoundVarClipboard:(id)sender;
+- (IBAction)handleReset:(id)sender;
+- (IBAction)handleExit:(id)sender;
+- (IBAction)toggleButton:(id)sender;
+
+@end

@@ -1,0 +1,249 @@
+#import "TestScript.h"
+
+#import "AppKitBridge.h"
+#import "ControlCoderPage.h"
+#import "MainWindow.h"
+#import "ViewController.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using zz::mac::Outlet;
+
+namespace {
+
+std::string escaped(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += "\\n";
+        else if (c == '\t') out += "\\t";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\\') out += "\\\\";
+        else out += c;
+    }
+    return out;
+}
+
+// "a\tb" in a script stands for a tab, "\n" for a line break.
+std::string unescaped(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char next = text[++i];
+            out += next == 'n' ? '\n' : next == 't' ? '\t' : next;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+// The C++ side of a run. The runner holds it through an untyped pointer:
+// GCC cannot encode the types of C++ library members in an instance variable.
+struct ScriptState {
+    std::vector<std::string> lines;
+    size_t next = 0;
+    std::FILE* transcript = nullptr;
+    ScriptedPerson person;
+};
+
+@interface TestScriptRunner : NSObject {
+    MainWindow* mainWindow;
+    void* stateStorage;
+    NSDate* waitDeadline;
+}
+- (id)initWithWindow:(MainWindow*)window script:(const char*)script transcript:(const char*)path;
+- (void)step;
+- (void)noteLine:(const char*)text;
+@end
+
+static void note(TestScriptRunner* runner, const std::string& text)
+{
+    [runner noteLine:text.c_str()];
+}
+
+static AppKitOutlets* outletsFor(MainWindow* mainWindow, Outlet outlet)
+{
+    AppKitOutlets* project = [[mainWindow projectPage] outlets];
+    return project->control(outlet) != nil ? project : [[mainWindow coderPage] outlets];
+}
+
+static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
+{
+    if (auto outlet = zz::mac::outletNamed(name)) return (NSButton*)outletsFor(mainWindow, *outlet)->control(*outlet);
+    NSString* key = zzString(name);
+    NSButton* button = [[mainWindow projectPage] buttonNamed:key];
+    return button ? button : [[mainWindow coderPage] buttonNamed:key];
+}
+
+@implementation TestScriptRunner
+
+
+- (id)initWithWindow:(MainWindow*)window script:(const char*)script transcript:(const char*)path
+{
+    self = [super init];
+    if (!self) return nil;
+    mainWindow = window;
+    ScriptState* state = new ScriptState;
+    stateStorage = state;
+    std::ifstream in(script);
+    for (std::string line; std::getline(in, line);) state->lines.push_back(line);
+    state->transcript = std::fopen(path, "w");
+    TestScriptRunner* runner = self;
+    state->person.note = [runner](const std::string& text) { note(runner, text); };
+    AppKitServices::shared().setScriptedPerson(&state->person);
+    return self;
+}
+
+- (void)noteLine:(const char*)text
+{
+    std::FILE* transcript = static_cast<ScriptState*>(stateStorage)->transcript;
+    if (!transcript) return;
+    std::fprintf(transcript, "%s\n", text);
+    std::fflush(transcript);
+}
+
+- (void)schedule:(NSTimeInterval)delay
+{
+    [self performSelector:@selector(step) withObject:nil afterDelay:delay];
+}
+
+- (void)capture:(const char*)pathText
+{
+    const std::string path = pathText;
+    NSView* view = [[mainWindow window] contentView];
+    [view lockFocus];
+    NSBitmapImageRep* rep = [[[NSBitmapImageRep alloc] initWithFocusedViewRect:[view bounds]] autorelease];
+    [view unlockFocus];
+    NSData* png = [rep representationUsingType:NSPNGFileType properties:[NSDictionary dictionary]];
+    note(self, [png writeToFile:zzString(path) atomically:YES] ? "captured: " + path : "capture failed: " + path);
+}
+
+// Runs one line; answers NO when the line asks to be run again later.
+- (BOOL)run:(const char*)lineText
+{
+    const std::string line = lineText;
+    std::istringstream words(line);
+    std::string command, first;
+    words >> command >> first;
+    std::string rest;
+    std::getline(words, rest);
+    if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+    rest = unescaped(rest);
+
+    if (command.empty() || command[0] == '#') return YES;
+    if (command == "page") {
+        [mainWindow showPage:first == "coder" ? 1 : 0];
+        note(self, "page: " + first);
+    } else if (command == "set" || command == "type") {
+        auto outlet = zz::mac::outletNamed(first);
+        if (!outlet) {
+            note(self, "unknown outlet: " + first);
+            return YES;
+        }
+        AppKitOutlets* outlets = outletsFor(mainWindow, *outlet);
+        NSTextField* field = (NSTextField*)outlets->control(*outlet);
+        [[mainWindow window] makeFirstResponder:nil];
+        outlets->setText(*outlet, rest);
+        if (command == "type" && [field respondsToSelector:@selector(action)] && [field action] != NULL) {
+            [field sendAction:[field action] to:[field target]];
+        }
+    } else if (command == "click") {
+        NSButton* button = buttonNamed(mainWindow, first);
+        if (button == nil) {
+            note(self, "unknown button: " + first);
+            return YES;
+        }
+        note(self, "click: " + first);
+        [button performClick:nil];
+    } else if (command == "select") {
+        if (auto outlet = zz::mac::outletNamed(first)) {
+            outletsFor(mainWindow, *outlet)->selectIndex(*outlet, std::atoi(rest.c_str()));
+        }
+    } else if (command == "answer") {
+        static_cast<ScriptState*>(stateStorage)->person.answers.push_back(std::atoi(first.c_str()));
+    } else if (command == "folder") {
+        static_cast<ScriptState*>(stateStorage)->person.folders.push_back(unescaped(first + (rest.empty() ? "" : " " + rest)));
+    } else if (command == "show") {
+        if (auto outlet = zz::mac::outletNamed(first)) {
+            AppKitOutlets* outlets = outletsFor(mainWindow, *outlet);
+            const zz::mac::ControlKind kind = zz::mac::outletKind(*outlet);
+            std::string value;
+            if (kind == zz::mac::ControlKind::radioButton || kind == zz::mac::ControlKind::checkBox) {
+                value = std::string(outlets->isOn(*outlet) ? "on" : "off") +
+                        (outlets->isEnabled(*outlet) ? "" : " disabled");
+            } else {
+                value = escaped(outlets->text(*outlet));
+            }
+            note(self, "show: " + first + " = " + value);
+        }
+    } else if (command == "real-alerts") {
+        static_cast<ScriptState*>(stateStorage)->person.realAlerts = true;
+    } else if (command == "close") {
+        // The window's close button: the application quits without Exit.
+        note(self, "close: window");
+        [[mainWindow window] performClose:nil];
+    } else if (command == "focus") {
+        // Keyboard input from outside (xdotool) goes to this field.
+        if (auto outlet = zz::mac::outletNamed(first)) outletsFor(mainWindow, *outlet)->makeFirstResponder(*outlet);
+    } else if (command == "pasteboard") {
+        NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
+        note(self, "pasteboard: " + escaped(zzStdString(text)));
+    } else if (command == "capture") {
+        [self capture:first.c_str()];
+    } else if (command == "note") {
+        note(self, first + (rest.empty() ? "" : " " + rest));
+    } else if (command == "wait-file") {
+        // Another program takes a screenshot meanwhile; it makes the file
+        // when it is done. Give up after 30 seconds.
+        if (waitDeadline == nil) waitDeadline = [[NSDate dateWithTimeIntervalSinceNow:30] retain];
+        if (![[NSFileManager defaultManager] fileExistsAtPath:zzString(first)] &&
+            [waitDeadline timeIntervalSinceNow] > 0) {
+            return NO;
+        }
+        [waitDeadline release];
+        waitDeadline = nil;
+        note(self, "waited: " + first);
+    } else {
+        note(self, "unknown command: " + command);
+    }
+    return YES;
+}
+
+- (void)step
+{
+    ScriptState* state = static_cast<ScriptState*>(stateStorage);
+    if (state->next >= state->lines.size()) {
+        note(self, "script ended");
+        return;
+    }
+    if (![self run:state->lines[state->next].c_str()]) {
+        [self schedule:0.1];
+        return;
+    }
+    ++state->next;
+    [self schedule:0.05];
+}
+
+@end
+
+void startTestScriptIfAsked(MainWindow* mainWindow)
+{
+    const char* script = std::getenv("VADEZERAVI_TEST_SCRIPT");
+    if (script == nullptr || *script == '\0') return;
+    const char* transcript = std::getenv("VADEZERAVI_TEST_TRANSCRIPT");
+    const std::string transcriptPath = transcript && *transcript ? transcript : std::string(script) + ".out";
+    TestScriptRunner* runner = [[TestScriptRunner alloc] initWithWindow:mainWindow
+                                                                  script:script
+                                                              transcript:transcriptPath.c_str()];
+    note(runner, "script started");
+    [runner schedule:0.5];
+}

@@ -1,0 +1,83 @@
+#import <Cocoa/Cocoa.h>
+
+#include "projectpage.h"
+
+class AppKitOutlets;
+
+// The project page. Its behaviour is the portable zz::mac::ViewController;
+// this class builds the controls, connects the outlets and forwards the
+// actions.
+@interface ViewController : NSViewController {
+    IBOutlet NSTextField* projectName;
+    IBOutlet NSComboBox* categoryCombo;
+    IBOutlet NSButton* individualProject;
+    IBOutlet NSButton* universalProject;
+    IBOutlet NSButton* browseProject;
+    IBOutlet NSTextField* projectFolderBox;
+    IBOutlet NSButton* processFrames;
+    IBOutlet NSButton* processBuffers;
+    IBOutlet NSButton* processBlocks;
+    IBOutlet NSTextField* blockSize;
+    IBOutlet NSTextField* pluginName;
+    IBOutlet NSTextField* fourCharCode;
+    IBOutlet NSTextField* fourCharCompany;
+    IBOutlet NSTextField* vendorName;
+    IBOutlet NSTextField* vendorURL;
+    IBOutlet NSTextField* vendorEmail;
+    IBOutlet NSTextField* aaxPluginName;
+    IBOutlet NSTextField* shortPluginName;
+    IBOutlet NSButton* synthPlugin;
+    IBOutlet NSButton* enableSidechain;
+    IBOutlet NSButton* enableParameterSmoothing;
+    IBOutlet NSTextField* smoothingTime;
+    IBOutlet NSTextField* pluginLatency;
+    IBOutlet NSTextField* tailTime;
+    IBOutlet NSButton* linkFFTW;
+    IBOutlet NSButton* infiniteTail;
+    IBOutlet NSButton* saaAutomation;
+    IBOutlet NSTextField* saaGranulatiry;
+    IBOutlet NSButton* exposePTGRMeter;
+    IBOutlet NSButton* includeFXObjects;
+    IBOutlet NSButton* indAAX;
+    IBOutlet NSButton* indAU;
+    IBOutlet NSButton* indVST;
+    IBOutlet NSButton* uniAAX;
+    IBOutlet NSButton* uniAU;
+    IBOutlet NSButton* uniVST;
+
+    NSButton* createProjectButton;
+    NSButton* restoreTemplateButton;
+    NSButton* exitButton;
+
+    AppKitOutlets* outlets;
+    zz::mac::ViewController* page;
+}
+
+- (zz::mac::ViewController*)page;
+- (AppKitOutlets*)outlets;
+// Buttons that are no outlets, by name, for scripted runs.
+- (NSButton*)buttonNamed:(NSString*)name;
+
+- (void)viewDidLoad;
+- (void)viewDidAppear;
+- (void)viewWillDisappear;
+
+- (void)initControls;
+- (BOOL)parseControls;
+- (void)saveLogFile;
+
+- (IBAction)projectType:(id)sender;
+- (IBAction)audioProccessing:(id)sender;
+- (IBAction)individAPISelect:(id)sender;
+- (IBAction)updateProjectName:(id)sender;
+- (IBAction)browseForProjFolder:(id)sender;
+- (IBAction)makeProject:(id)sender;
+- (IBAction)restoreTemplateFolder:(id)sender;
+- (IBAction)closeApp:(id)sender;
+- (IBAction)toggleButton:(id)sender;
+- (void)alertDidEnd:(NSAlert*)alert returnCode:(NSInteger)returnCode contextInfo:(void*)contextInfo;
+
+- (NSSize)windowWillResize:(NSWindow*)sender toSize:(NSSize)frameSize;
+- (void)windowWillClose:(NSNotification*)notification;
+
+@end

@@ -1,0 +1,192 @@
+#include "coderpage.h"
+
+#include "coderbridge.h"
+#include "common/numtext.h"
+#include "projectpage.h"
+#include "shareddata.h"
+
+namespace zz::mac {
+
+namespace {
+
+constexpr Outlet kTypeButtons[] = {Outlet::continuousControlButt, Outlet::onOffControlButt,
+                                   Outlet::multiStringControlButt, Outlet::meterControlButt};
+
+constexpr Outlet kCombos[] = {Outlet::controlTaperCombo, Outlet::controlDataCombo, Outlet::boundVarDataypeCombo,
+                              Outlet::meterDetectCombo, Outlet::meterCalCombo};
+
+std::string numberText(double value)
+{
+    return numtext::nsNumberString(value);
+}
+
+// A combo box's selection as the record's enumeration value.
+uint32_t enumerationOf(const Outlets& outlets, Outlet combo)
+{
+    const int index = outlets.selectedIndex(combo);
+    return index < 0 ? bridge::kNoSelection : static_cast<uint32_t>(index);
+}
+
+void selectEnumeration(Outlets& outlets, Outlet combo, uint32_t value)
+{
+    outlets.selectIndex(combo, value > 0x7FFFFFFFu ? -1 : static_cast<int>(value));
+}
+
+}  // namespace
+
+ControlCoderPage::ControlCoderPage(Outlets& outlets, Services& services, SharedData& shared)
+    : outlets_(outlets), services_(services), shared_(shared)
+{
+}
+
+ControlCoderPage::~ControlCoderPage()
+{
+    if (shared_.koderPage == this) shared_.koderPage = nullptr;
+}
+
+void ControlCoderPage::viewDidLoad()
+{
+    shared_.koderPage = this;
+    kontrol_ = bridge::defaultControl();
+    defKontrol_ = bridge::defaultControl();
+    for (Outlet combo : kCombos) outlets_.addItems(combo, bridge::comboItems(combo));
+    initControls();
+    outlets_.makeFirstResponder(Outlet::controlName);
+}
+
+void ControlCoderPage::initControls()
+{
+    if (!numericFormatter_) {
+        numericFormatter_ = std::make_shared<FormatterRule>();
+        numericFormatter_->numericOnly = true;
+    }
+    Outlets& o = outlets_;
+    const Zizudavuveva& d = defKontrol_;
+
+    o.setText(Outlet::controlName, d.controlName);
+    o.setText(Outlet::controlID, d.controlID);
+    o.setText(Outlet::controlUnits, d.controlUnits);
+    o.setText(Outlet::onOffStringList, d.offOnStringList);
+    o.setText(Outlet::boundVariableName, d.boundVariableName);
+    o.setText(Outlet::multiStringList, d.multiStringList);
+
+    selectEnumeration(o, Outlet::controlTaperCombo, d.controlTaper);
+    selectEnumeration(o, Outlet::controlDataCombo, d.controlDataType);
+    selectEnumeration(o, Outlet::boundVarDataypeCombo, d.boundVarDataType);
+    selectEnumeration(o, Outlet::meterDetectCombo, d.meterDetector);
+    selectEnumeration(o, Outlet::meterCalCombo, d.meterCal);
+
+    o.attachFormatter(Outlet::displayPrecision, numericFormatter_);
+    o.setText(Outlet::minValue, numberText(d.minValue));
+    o.setText(Outlet::maxValue, numberText(d.maxValue));
+    o.setText(Outlet::defaultValue, numberText(d.defValue));
+    o.setText(Outlet::displayPrecision, numberText(d.displayPrecision));
+
+    o.attachFormatter(Outlet::meterAttack, numericFormatter_);
+    o.attachFormatter(Outlet::meterRelease, numericFormatter_);
+    o.attachFormatter(Outlet::defaultMultiStringIndex, numericFormatter_);
+    o.setText(Outlet::meterAttack, numberText(d.attackTime));
+    o.setText(Outlet::meterRelease, numberText(d.releaseTime));
+    o.setText(Outlet::defaultMultiStringIndex, numberText(d.defaultMultiStringIndex));
+
+    o.setOn(Outlet::offOnDefOff, d.onfOffDefOFF);
+    o.setOn(Outlet::offOnDefOn, !d.onfOffDefOFF);
+
+    const uint32_t type = d.controlType;
+    if (type < 4) {
+        for (uint32_t i = 0; i < 4; ++i) o.setOn(kTypeButtons[i], i == type);
+    }
+
+    o.setOn(Outlet::enableVarBinding, false);
+    o.setOn(Outlet::invertedMeter, false);
+    o.setOn(Outlet::proToolsGRMeter, false);
+
+    o.setText(Outlet::textView, "");
+}
+
+void ControlCoderPage::parseControls()
+{
+    const Outlets& o = outlets_;
+    Zizudavuveva& k = kontrol_;
+
+    k.controlName = o.text(Outlet::controlName);
+    k.controlID = o.text(Outlet::controlID);
+    k.controlUnits = o.text(Outlet::controlUnits);
+    k.offOnStringList = o.text(Outlet::onOffStringList);
+    k.boundVariableName = o.text(Outlet::boundVariableName);
+    k.multiStringList = o.text(Outlet::multiStringList);
+
+    k.controlTaper = enumerationOf(o, Outlet::controlTaperCombo);
+    k.controlDataType = enumerationOf(o, Outlet::controlDataCombo);
+    k.boundVarDataType = enumerationOf(o, Outlet::boundVarDataypeCombo);
+    k.meterDetector = enumerationOf(o, Outlet::meterDetectCombo);
+    k.meterCal = enumerationOf(o, Outlet::meterCalCombo);
+
+    k.minValue = numtext::macFloatValue(o.text(Outlet::minValue));
+    k.maxValue = numtext::macFloatValue(o.text(Outlet::maxValue));
+    k.defValue = numtext::macFloatValue(o.text(Outlet::defaultValue));
+
+    // A negative precision becomes 0. A negative default index keeps its
+    // bits, which no list can reach: the checks refuse it as out of bounds.
+    const int32_t precision = numtext::macIntValue(o.text(Outlet::displayPrecision));
+    k.displayPrecision = precision < 0 ? 0u : static_cast<uint32_t>(precision);
+
+    k.attackTime = numtext::macFloatValue(o.text(Outlet::meterAttack));
+    k.releaseTime = numtext::macFloatValue(o.text(Outlet::meterRelease));
+
+    k.defaultMultiStringIndex = static_cast<uint32_t>(numtext::macIntValue(o.text(Outlet::defaultMultiStringIndex)));
+
+    k.onfOffDefOFF = o.isOn(Outlet::offOnDefOff);
+
+    for (uint32_t i = 0; i < 4; ++i) {
+        if (o.isOn(kTypeButtons[i])) {
+            k.controlType = i;
+            break;
+        }
+    }
+
+    k.enableVariableBinding = o.isOn(Outlet::enableVarBinding);
+    k.invertedMeter = o.isOn(Outlet::invertedMeter);
+    k.proToolsGainMeter = o.isOn(Outlet::proToolsGRMeter);
+    k.includePIParamDeclaration = o.isOn(Outlet::includePIPDeclaration);
+}
+
+void ControlCoderPage::handleControlButtChange(Outlet) {}
+
+void ControlCoderPage::handleOffOnDefaultButtChange(Outlet) {}
+
+void ControlCoderPage::copyCodeClipboard()
+{
+    parseControls();
+    const bridge::ControlCheck check = bridge::validateControl(kontrol_);
+    if (check.alert) services_.runModalAlert(*check.alert);
+    if (!check.ok) return;
+    kontrol_.enableParamSmoothing = shared_.enableParameterSmoothing;
+    kontrol_.smoothingTimeMsec = shared_.smoothingTime_mSec;
+    services_.writePasteboard(bridge::parameterCode(kontrol_, outlets_.text(Outlet::textView)));
+}
+
+void ControlCoderPage::copyBoundVarClipboard()
+{
+    parseControls();
+    if (!kontrol_.enableVariableBinding) {
+        Alert alert;
+        alert.message = "Variable binding is not enabled.";
+        services_.runModalAlert(alert);
+        return;
+    }
+    services_.writePasteboard(bridge::boundVariableCode(kontrol_));
+}
+
+void ControlCoderPage::handleReset()
+{
+    initControls();
+}
+
+void ControlCoderPage::handleExit()
+{
+    if (shared_.projectPage) shared_.projectPage->saveLogFile();
+    services_.exitProcess(0);
+}
+
+}  // namespace zz::mac

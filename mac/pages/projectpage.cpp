@@ -1,0 +1,282 @@
+#include "projectpage.h"
+
+#include "common/numtext.h"
+#include "projectbridge.h"
+#include "shareddata.h"
+
+namespace zz::mac {
+
+namespace {
+
+// Shows an outcome: its log lines, its alert, then the focus.
+void present(const bridge::Outcome& outcome, Outlets& outlets, Services& services)
+{
+    for (const auto& line : outcome.logLines) services.log(line);
+    if (outcome.alert) services.runModalAlert(*outcome.alert);
+    if (outcome.focus) outlets.makeFirstResponder(*outcome.focus);
+}
+
+std::string numberText(double value)
+{
+    return numtext::nsNumberString(value);
+}
+
+}  // namespace
+
+ViewController::ViewController(Outlets& outlets, Services& services, SharedData& shared)
+    : outlets_(outlets), services_(services), shared_(shared)
+{
+}
+
+ViewController::~ViewController()
+{
+    if (shared_.projectPage == this) shared_.projectPage = nullptr;
+}
+
+void ViewController::viewDidLoad()
+{
+    shared_.projectPage = this;
+    project_ = makeDefaultProject(Deliverable::mac);
+    setUpPaths();
+    present(bridge::loadLogFile(project_, logFilePath_), outlets_, services_);
+    initControls();
+    outlets_.makeFirstResponder(Outlet::projectName);
+}
+
+void ViewController::setUpPaths()
+{
+    logFilePath_ = bridge::logFilePath(services_.applicationSupportFolder());
+    pluginTemplateResourcePath_ = services_.resourcePath("PluginTemplate");
+    pluginTemplateZIPPath_ = services_.resourcePath("PluginTemplate.zip");
+    pluginTemplateDIRPath_ = bridge::pluginTemplateDIRPath(services_.bundlePath());
+}
+
+void ViewController::viewWillDisappear()
+{
+    parseControls();
+    shared_.enableParameterSmoothing = project_.enableParamSmoothing;
+    shared_.smoothingTime_mSec = project_.smoothingTimeMsec;
+}
+
+void ViewController::initControls()
+{
+    if (!fourCharFormatter_) {
+        fourCharFormatter_ = std::make_shared<FormatterRule>();
+        fourCharFormatter_->maxLength = 4;
+        aaxNameFormatter_ = std::make_shared<FormatterRule>();
+        aaxNameFormatter_->maxLength = 31;
+        shortNameFormatter_ = std::make_shared<FormatterRule>();
+        shortNameFormatter_->maxLength = 15;
+        numericFormatter_ = std::make_shared<FormatterRule>();
+        numericFormatter_->numericOnly = true;
+    }
+    Outlets& o = outlets_;
+    const ZezureProject& p = project_;
+
+    o.setText(Outlet::projectFolderBox, p.projectFolderPath);
+    o.setText(Outlet::projectName, p.projectName);
+    o.setText(Outlet::pluginName, p.pluginName);
+    o.setText(Outlet::fourCharCode, p.fourCharProductID);
+    o.setText(Outlet::fourCharCompany, p.fourCharVendorID);
+    o.attachFormatter(Outlet::fourCharCode, fourCharFormatter_);
+    o.attachFormatter(Outlet::fourCharCompany, fourCharFormatter_);
+
+    o.setText(Outlet::vendorName, p.vendorName);
+    o.setText(Outlet::vendorURL, p.vendorURL);
+    o.setText(Outlet::vendorEmail, p.vendorEmail);
+    o.setText(Outlet::aaxPluginName, p.aaxPluginName);
+    o.setText(Outlet::shortPluginName, p.aaxShortPluginName);
+    o.attachFormatter(Outlet::aaxPluginName, aaxNameFormatter_);
+    o.attachFormatter(Outlet::shortPluginName, shortNameFormatter_);
+
+    o.setOn(Outlet::synthPlugin, p.synthPlugin);
+    o.setOn(Outlet::enableSidechain, p.enableSidechain);
+    o.setOn(Outlet::enableParameterSmoothing, p.enableParamSmoothing);
+
+    for (Outlet field : {Outlet::smoothingTime, Outlet::pluginLatency, Outlet::tailTime, Outlet::saaGranulatiry,
+                         Outlet::blockSize}) {
+        o.attachFormatter(field, numericFormatter_);
+    }
+
+    o.setText(Outlet::smoothingTime, numberText(p.smoothingTimeMsec));
+    o.setText(Outlet::pluginLatency, numberText(p.latencyInSamples));
+    o.setText(Outlet::tailTime, numberText(p.tailTimeMsec));
+    o.setText(Outlet::saaGranulatiry, numberText(p.saaGranulatity));
+
+    o.setOn(Outlet::processFrames, true);
+    o.setOn(Outlet::processBuffers, false);
+    o.setOn(Outlet::processBlocks, false);
+    o.setText(Outlet::blockSize, numberText(p.blockSize));
+
+    o.setOn(Outlet::linkFFTW, p.linkFFTW);
+    o.setOn(Outlet::infiniteTail, p.infiniteTail);
+    o.setOn(Outlet::saaAutomation, p.enableSAAVST3);
+    o.setOn(Outlet::exposePTGRMeter, p.wantPTGRMeter);
+    o.setOn(Outlet::includeFXObjects, p.includeFXObjects);
+
+    o.setOn(Outlet::universalProject, p.universalAPI);
+    o.setOn(Outlet::individualProject, !p.universalAPI);
+
+    o.setOn(Outlet::indAAX, true);
+    o.setOn(Outlet::indAU, false);
+    o.setOn(Outlet::indVST, false);
+    o.setOn(Outlet::uniAAX, true);
+    o.setOn(Outlet::uniAU, true);
+    o.setOn(Outlet::uniVST, true);
+
+    for (Outlet button : {Outlet::indAAX, Outlet::indAU, Outlet::indVST}) o.setEnabled(button, !p.universalAPI);
+    for (Outlet button : {Outlet::uniAAX, Outlet::uniAU, Outlet::uniVST}) o.setEnabled(button, p.universalAPI);
+
+    // The list is filled once; initControls runs only when the view loads.
+    std::vector<std::string> names;
+    for (const auto& category : kAaxCategories) names.emplace_back(category.name);
+    o.addItems(Outlet::categoryCombo, names);
+    int selected = 0;
+    for (size_t i = 0; i < kAaxCategories.size(); ++i) {
+        if (i == p.aaxCagtegory) selected = static_cast<int>(i);
+    }
+    o.selectIndex(Outlet::categoryCombo, selected);
+
+    categoryCodes_[0] = 0;
+    for (size_t i = 1; i < categoryCodes_.size(); ++i) categoryCodes_[i] = 1u << (i - 1);
+}
+
+uint32_t ViewController::categoryCodeAt(int index) const
+{
+    // No selected item (text typed into the combo box) keeps "None".
+    if (index < 0 || static_cast<size_t>(index) >= categoryCodes_.size()) return 0;
+    return categoryCodes_[static_cast<size_t>(index)];
+}
+
+bool ViewController::parseControls()
+{
+    Outlets& o = outlets_;
+    ZezureProject& p = project_;
+
+    p.projectName = o.text(Outlet::projectName);
+    p.pluginName = o.text(Outlet::pluginName);
+    p.fourCharProductID = o.text(Outlet::fourCharCode);
+    p.fourCharVendorID = o.text(Outlet::fourCharCompany);
+    p.vendorName = o.text(Outlet::vendorName);
+    p.vendorURL = o.text(Outlet::vendorURL);
+    p.vendorEmail = o.text(Outlet::vendorEmail);
+    p.aaxPluginName = o.text(Outlet::aaxPluginName);
+    p.aaxShortPluginName = o.text(Outlet::shortPluginName);
+
+    p.synthPlugin = o.isOn(Outlet::synthPlugin);
+    p.enableSidechain = o.isOn(Outlet::enableSidechain);
+    p.enableParamSmoothing = o.isOn(Outlet::enableParameterSmoothing);
+
+    // Times in single precision; the two counts cut toward zero, a negative
+    // entry giving 0.
+    p.smoothingTimeMsec = numtext::macFloatValue(o.text(Outlet::smoothingTime));
+    p.latencyInSamples = numtext::truncToUnsigned(numtext::macFloatValue(o.text(Outlet::pluginLatency)));
+    p.tailTimeMsec = numtext::macFloatValue(o.text(Outlet::tailTime));
+
+    p.linkFFTW = o.isOn(Outlet::linkFFTW);
+    p.infiniteTail = o.isOn(Outlet::infiniteTail);
+    p.enableSAAVST3 = o.isOn(Outlet::saaAutomation);
+
+    p.saaGranulatity = numtext::truncToUnsigned(numtext::macFloatValue(o.text(Outlet::saaGranulatiry)));
+
+    p.wantPTGRMeter = o.isOn(Outlet::exposePTGRMeter);
+    p.includeFXObjects = o.isOn(Outlet::includeFXObjects);
+
+    p.processFrames = o.isOn(Outlet::processFrames);
+
+    if (o.isOn(Outlet::processBuffers)) {
+        p.blockSize = 0;
+    } else {
+        const int32_t typed = numtext::macIntValue(o.text(Outlet::blockSize));
+        p.blockSize = typed < 0 ? 0u : static_cast<uint32_t>(typed);
+    }
+
+    p.universalAPI = o.isOn(Outlet::universalProject);
+    if (p.universalAPI) {
+        p.makeAU = o.isOn(Outlet::uniAU);
+        p.makeAAX = o.isOn(Outlet::uniAAX);
+        p.makeVST = o.isOn(Outlet::uniVST);
+    } else {
+        p.makeAU = o.isOn(Outlet::indAU);
+        p.makeAAX = o.isOn(Outlet::indAAX);
+        p.makeVST = o.isOn(Outlet::indVST);
+    }
+
+    p.aaxCagtegory = categoryCodeAt(o.selectedIndex(Outlet::categoryCombo));
+    applySynthCategory(p);
+    return true;
+}
+
+void ViewController::projectType(Outlet sender)
+{
+    bool individual;
+    if (sender == Outlet::individualProject) individual = true;
+    else if (sender == Outlet::universalProject) individual = false;
+    else return;
+    for (Outlet button : {Outlet::indAAX, Outlet::indAU, Outlet::indVST}) outlets_.setEnabled(button, individual);
+    for (Outlet button : {Outlet::uniAAX, Outlet::uniAU, Outlet::uniVST}) outlets_.setEnabled(button, !individual);
+}
+
+void ViewController::audioProccessing(Outlet) {}
+
+void ViewController::individAPISelect(Outlet) {}
+
+void ViewController::updateProjectName()
+{
+    services_.log("updateProjectName");
+    const bridge::DerivedNames names = bridge::deriveNames(outlets_.text(Outlet::projectName));
+    outlets_.setText(Outlet::aaxPluginName, names.aaxPluginName);
+    outlets_.setText(Outlet::shortPluginName, names.shortPluginName);
+    outlets_.setText(Outlet::pluginName, names.pluginName);
+}
+
+void ViewController::browseForProjFolder()
+{
+    const std::optional<std::string> chosen = services_.chooseFolder();
+    if (!chosen) return;
+    services_.log(*chosen);
+    std::string path = *chosen;
+    if (path.empty() || path.back() != '/') path += '/';
+    outlets_.setText(Outlet::projectFolderBox, path);
+    project_.projectFolderPath = path;
+}
+
+void ViewController::makeProject()
+{
+    parseControls();
+    const bridge::Outcome checked =
+        bridge::validateShit(project_, outlets_.text(Outlet::projectName), outlets_.text(Outlet::pluginName),
+                             outlets_.text(Outlet::fourCharCode));
+    present(checked, outlets_, services_);
+    if (!checked.ok) return;
+    present(bridge::makeProject(project_, pluginTemplateResourcePath_), outlets_, services_);
+}
+
+void ViewController::restoreTemplateFolder()
+{
+    services_.beginSheetAlert(bridge::restoreConfirmation(), [this](int returnCode) { alertDidEnd(returnCode); });
+}
+
+void ViewController::alertDidEnd(int returnCode)
+{
+    if (returnCode == kAlertFirstButtonReturn) restoreTemplateDirectory();
+}
+
+void ViewController::restoreTemplateDirectory()
+{
+    present(bridge::restoreTemplateDirectory(pluginTemplateDIRPath_, pluginTemplateZIPPath_), outlets_, services_);
+}
+
+void ViewController::saveLogFile()
+{
+    bridge::saveLogFile(project_, logFilePath_);
+}
+
+void ViewController::closeApp()
+{
+    parseControls();
+    saveLogFile();
+    services_.exitProcess(0);
+}
+
+}  // namespace zz::mac

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "outlets.h"
+#include "project/zezureproject.h"
+
+namespace zz::mac {
+
+class SharedData;
+
+// The project page of the macOS window (`ViewController`): owns the project
+// record, moves it between record and controls, chooses the project folder
+// and runs Create Project, Restore Template and Exit.
+class ViewController {
+public:
+    ViewController(Outlets& outlets, Services& services, SharedData& shared);
+    ~ViewController();
+    ViewController(const ViewController&) = delete;
+    ViewController& operator=(const ViewController&) = delete;
+
+    // Life cycle.
+    void viewDidLoad();
+    void viewWillDisappear();
+
+    // Record to controls, controls to record.
+    void initControls();
+    bool parseControls();
+
+    // Actions.
+    void projectType(Outlet sender);
+    void audioProccessing(Outlet sender);
+    void individAPISelect(Outlet sender);
+    void updateProjectName();
+    void browseForProjFolder();
+    void makeProject();
+    void restoreTemplateFolder();
+    void alertDidEnd(int returnCode);
+    void closeApp();
+
+    // Used by the coder page's Exit.
+    void saveLogFile();
+
+    void restoreTemplateDirectory();
+
+    const ZezureProject& project() const { return project_; }
+    const std::string& logFilePath() const { return logFilePath_; }
+    const std::string& pluginTemplateResourcePath() const { return pluginTemplateResourcePath_; }
+    const std::string& pluginTemplateZIPPath() const { return pluginTemplateZIPPath_; }
+    const std::string& pluginTemplateDIRPath() const { return pluginTemplateDIRPath_; }
+
+private:
+    void setUpPaths();
+    uint32_t categoryCodeAt(int index) const;
+
+    Outlets& outlets_;
+    Services& services_;
+    SharedData& shared_;
+
+    ZezureProject project_;
+    std::array<uint32_t, 15> categoryCodes_{};
+    std::string logFilePath_;
+    std::string pluginTemplateResourcePath_;
+    std::string pluginTemplateZIPPath_;
+    std::string pluginTemplateDIRPath_;
+
+    // One length-4 filter serves both code fields, one numeric filter all
+    // five number fields.
+    std::shared_ptr<FormatterRule> fourCharFormatter_;
+    std::shared_ptr<FormatterRule> aaxNameFormatter_;
+    std::shared_ptr<FormatterRule> shortNameFormatter_;
+    std::shared_ptr<FormatterRule> numericFormatter_;
+};
+
+}  // namespace zz::mac

@@ -1,0 +1,296 @@
+#!/usr/bin/env bash
+# End-to-end run of the GNUstep build of the macOS application under Xvfb:
+# it starts, shows both pages, creates a project into a temporary folder,
+# copies parameter code (read back from the pasteboard), and Exit writes the
+# settings file. The application plays a script of actions on its real
+# controls (VADEZERAVI_TEST_SCRIPT) and writes what it showed to a
+# transcript.
+#
+#   gnustep_e2e.sh APP [SHOT_FOLDER]
+#
+# With SHOT_FOLDER it also takes a screenshot of each page there
+# (macos-project.png, macos-coder.png).
+set -euo pipefail
+
+app=$1
+shots=${2:-}
+work=$(mktemp -d "${TMPDIR:-/tmp}/zzmac-e2e-XXXXXX")
+config=$work/GNUstep.conf
+transcript=$work/transcript.txt
+
+# The daemons the application starts (gdnc, gpbs) outlive it; stop the ones
+# that run with our configuration, by PID, and wait for them to go.
+stop_our_daemons() {
+  local pids=() pid deadline
+  local proc name
+  for proc in /proc/[0-9]*; do
+    name=$(cat "$proc/comm" 2>/dev/null) || continue
+    [[ "$name" == gdnc || "$name" == gpbs ]] || continue
+    if { tr '\0' '\n' < "$proc/environ"; } 2>/dev/null | grep -qxF "GNUSTEP_CONFIG_FILE=$config"; then
+      pids+=("${proc#/proc/}")
+    fi
+  done
+  ((${#pids[@]})) || return 0
+  echo "stopping the GNUstep daemons of this run: ${pids[*]}"
+  kill "${pids[@]}" 2>/dev/null || true
+  deadline=$((SECONDS + 10))
+  for pid in "${pids[@]}"; do
+    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
+    kill -9 "$pid" 2>/dev/null || true
+  done
+}
+cleanup() {
+  stop_our_daemons
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "---- transcript" >&2
+  cat "$transcript" >&2 || true
+  echo "---- application output (last lines)" >&2
+  tail -n 30 "$work/app.log" >&2 || true
+  exit 1
+}
+
+# GNUstep ignores $HOME: every user folder is an absolute temporary path.
+mkdir -p "$work/home" "$work/tmp" "$work/Projects"
+cat > "$config" <<CONF
+GNUSTEP_USER_DIR_LIBRARY=$work/home/Library
+GNUSTEP_USER_DEFAULTS_DIR=$work/home/Defaults
+GNUSTEP_USER_DIR_APPS=$work/home/Applications
+GNUSTEP_USER_DIR_TOOLS=$work/home/Tools
+GNUSTEP_USER_CONFIG_FILE=$work/home/.GNUstep.conf
+CONF
+
+shot_step() {
+  # Another program takes the screenshot while the application waits.
+  [[ -n "$shots" ]] || return 0
+  printf 'note ready %s\nwait-file %s/%s.done\n' "$1" "$work" "$1"
+}
+
+cat > "$work/script.txt" <<SCRIPT
+show projectName
+show vendorName
+show projectFolderBox
+show categoryCombo
+show indAAX
+show uniAU
+$(shot_step project)
+focus fourCharCode
+note ready typing code
+wait-file $work/typing-code.done
+show fourCharCode
+focus blockSize
+note ready typing number
+wait-file $work/typing-number.done
+show blockSize
+folder $work/Projects
+click browseProject
+type projectName E2EPlugin
+set fourCharCode E2E1
+set vendorName E2E Vendor
+click makeProject
+click enableParameterSmoothing
+set smoothingTime 12.5
+page coder
+show controlName
+show controlTaperCombo
+$(shot_step coder)
+click copyCodeClipboard
+set controlID 42
+click copyCodeClipboard
+pasteboard
+page project
+click closeApp
+SCRIPT
+
+# Under Xvfb: the screenshots the script waits for (when asked), and the
+# application.
+cat > "$work/session.sh" <<'SESSION'
+#!/usr/bin/env bash
+app=$1 work=$2 shots=$3 helper=$4 transcript=$5
+photographer() {
+  local page deadline window best width
+  for page in project coder; do
+    deadline=$((SECONDS + 60))
+    until grep -qx "ready $page" "$transcript" 2>/dev/null; do
+      ((SECONDS < deadline)) || return 0
+      sleep 0.1
+    done
+    sleep 0.5  # let the page finish drawing
+    # The main window is the widest of the windows with the application's
+    # name (the menu has the name too).
+    best="" width=0
+    for window in $(xdotool search --name '^VADEzeravi$' 2>/dev/null); do
+      w=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | sed -n 's/^WIDTH=//p')
+      if [[ -n "$w" ]] && ((w > width)); then best=$window width=$w; fi
+    done
+    import -window "${best:-root}" "$shots/macos-$page.png" || true
+    touch "$work/$page.done"
+  done
+}
+# Real key presses into filtered fields: the edit filter refuses a fifth
+# character of a code and a letter in a number field.
+typist() {
+  local step deadline
+  for step in "code:ABCDE" "number:x1"; do
+    deadline=$((SECONDS + 60))
+    until grep -qx "ready typing ${step%%:*}" "$transcript" 2>/dev/null; do
+      ((SECONDS < deadline)) || return 0
+      sleep 0.1
+    done
+    sleep 0.3
+    xdotool key End
+    xdotool type --delay 40 "${step#*:}"
+    sleep 0.3
+    touch "$work/typing-${step%%:*}.done"
+  done
+}
+if [[ -n "$shots" ]]; then photographer & fi
+# Presses Return on the real confirmation sheet ("Yes", the first button)
+# and on the alert that follows, each once its window is there.
+confirmer() {
+  local title deadline
+  deadline=$((SECONDS + 60))
+  until grep -qx "ready restore" "$transcript" 2>/dev/null; do
+    ((SECONDS < deadline)) || return 0
+    sleep 0.1
+  done
+  for title in Alert Information; do
+    deadline=$((SECONDS + 30))
+    until xdotool search --onlyvisible --name "^$title\$" > /dev/null 2>&1; do
+      ((SECONDS < deadline)) || return 0
+      sleep 0.1
+    done
+    sleep 0.3
+    xdotool key Return
+    # The next alert comes up only after this one has gone.
+    deadline=$((SECONDS + 30))
+    while xdotool search --onlyvisible --name "^$title\$" > /dev/null 2>&1 && ((SECONDS < deadline)); do
+      sleep 0.1
+    done
+  done
+}
+case "$helper" in
+  typing) typist & ;;
+  restore) confirmer & ;;
+esac
+"$app" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO
+status=$?
+wait
+exit $status
+SESSION
+chmod +x "$work/session.sh"
+
+export GNUSTEP_CONFIG_FILE=$config
+export TMPDIR=$work/tmp  # GNUstep's local name server lives here: our own gpbs
+
+# Runs the application under Xvfb with a script; `status` gets its exit
+# status. xvfb-run -a can lose the race for a display number to another
+# program starting an X server at the same moment; then the application never
+# started, and another try is made.
+run_app() {
+  local script=$1 helper=$2 shotFolder=$3 program=${4:-$app} attempt
+  export VADEZERAVI_TEST_SCRIPT=$script
+  export VADEZERAVI_TEST_TRANSCRIPT=$transcript
+  for attempt in 1 2 3; do
+    rm -f "$transcript"
+    set +e
+    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+      "$work/session.sh" "$program" "$work" "$shotFolder" "$helper" "$transcript" > "$work/app.log" 2>&1
+    status=$?
+    set -e
+    [[ -s "$transcript" ]] && break
+    stop_our_daemons
+    sleep $((attempt * 2))
+  done
+}
+
+run_app "$work/script.txt" typing "$shots"
+[[ $status -eq 0 ]] || fail "the application ended with status $status"
+grep -qx "exit: 0" "$transcript" || fail "Exit did not end the application"
+
+expect() {
+  grep -qxF -- "$1" "$transcript" || fail "transcript lacks: $1"
+}
+# Both pages were shown with their start values.
+expect "show: projectName = NewZezurePlugin"
+expect "show: vendorName = My Company"
+expect "show: projectFolderBox = path not set"
+expect "show: categoryCombo = None"
+expect "show: indAAX = on"
+expect "show: uniAU = on disabled"
+expect "show: fourCharCode = ABCD"
+expect "show: blockSize = 641"
+expect "page: coder"
+expect "show: controlName = Control"
+expect "show: controlTaperCombo = Linear"
+
+# The project was created from the bundled template.
+expect "alert: Successfully created Zezure project!. | $work/Projects/E2EPlugin -> 1000"
+cmake_file=$work/Projects/E2EPlugin/CMakeLists.txt
+[[ -f $cmake_file ]] || fail "no $cmake_file"
+grep -q "E2EPlugin" "$cmake_file" || fail "the project name is not in $cmake_file"
+grep -q "E2E1" "$cmake_file" || fail "the plug-in code is not in $cmake_file"
+! grep -q '\$\$\$' "$cmake_file" || fail "markers left in $cmake_file"
+
+# The first copy was refused (no control ID), the second reached the pasteboard.
+expect "alert: The Control ID can not be empty. |  -> 1000"
+# Leaving the project page handed its smoothing settings to the code.
+grep -q '^pasteboard: \\tpiParam = new PluginParameter(42, "Control", "", controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kLinearTaper);\\n\\tpiParam->setParameterSmoothing(true);\\n\\tpiParam->setSmoothingTimeMsec(12.500000);\\n\\taddPluginParameter(piParam);\\n\\n$' \
+  "$transcript" || fail "unexpected pasteboard contents"
+
+# Exit wrote the settings file.
+settings=$work/home/Library/ApplicationSupport/org.zizavizerovo.VADEzeravi/zezurelog.txt
+[[ -f $settings ]] || fail "no settings file at $settings"
+expected=$(printf 'E2E Vendor\nDIRO\nhttps://www.example.com\nsupport@example.com\n%s/Projects/\n0' "$work")
+[[ "$(cat "$settings")" == "$expected" ]] || fail "settings file holds: $(cat "$settings")"
+
+# A second start finds the remembered values. Closing the window quits
+# without writing the settings file, whatever was typed.
+cat > "$work/script2.txt" <<SCRIPT
+show vendorName
+show projectFolderBox
+set vendorName Not Remembered
+page coder
+page project
+close
+SCRIPT
+run_app "$work/script2.txt" none ""
+[[ $status -eq 0 ]] || fail "the second run ended with status $status"
+expect "show: vendorName = E2E Vendor"
+expect "show: projectFolderBox = $work/Projects/"
+expect "close: window"
+[[ "$(cat "$settings")" == "$expected" ]] || fail "closing the window changed the settings file: $(cat "$settings")"
+
+# Restore Template through the real confirmation sheet, from a copy of the
+# application inside an SDK folder layout: SDK/A/B/VADEzeravi.app restores
+# SDK/PluginTemplate. The user's edits there go, the shipped files come back.
+sdk=$work/SDK
+mkdir -p "$sdk/A/B" "$sdk/PluginTemplate"
+cp -R "$(dirname "$app")" "$sdk/A/B/"
+echo "edited" > "$sdk/PluginTemplate/CMakeLists.txt"
+echo "not shipped" > "$sdk/PluginTemplate/extra.txt"
+cat > "$work/script3.txt" <<SCRIPT
+real-alerts
+note ready restore
+click restoreTemplateFolder
+note restore ended
+click closeApp
+SCRIPT
+run_app "$work/script3.txt" restore "" "$sdk/A/B/$(basename "$(dirname "$app")")/$(basename "$app")"
+[[ $status -eq 0 ]] || fail "the restore run ended with status $status"
+expect "restore ended"
+shipped=$(dirname "$app")/Resources/PluginTemplate
+[[ -f "$sdk/PluginTemplate/CMakeLists.txt" ]] || fail "no restored template"
+cmp -s "$shipped/CMakeLists.txt" "$sdk/PluginTemplate/CMakeLists.txt" || fail "the template was not restored"
+[[ ! -e "$sdk/PluginTemplate/extra.txt" ]] || fail "the restore left a file the archive does not hold"
+
+if [[ -n "$shots" ]]; then
+  for page in project coder; do
+    [[ -s "$shots/macos-$page.png" ]] || fail "no screenshot of the $page page"
+  done
+fi
+echo "PASS: the GNUstep application created $work/Projects/E2EPlugin, copied parameter code, wrote its settings on Exit, kept them when its window was closed, and restored the SDK template after a real confirmation"

@@ -1,0 +1,298 @@
+// Drives the real Windows program from outside, as a person would, by sending
+// messages to its windows:
+//   zzdriver APP.exe WORKFOLDER
+// Prepares a settings file under WORKFOLDER\appdata (the program's APPDATA),
+// starts the program, checks the start-up form, creates a project into
+// WORKFOLDER\projects, copies parameter code and the bound-variable
+// declaration and reads the clipboard back, leaves with Exit and checks the
+// settings file the program wrote; then starts it again, finds the remembered
+// values and leaves through the title bar's close box. Every wait polls with a
+// deadline.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+std::string narrow(const std::wstring& w)
+{
+    if (w.empty())
+        return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+void check(bool ok, const std::string& what, const std::string& detail = {})
+{
+    (ok ? passed : failed)++;
+    std::printf("%s: %s%s%s\n", ok ? "ok" : "FAIL", what.c_str(), detail.empty() ? "" : " -- ", detail.c_str());
+    std::fflush(stdout);
+}
+
+// Polls `condition` every 50 ms until it holds or `seconds` have passed.
+bool waitFor(const std::function<bool()>& condition, double seconds)
+{
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount64() > deadline)
+            return false;
+        Sleep(50);
+    }
+}
+
+std::wstring textOf(HWND window)
+{
+    wchar_t buffer[4096] = L"";
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 10000, &result);
+    return buffer;
+}
+
+std::string itemText(HWND dialog, int id)
+{
+    return narrow(textOf(GetDlgItem(dialog, id)));
+}
+
+void setItemText(HWND dialog, int id, const std::wstring& text)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, 10000, &result);
+}
+
+// A click that may open a modal window: posted, so that we do not wait for it.
+void click(HWND dialog, int id)
+{
+    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+bool setClipboard(const std::string& text)
+{
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    return true;
+}
+
+std::string clipboardText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+            text = p;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+std::string readFileBytes(const std::wstring& path)
+{
+    std::ifstream in(path.c_str(), std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+bool writeFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out << bytes;
+    return static_cast<bool>(out);
+}
+
+HWND findDialog(const wchar_t* title, DWORD process)
+{
+    HWND found = nullptr;
+    waitFor(
+        [&] {
+            HWND w = nullptr;
+            while ((w = FindWindowExW(nullptr, w, L"#32770", title)) != nullptr) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == process && IsWindowVisible(w)) {
+                    found = w;
+                    return true;
+                }
+            }
+            return false;
+        },
+        60);
+    return found;
+}
+
+HWND currentPage(HWND sheet)
+{
+    return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: zzdriver APP.exe WORKFOLDER\n");
+        return 2;
+    }
+    const std::wstring app = argv[1];
+    const std::wstring work = argv[2];
+    const std::wstring appData = work + L"\\appdata";
+    const std::wstring projects = work + L"\\projects";
+    const std::wstring settingsFile = appData + L"\\Zizavizerovo\\zezurelog.txt";
+    CreateDirectoryW(work.c_str(), nullptr);
+    CreateDirectoryW(appData.c_str(), nullptr);
+    CreateDirectoryW((appData + L"\\Zizavizerovo").c_str(), nullptr);
+    CreateDirectoryW(projects.c_str(), nullptr);
+    const std::string projectsUtf8 = narrow(projects);
+    writeFileBytes(settingsFile, "E2E Vendor\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projectsUtf8 +
+                                     "\r\n\r\n");
+    check(setClipboard("sentinel"), "clipboard can be written");
+
+    // The program's environment: ours, with APPDATA pointing at the work folder.
+    std::wstring environment;
+    for (const wchar_t* p = GetEnvironmentStringsW(); *p; p += wcslen(p) + 1) {
+        if (_wcsnicmp(p, L"APPDATA=", 8) != 0)
+            environment.append(p).push_back(L'\0');
+    }
+    environment.append(L"APPDATA=" + appData).push_back(L'\0');
+    environment.push_back(L'\0');
+
+    std::wstring commandLine = L"\"" + app + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(app.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        environment.data(), work.c_str(), &startup, &process)) {
+        std::printf("FAIL: cannot start the program (%lu)\n", GetLastError());
+        return 1;
+    }
+
+    HWND sheet = findDialog(L"Zezure Tool-Kit", process.dwProcessId);
+    check(sheet != nullptr, "the sheet \"Zezure Tool-Kit\" opens");
+    HWND page = nullptr;
+    if (sheet)
+        waitFor([&] { return (page = currentPage(sheet)) != nullptr; }, 30);
+    if (!sheet || !page) {
+        TerminateProcess(process.hProcess, 1);
+        std::printf("%d passed, %d failed\n", passed, failed + 1);
+        return 1;
+    }
+
+    // Start-up state: the settings file on top of the defaults.
+    check(itemText(page, 1126) == "E2E Vendor", "company name from the settings file", itemText(page, 1126));
+    check(itemText(page, 1127) == "E2EV", "company code from the settings file");
+    check(itemText(page, 1125) == projectsUtf8, "project folder from the settings file", itemText(page, 1125));
+    check(itemText(page, 1122) == "NewZezureProject", "default project name");
+    check(itemText(page, 1967) == "64", "block size 64");
+    check(itemText(page, 1965) == "20.00", "smoothing time 20.00");
+    check(itemText(sheet, IDCANCEL) == "Exit", "the sheet's Cancel reads Exit");
+    check(!IsWindowVisible(GetDlgItem(sheet, IDOK)), "the sheet's OK is hidden");
+    check(!IsWindowEnabled(GetDlgItem(page, 2025)), "universal API boxes disabled");
+
+    // Create a project.
+    setItemText(page, 1122, L"E2EProject");
+    setItemText(page, 1126, L"E2E Vend\u00f6r Two");  // reaches the files as UTF-8
+    setItemText(page, 1128, L"E2Ep");
+    check(itemText(page, 1803) == "auval -v aufx E2Ep E2EV", "typing the plug-in code updates the auval line",
+          itemText(page, 1803));
+    click(page, 1000);
+    HWND success = findDialog(L"Success", process.dwProcessId);
+    check(success != nullptr, "the success dialog appears");
+    if (success) {
+        click(success, IDOK);
+        check(waitFor([&] { return !IsWindow(success); }, 30), "the success dialog closes with OK");
+    }
+    const std::string cmake = readFileBytes(projects + L"\\E2EProject\\CMakeLists.txt");
+    check(cmake.find("E2EProject") != std::string::npos, "the new project's CMakeLists.txt names the project");
+    check(cmake.find("$$$") == std::string::npos, "no marker is left in CMakeLists.txt");
+    check(cmake.find("E2E Vend\xC3\xB6r Two") != std::string::npos, "the typed company name reached the project");
+    check(cmake.find("\r\n") != std::string::npos, "CMakeLists.txt is written with CR LF");
+
+    // The coder page: parameter code and declaration on the clipboard.
+    SendMessageW(sheet, PSM_SETCURSEL, 1, 0);
+    HWND coder = nullptr;
+    waitFor([&] { return (coder = currentPage(sheet)) != nullptr && coder != page; }, 30);
+    check(coder != nullptr && coder != page, "the coder page becomes active");
+    if (coder && coder != page) {
+        check(itemText(coder, 1007) == "Control" && itemText(coder, 1002) == "0", "the coder page's defaults");
+        click(coder, 1027);
+        std::string code;
+        check(waitFor([&] { return (code = clipboardText()) != "sentinel" && !code.empty(); }, 30),
+              "Code -> Clipboard fills the clipboard");
+        check(code.find("PluginParameter") != std::string::npos && code.find("\"Control\"") != std::string::npos,
+              "the clipboard holds parameter code", code.substr(0, 80));
+        setClipboard("sentinel");
+        click(coder, 1030);
+        std::string declaration;
+        check(waitFor([&] { return (declaration = clipboardText()) != "sentinel" && !declaration.empty(); }, 30),
+              "Var-> Clipboard fills the clipboard");
+        check(declaration.find("myBoundVar") != std::string::npos, "the clipboard holds the declaration",
+              declaration);
+        SendMessageW(sheet, PSM_SETCURSEL, 0, 0);
+    }
+
+    // Leave with Exit: the settings file is written from the form.
+    click(sheet, IDCANCEL);
+    check(WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0, "Exit ends the program");
+    const std::string settings = readFileBytes(settingsFile);
+    const std::string expected =
+        "E2E Vend\xC3\xB6r Two\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projectsUtf8 + "\r\n\r\n";
+    check(settings == expected, "Exit wrote the settings file", settings);
+
+    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    // A second run shows what the first one remembered; its title bar's close
+    // box leaves like Exit and writes the file again.
+    PROCESS_INFORMATION second{};
+    if (CreateProcessW(app.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                       environment.data(), work.c_str(), &startup, &second)) {
+        HWND sheet2 = findDialog(L"Zezure Tool-Kit", second.dwProcessId);
+        HWND page2 = nullptr;
+        if (sheet2)
+            waitFor([&] { return (page2 = currentPage(sheet2)) != nullptr; }, 30);
+        check(page2 && itemText(page2, 1126) == "E2E Vend\xC3\xB6r Two", "the next start shows the remembered name",
+              page2 ? itemText(page2, 1126) : std::string("no page"));
+        if (page2) {
+            setItemText(page2, 1127, L"CLSE");
+            PostMessageW(sheet2, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        check(WaitForSingleObject(second.hProcess, 30000) == WAIT_OBJECT_0, "the close box ends the program");
+        check(readFileBytes(settingsFile).rfind("E2E Vend\xC3\xB6r Two\r\nCLSE\r\n", 0) == 0,
+              "the close box wrote the settings file");
+        if (WaitForSingleObject(second.hProcess, 0) != WAIT_OBJECT_0)
+            TerminateProcess(second.hProcess, 1);
+        CloseHandle(second.hThread);
+        CloseHandle(second.hProcess);
+    } else {
+        check(false, "the program starts a second time");
+    }
+
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

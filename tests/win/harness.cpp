@@ -1,0 +1,98 @@
+#include "harness.h"
+
+#include <atomic>
+#include <chrono>
+
+#include "resource.h"
+
+namespace zz::win::test {
+
+namespace {
+
+TemplateSpec sheetFrameTemplate()
+{
+    TemplateSpec spec;
+    spec.caption = "Zezure Tool-Kit";
+    for (auto [id, text] : {std::pair<int, const char*>{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {IDHELP, "Help"}}) {
+        ControlSpec c;
+        c.id = id;
+        c.kind = Kind::button;
+        c.text = text;
+        spec.controls.push_back(c);
+    }
+    return spec;
+}
+
+}  // namespace
+
+int MemPlatform::runSuccessDialog(SuccessDlg& dialog)
+{
+    ++successDialogsShown;
+    MemDialog window(programTemplates().at(IDD_SUCCESSDLG));
+    dialog.OnInitDialog(window);
+    int result = successDialogAction ? successDialogAction(window) : kResultOK;
+    if (result == kResultOK)
+        dialog.OnOK(window);
+    return result;
+}
+
+MemSheetWindow::MemSheetWindow() : buttons_(sheetFrameTemplate()) {}
+
+TempFolder::TempFolder()
+{
+    static std::atomic<int> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = std::filesystem::temp_directory_path() /
+            ("zz-win-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+SheetRun::SheetRun(const std::string& programFolder, std::optional<std::string> appData)
+{
+    platform.programFile = programFolder + "/Zizavizerovo.exe";
+    platform.appData = std::move(appData);
+    sheet = std::make_unique<MainSheet>(platform);
+}
+
+void SheetRun::createPage(int index)
+{
+    PropertyPage* page = sheet->page(index);
+    dialogs_[index] = std::make_unique<MemDialog>(programTemplates().at(page->templateId()));
+    dialogs_[index]->notify = [page](int id, int code) { page->OnCommand(id, code); };
+    page->attach(*dialogs_[index]);
+    initResults.push_back(page->OnInitDialog() ? 1 : 0);
+}
+
+void SheetRun::open()
+{
+    createPage(0);
+    sheet->attach(window);
+    sheet->OnInitDialog();
+    activeTab = 0;
+    sheet->page(0)->OnSetActive();
+}
+
+void SheetRun::selectTab(int index)
+{
+    if (!dialogs_[index])
+        createPage(index);
+    activeTab = index;
+    sheet->page(index)->OnSetActive();
+}
+
+void SheetRun::pressExit()
+{
+    // The button takes the focus first, as a click does.
+    window.frame().requireUsable(IDCANCEL);
+    if (activeTab >= 0)
+        dialogs_[activeTab]->focus(0);
+    sheet->OnCommand(IDCANCEL, kClicked);
+}
+
+}  // namespace zz::win::test
