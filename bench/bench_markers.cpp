@@ -24,14 +24,16 @@ const char* const kTags[] = {
 };
 
 // CMake-like text of `bytes` bytes with one marker in every `spacing` bytes
-// on average (0: no markers at all).
-std::string projectText(size_t bytes, size_t spacing)
+// on average (0: no markers at all); with `variables` each line also refers
+// to a CMake variable, as real project files do.
+std::string projectText(size_t bytes, size_t spacing, bool variables = false)
 {
     std::string text;
     text.reserve(bytes + 256);
     size_t n = 0;
     while (text.size() < bytes) {
-        const std::string line = "set(ZZ_VALUE_" + std::to_string(n) + " \"";
+        const std::string line =
+            "set(ZZ_VALUE_" + std::to_string(n) + (variables ? " ${ZZ_PREFIX}\"" : " \"");
         text += line;
         if (spacing) {
             text += kTags[n % 28];
@@ -59,10 +61,10 @@ zz::ZezureProject benchProject(zz::Deliverable deliverable)
     return p;
 }
 
-void replaceIn(benchmark::State& state, zz::Deliverable deliverable, size_t spacing)
+void replaceIn(benchmark::State& state, zz::Deliverable deliverable, size_t spacing, bool variables = false)
 {
     const size_t bytes = static_cast<size_t>(state.range(0)) << 20;
-    const std::string original = projectText(bytes, spacing);
+    const std::string original = projectText(bytes, spacing, variables);
     const zz::ZezureProject project = benchProject(deliverable);
     std::string text;
     for (auto _ : state) {
@@ -80,6 +82,8 @@ void replaceIn(benchmark::State& state, zz::Deliverable deliverable, size_t spac
 // About one marker in 64 bytes: a million markers in 64 MB.
 void BM_ReplaceMarkersWindows(benchmark::State& state) { replaceIn(state, zz::Deliverable::windows, 64); }
 void BM_ReplaceMarkersMac(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 64); }
+// The same with a CMake variable on every line.
+void BM_ReplaceMarkersWithVariables(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 64, true); }
 // Text without a single marker: the cost of looking alone.
 void BM_ReplaceMarkersNoMarkers(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 0); }
 
@@ -98,6 +102,7 @@ void BM_CopyText(benchmark::State& state)
 
 BENCHMARK(BM_ReplaceMarkersWindows)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_ReplaceMarkersMac)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ReplaceMarkersWithVariables)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceMarkersNoMarkers)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyText)->Arg(64)->Unit(benchmark::kMillisecond);
 
