@@ -338,6 +338,23 @@ const std::vector<CreateCase>& createCases()
          },
          "LinkedFile", 0, "", 0, "", nullptr,
          "the Windows rewrite of the project file writes through a link to a file outside", true},
+        // Special files: a pipe cannot be copied; a project file that leads to
+        // a device would be read for ever.
+        {"TemplateWithPipe",
+         [](const Sandbox& box) {
+             makeTemplate(box);
+             ASSERT_EQ(mkfifo((box / "template/Source/pipe").c_str(), 0644), 0);
+         },
+         "Piped", 1, "Could not copy the template folder: ", 1, "Could not copy the basis directory to destination.",
+         nullptr},
+        {"TemplateProjectFileIsLinkToDevice",
+         [](const Sandbox& box) {
+             makeTemplate(box);
+             fs::remove(box / "template/CMakeLists.txt");
+             fs::create_symlink("/dev/zero", box / "template/CMakeLists.txt");
+         },
+         "Endless", 1, "Could not readFile: ", 1, "Could not modify the project file.", nullptr,
+         "a project file that is a link to a device is read without end"},
         {"TemplateIsAFile",
          [](const Sandbox& box) {
              writeWhole(box / "template", "not a folder\n");
