@@ -9,18 +9,18 @@ namespace zz::win::test {
 
 namespace {
 
-TemplateSpec sheetFrameTemplate()
+DialogDef sheetFrameTemplate()
 {
-    TemplateSpec spec;
-    spec.caption = "Zezure Tool-Kit";
+    DialogDef def;
+    def.caption = "Zezure Tool-Kit";
     for (auto [id, text] : {std::pair<int, const char*>{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {IDHELP, "Help"}}) {
-        ControlSpec c;
+        ControlDef c;
         c.id = id;
         c.kind = Kind::button;
         c.text = text;
-        spec.controls.push_back(c);
+        def.controls.push_back(c);
     }
-    return spec;
+    return def;
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ Styles parseStyles(const std::string& expression)
 
 }  // namespace
 
-std::map<int, TemplateSpec> parseResourceScript(const std::string& scriptText, const std::string& headerText)
+std::map<int, DialogDef> parseResourceScript(const std::string& scriptText, const std::string& headerText)
 {
     std::map<std::string, int> names = {{"IDOK", 1}, {"IDCANCEL", 2}, {"IDC_STATIC", -1}, {"IDHELP", 9}};
     {
@@ -129,10 +129,10 @@ std::map<int, TemplateSpec> parseResourceScript(const std::string& scriptText, c
         return std::stoi(token);
     };
 
-    std::map<int, TemplateSpec> templates;
+    std::map<int, DialogDef> templates;
     std::istringstream lines(scriptText);
     std::string line;
-    TemplateSpec* current = nullptr;
+    DialogDef* current = nullptr;
     bool inBody = false;
     while (std::getline(lines, line)) {
         std::string t = trim(line);
@@ -142,15 +142,15 @@ std::map<int, TemplateSpec> parseResourceScript(const std::string& scriptText, c
         std::string first, second;
         words >> first >> second;
         if (!current && second == "DIALOGEX") {
-            TemplateSpec spec;
-            spec.id = number(first);
+            DialogDef def;
+            def.id = number(first);
             std::string rest;
             std::getline(words, rest);
             auto numbers = splitArguments(rest);
-            spec.width = std::stoi(numbers.at(2));
-            spec.height = std::stoi(numbers.at(3));
-            current = &templates[spec.id];
-            *current = spec;
+            def.width = std::stoi(numbers.at(2));
+            def.height = std::stoi(numbers.at(3));
+            current = &templates[def.id];
+            *current = def;
             continue;
         }
         if (!current)
@@ -174,7 +174,7 @@ std::map<int, TemplateSpec> parseResourceScript(const std::string& scriptText, c
 
         const std::string keyword = first;
         auto args = splitArguments(trim(t.substr(keyword.size())));
-        ControlSpec c;
+        ControlDef c;
         std::string styleText;
         if (keyword == "EDITTEXT" || keyword == "COMBOBOX") {
             c.kind = keyword == "EDITTEXT" ? Kind::edit : Kind::combo;
@@ -223,20 +223,20 @@ std::map<int, TemplateSpec> parseResourceScript(const std::string& scriptText, c
     return templates;
 }
 
-const std::map<int, TemplateSpec>& programTemplates()
+const std::map<int, DialogDef>& programTemplates()
 {
-    static const std::map<int, TemplateSpec> templates =
+    static const std::map<int, DialogDef> templates =
         parseResourceScript(readFile(ZZ_SOURCE_DIR "/win/Zizavizerovo.rc"), readFile(ZZ_SOURCE_DIR "/win/resource.h"));
     return templates;
 }
 
 // ---- MemDialog ---------------------------------------------------------------
 
-MemDialog::MemDialog(const TemplateSpec& spec)
+MemDialog::MemDialog(const DialogDef& def)
 {
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlDef& c : def.controls) {
         State state;
-        state.spec = c;
+        state.def = c;
         state.text = (c.kind == Kind::edit || c.kind == Kind::combo) ? std::string() : c.text;
         state.enabled = !c.disabled;
         state.visible = c.visible;
@@ -252,14 +252,14 @@ MemDialog::State& MemDialog::at(int id)
 const MemDialog::State& MemDialog::at(int id) const
 {
     for (const State& s : controls_)
-        if (s.spec.id == id && id != -1)
+        if (s.def.id == id && id != -1)
             return s;
     throw std::out_of_range("no control " + std::to_string(id));
 }
 
 bool MemDialog::exists(int id) const
 {
-    return std::any_of(controls_.begin(), controls_.end(), [id](const State& s) { return s.spec.id == id; });
+    return std::any_of(controls_.begin(), controls_.end(), [id](const State& s) { return s.def.id == id; });
 }
 
 std::string MemDialog::text(int id) const
@@ -272,7 +272,7 @@ void MemDialog::setText(int id, const std::string& text)
     State& s = at(id);
     s.text = text;
     s.selectionAll = false;
-    if (s.spec.kind == Kind::edit)
+    if (s.def.kind == Kind::edit)
         send(id, kChanged);  // edits tell their parent of every change
 }
 
@@ -378,7 +378,7 @@ void MemDialog::focus(int id)
         return;
     int previous = focus_;
     focus_ = id;
-    if (previous != 0 && at(previous).spec.kind == Kind::edit)
+    if (previous != 0 && at(previous).def.kind == Kind::edit)
         send(previous, kKillFocus);
 }
 
@@ -387,7 +387,7 @@ void MemDialog::type(int id, const std::string& typed)
     requireUsable(id);
     focus(id);
     State& s = at(id);
-    if (s.spec.readOnly)
+    if (s.def.readOnly)
         return;
     std::string text;
     // One character (a UTF-8 sequence) at a time.
@@ -402,7 +402,7 @@ void MemDialog::type(int id, const std::string& typed)
             n = 2;
         std::string ch = typed.substr(i, n);
         i += n;
-        if (s.spec.digitsOnly && !(ch.size() == 1 && std::isdigit(static_cast<unsigned char>(ch[0]))))
+        if (s.def.digitsOnly && !(ch.size() == 1 && std::isdigit(static_cast<unsigned char>(ch[0]))))
             continue;  // refused with a beep
         const size_t limit = s.limit ? s.limit : 30000;
         if (utf16::length(text + ch) > limit)
@@ -419,20 +419,20 @@ void MemDialog::click(int id)
     requireUsable(id);
     focus(id);
     State& s = at(id);
-    if (s.spec.kind == Kind::checkBox) {
+    if (s.def.kind == Kind::checkBox) {
         s.checked = !s.checked;
-    } else if (s.spec.kind == Kind::radio) {
+    } else if (s.def.kind == Kind::radio) {
         // The group: from the control with WS_GROUP before it to the next one.
         size_t index = 0;
         while (&controls_[index] != &s)
             ++index;
         size_t first = index;
-        while (first > 0 && !controls_[first].spec.group)
+        while (first > 0 && !controls_[first].def.group)
             --first;
         for (size_t i = first; i < controls_.size(); ++i) {
-            if (i != first && controls_[i].spec.group)
+            if (i != first && controls_[i].def.group)
                 break;
-            if (controls_[i].spec.kind == Kind::radio)
+            if (controls_[i].def.kind == Kind::radio)
                 controls_[i].checked = false;
         }
         s.checked = true;
@@ -465,9 +465,9 @@ std::size_t MemDialog::textLimit(int id) const
     return at(id).limit;
 }
 
-const ControlSpec& MemDialog::spec(int id) const
+const ControlDef& MemDialog::def(int id) const
 {
-    return at(id).spec;
+    return at(id).def;
 }
 
 }  // namespace zz::win::test

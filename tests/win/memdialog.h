@@ -18,7 +18,7 @@ namespace zz::win::test {
 enum class Kind { edit, checkBox, radio, button, combo, label, group };
 
 // One control of a template, as the resource script declares it.
-struct ControlSpec {
+struct ControlDef {
     int id = -1;
     Kind kind = Kind::label;
     std::string text;
@@ -30,25 +30,25 @@ struct ControlSpec {
     bool multiLine = false;
 };
 
-struct TemplateSpec {
+struct DialogDef {
     int id = 0;
     int width = 0, height = 0;
     std::string caption;
     std::string font;
     int fontSize = 0;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDef> controls;
 };
 
 // Reads the dialog templates of a resource script; resource names are
 // resolved through the #defines of `headerText` (and the standard IDs).
-std::map<int, TemplateSpec> parseResourceScript(const std::string& scriptText, const std::string& headerText);
+std::map<int, DialogDef> parseResourceScript(const std::string& scriptText, const std::string& headerText);
 
 // The templates of the program's own script (win/Zizavizerovo.rc).
-const std::map<int, TemplateSpec>& programTemplates();
+const std::map<int, DialogDef>& programTemplates();
 
 class MemDialog : public Controls {
 public:
-    explicit MemDialog(const TemplateSpec& spec);
+    explicit MemDialog(const DialogDef& def);
 
     // Where the dialog sends control notifications (the page's OnCommand).
     std::function<void(int id, int code)> notify;
@@ -95,12 +95,12 @@ public:
     std::vector<std::string> items(int id) const;
     bool hasSelection(int id) const;  // an edit's selection is not empty
     std::size_t textLimit(int id) const;
-    const ControlSpec& spec(int id) const;
+    const ControlDef& def(int id) const;
     int invalidations = 0;
 
 private:
     struct State {
-        ControlSpec spec;
+        ControlDef def;
         std::string text;
         bool checked = false;
         bool enabled = true;

@@ -243,11 +243,11 @@ TEST_F(CoderPageTest, AClipboardThatCannotBeOpenedIsNotReported)
 
 TEST(CoderPageWindow, InitialisationFailsWhenAListIsMissing)
 {
-    TemplateSpec spec = programTemplates().at(IDD_CONTROLCODERPAGE);
-    spec.controls.erase(std::remove_if(spec.controls.begin(), spec.controls.end(),
-                                       [](const ControlSpec& c) { return c.id == IDC_METER_CAL; }),
-                        spec.controls.end());
-    MemDialog dialog(spec);
+    DialogDef def = programTemplates().at(IDD_CONTROLCODERPAGE);
+    def.controls.erase(std::remove_if(def.controls.begin(), def.controls.end(),
+                                       [](const ControlDef& c) { return c.id == IDC_METER_CAL; }),
+                        def.controls.end());
+    MemDialog dialog(def);
     MemPlatform platform;
     ControlCoderPage page(platform);
     page.attach(dialog);

@@ -21,29 +21,29 @@ std::string readFile(const std::string& path)
     return out.str();
 }
 
-const ControlSpec* find(const TemplateSpec& spec, int id)
+const ControlDef* find(const DialogDef& def, int id)
 {
-    for (const ControlSpec& c : spec.controls)
+    for (const ControlDef& c : def.controls)
         if (c.id == id)
             return &c;
     return nullptr;
 }
 
 // The radio buttons that a click on `id` unchecks: its WS_GROUP run.
-std::set<int> radioGroupOf(const TemplateSpec& spec, int id)
+std::set<int> radioGroupOf(const DialogDef& def, int id)
 {
     size_t index = 0;
-    while (spec.controls[index].id != id)
+    while (def.controls[index].id != id)
         ++index;
     size_t first = index;
-    while (first > 0 && !spec.controls[first].group)
+    while (first > 0 && !def.controls[first].group)
         --first;
     std::set<int> group;
-    for (size_t i = first; i < spec.controls.size(); ++i) {
-        if (i != first && spec.controls[i].group)
+    for (size_t i = first; i < def.controls.size(); ++i) {
+        if (i != first && def.controls[i].group)
             break;
-        if (spec.controls[i].kind == Kind::radio)
-            group.insert(spec.controls[i].id);
+        if (def.controls[i].kind == Kind::radio)
+            group.insert(def.controls[i].id);
     }
     return group;
 }
@@ -61,12 +61,12 @@ TEST(Resources, TemplatesHaveTheirSizeFontAndCaption)
                        Expected{IDD_CONTROLCODERPAGE, 587, 262, "GUI Code Creator"},
                        Expected{IDD_SUCCESSDLG, 133, 65, "Success"}}) {
         SCOPED_TRACE(e.id);
-        const TemplateSpec& spec = t.at(e.id);
-        EXPECT_EQ(spec.width, e.width);
-        EXPECT_EQ(spec.height, e.height);
-        EXPECT_EQ(spec.caption, e.caption);
-        EXPECT_EQ(spec.font, "MS Shell Dlg");
-        EXPECT_EQ(spec.fontSize, 8);
+        const DialogDef& def = t.at(e.id);
+        EXPECT_EQ(def.width, e.width);
+        EXPECT_EQ(def.height, e.height);
+        EXPECT_EQ(def.caption, e.caption);
+        EXPECT_EQ(def.font, "MS Shell Dlg");
+        EXPECT_EQ(def.fontSize, 8);
     }
 }
 
@@ -114,7 +114,7 @@ TEST(Resources, EveryControlHasItsKindTextAndStyle)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.dialog) + "/" + std::to_string(row.id));
-        const ControlSpec* c = find(t.at(row.dialog), row.id);
+        const ControlDef* c = find(t.at(row.dialog), row.id);
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(c->kind, row.kind);
         if (row.text) {
@@ -131,9 +131,9 @@ TEST(Resources, EveryControlHasItsKindTextAndStyle)
 
 TEST(Resources, ControlIdsAreUniqueWithinEachTemplate)
 {
-    for (const auto& [id, spec] : programTemplates()) {
+    for (const auto& [id, def] : programTemplates()) {
         std::set<int> seen;
-        for (const ControlSpec& c : spec.controls) {
+        for (const ControlDef& c : def.controls) {
             if (c.id == -1)
                 continue;
             EXPECT_TRUE(seen.insert(c.id).second) << "template " << id << " repeats " << c.id;
