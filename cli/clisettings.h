@@ -14,9 +14,11 @@ std::string ownSettingsPath();
 // Puts the remembered vendor details and project folder (and the macOS
 // template flag) over the record's defaults, as a project page does when it
 // opens; the file is read in this host's format and never written here. When
-// the file does not exist yet the record keeps its defaults. Answers the
-// file's path ("" when there is no place for it).
-std::string loadRememberedSettings(ZezureProject& project);
+// the file does not exist yet the record gets what the style's page gets on its
+// first start (Windows: its defaults; macOS: "My Company", "DIRO", the example
+// addresses and "path not set"). Answers the file's path ("" when there is no
+// place for it).
+std::string loadRememberedSettings(ZezureProject& project, Deliverable style);
 
 // Writes the record back to the tool's own settings file, as Exit does.
 // False (after a message on stderr) when it could not be written.

@@ -378,7 +378,7 @@ int runCreate(const Invocation& inv)
     // 2. The remembered values of the tool's settings file.
     if (options.logFile && style != Deliverable::windows)
         return usageError("--log writes the Windows creation log: it needs --style windows");
-    const std::string settingsPath = loadRememberedSettings(record);
+    const std::string settingsPath = loadRememberedSettings(record, style);
 
     // 3. The preset, then each --set in order.
     std::vector<Assignment> assignments;

@@ -59,16 +59,19 @@ std::string ownSettingsPath()
     return cliSettingsPath([](const char* name) -> const char* { return std::getenv(name); });
 }
 
-std::string loadRememberedSettings(ZezureProject& project)
+std::string loadRememberedSettings(ZezureProject& project, Deliverable style)
 {
     const std::string path = ownSettingsPath();
-    // Nothing remembered yet: the style's own defaults stand (a first start of
-    // the macOS page would put "path not set" in as the project folder).
+    if (path.empty()) return path;
+    // Nothing remembered yet: the record gets what the style's page would get
+    // on its first start. The Windows page writes its defaults and reads them
+    // back, so they stand; the macOS page takes its first-start content.
     std::error_code ec;
-    if (path.empty() || !fs::exists(fsPath(path), ec)) return path;
+    const bool missing = !fs::exists(fsPath(path), ec);
+    if (missing && style == Deliverable::windows) return path;
     SettingsFileServices services;
     services.leaveFileAlone = true;
-    printReport(loadLogFile(hostDeliverable(), project, path, services));
+    printReport(loadLogFile(missing ? Deliverable::mac : hostDeliverable(), project, path, services));
     return path;
 }
 

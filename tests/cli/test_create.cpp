@@ -135,7 +135,7 @@ TEST(CreateCli, MacStyleAppendsTheSlashAndKeepsUtf8Text)
     EXPECT_EQ(setting(cmake, "ZZ_LATENCY_SAMPLES"), "2");
     EXPECT_EQ(setting(cmake, "ZZ_PROCESS_BLOCKS"), "TRUE");
     EXPECT_EQ(setting(cmake, "ZZ_BLOCK_SIZE"), "128");
-    EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "");  // the macOS default
+    EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "My Company");  // the macOS first-start settings
 
     // A folder that already ends in "/" gets no second one.
     const Result again = create(tmp, {"--style", "macos", "--folder", tmp.str() + "/", "--set", "projectName=Mac2",

@@ -55,7 +55,9 @@ TEST(CreateSettings, NothingRememberedNothingWritten)
                                    "fourCharProductID=PlnP"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(fs::exists(dir / "cfg"));
-    EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_VENDOR_NAME"), "") << "the style's own default";
+    EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_VENDOR_NAME"), "My Company")
+        << "what the macOS page gets on its first start";
+    EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_FOUR_CHAR_MANU"), "DIRO");
 
     // A settings file the reader cannot use is reported, and the creation goes on.
     writeBytes(dir.ownFile(), "not UTF-8 \xFF\n");

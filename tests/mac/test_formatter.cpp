@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct EditCase {
     std::string proposed;
     bool accepted;
 };
+
+// Test output names a case by its label, not by its bytes.
+void PrintTo(const EditCase& c, std::ostream* os) { *os << c.label; }
 
 class FormatterAcceptance : public ::testing::TestWithParam<EditCase> {};
 
