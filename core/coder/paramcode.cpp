@@ -84,13 +84,20 @@ std::string continuousDeclaration(const Zizudavuveva& r, bool windows)
     }
 }
 
-// Windows enumeration body: the entries trimmed and joined by ", ".
+// Windows enumeration body: the first `count` entries trimmed and joined by
+// ", " (an entry past the end of the list is empty). One walk over the list,
+// so a long list costs no more than its length.
 std::string trimmedEntries(std::string_view list, uint32_t count)
 {
     std::string body;
+    size_t start = 0;
     for (uint32_t i = 0; i < count; ++i) {
         if (i > 0) body += ", ";
-        body += trimWhiteSpace(getEnumString(list, i));
+        if (start > list.size()) continue;
+        const size_t comma = list.find(',', start);
+        const size_t end = comma == std::string_view::npos ? list.size() : comma;
+        body += trimWhiteSpace(list.substr(start, end - start));
+        start = end + 1;
     }
     return body;
 }
