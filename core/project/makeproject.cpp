@@ -13,10 +13,14 @@ namespace zz {
 
 namespace {
 
+// True when a file, folder or link is at `path`. A path the file system
+// cannot look at (a name too long, say) has nothing there; making the folder
+// then fails with its own message.
 bool somethingAt(const std::string& path)
 {
     std::error_code ec;
-    return fs::symlink_status(fsPath(path), ec).type() != fs::file_type::not_found;
+    const fs::file_type type = fs::symlink_status(fsPath(path), ec).type();
+    return type != fs::file_type::not_found && type != fs::file_type::none;
 }
 
 }  // namespace
@@ -70,12 +74,22 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
 
     log += "Opening File...";
     std::string text;
-    if (!readTextFile(r.projectFile, text, true, 1, true, options.wait))
+    // A project file that leads to neither a file nor a folder is not read:
+    // a device or a pipe would be read without end or not at all, and a
+    // link to nothing would have the read make a file where it points.
+    const fs::path projectPath = fsPath(r.projectFile);
+    const bool notAFile = somethingAt(r.projectFile) && !fs::is_regular_file(projectPath, ec) &&
+                          !fs::is_directory(projectPath, ec);
+    if (notAFile || !readTextFile(r.projectFile, text, true, 1, true, options.wait))
         return fail("Could not readFile: " + r.projectFile + "\n\nfor modification");
     log += "PASSED \n";
 
     log += "Modifying & writing File to dest...";
     replaceMarkers(Deliverable::windows, text, project);
+    // A project file copied as a link to a file elsewhere is replaced by a
+    // file of the project's own; writing through the link would change the
+    // file it points to.
+    if (fs::is_symlink(projectPath, ec)) fs::remove(projectPath, ec);
     const bool written = options.writer ? options.writer(r.projectFile, text) : writeTextFile(r.projectFile, text);
     if (!written) return fail("Could not writeFile: " + r.projectFile + "\n\nfor modification");
     log += "PASSED \n";
@@ -112,7 +126,9 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     }
 
     std::string text;
-    if (!macfiles::stringWithContentsOfFile(r.projectFile, text)) {
+    std::error_code ec;
+    // Only a file is read: a link to a device would be read without end.
+    if (!fs::is_regular_file(fsPath(r.projectFile), ec) || !macfiles::stringWithContentsOfFile(r.projectFile, text)) {
         r.ok = false;
         return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
     }

@@ -70,7 +70,10 @@ std::string macTrimWhitespace(const std::string& text)
 
 bool isUnsafeFolderName(const std::string& projectName)
 {
-    return projectName == "." || projectName == ".." || projectName.find_first_of("/\\") != std::string::npos;
+    // A NUL byte ends the name the file system sees, so the folder would be
+    // named after the text before it.
+    return projectName == "." || projectName == ".." ||
+           projectName.find_first_of(std::string("/\\\0", 3)) != std::string::npos;
 }
 
 Outcome checkProjectName(const std::string& projectName)

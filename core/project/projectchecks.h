@@ -23,7 +23,7 @@ Outcome checkProjectName(const std::string& projectName);
 Outcome validateShit(const std::string& projectName, const std::string& pluginName, const std::string& pluginCode);
 
 // A project name that could never be the name of the project's folder: one
-// holding "/" or "\", or "." or "..". Both deliverables refuse it before
+// holding "/", "\" or a NUL byte, or "." or "..". Both deliverables refuse it before
 // anything is written.
 bool isUnsafeFolderName(const std::string& projectName);
 
