@@ -47,8 +47,10 @@ export XDG_CONFIG_HOME="$work/config"
 
 now() { date +%s%N; }
 # Each runner prints "<nanoseconds> <peak kB>".
+# Each timed run starts after a sync, with no dirty pages of the one before.
 run_restore() {
   local t0 t1
+  sync
   t0=$(now)
   /usr/bin/time -f %M -o "$work/rss" "$program" restore-template --archive "$archive" --to "$1/PluginTemplate" --yes >/dev/null
   t1=$(now)
@@ -57,6 +59,7 @@ run_restore() {
 run_unzip() {
   local t0 t1
   mkdir -p "$1/PluginTemplate"
+  sync
   t0=$(now)
   /usr/bin/time -f %M -o "$work/rss" unzip -q -P "$password" "$archive" -d "$1/PluginTemplate"
   t1=$(now)
@@ -80,6 +83,7 @@ for ((r = 1; r <= runs; r++)); do
     read -r tu mu < <(run_unzip "$work/b"); read -r tr mr < <(run_restore "$work/a")
   fi
   rm -rf "$work/a" "$work/b"
+  sync
   awk -v r=$r -v tr=$tr -v tu=$tu -v mr=$mr -v mu=$mu 'BEGIN {
     printf "  run %2d  unzip %7.3f s %7d kB   restore %7.3f s %7d kB   ratio %.3f\n", r, tu / 1e9, mu, tr / 1e9, mr, tr / tu }'
   echo "$tr" >>"$work/t_restore"; echo "$tu" >>"$work/t_unzip"
