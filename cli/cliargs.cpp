@@ -170,6 +170,8 @@ private:
                         pos_ = save;
                     }
                 }
+                // A surrogate without its partner has no UTF-8 form.
+                if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
                 appendUtf8(out, cp);
                 break;
             }

@@ -31,6 +31,8 @@ fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 failed=0
+passed=0
+failures=0
 printf '%-16s %12s %8s  %s\n' target executions seconds result
 for name in "$@"; do
   bin="$build/fuzz/fuzz_$name"
@@ -54,10 +56,13 @@ for name in "$@"; do
   secs=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -1)
   if ((rc == 0)); then
     result=ok
+    passed=$((passed + 1))
   else
     result="FAILED (exit $rc, see $log and $artifacts)"
     failed=1
+    failures=$((failures + 1))
   fi
   printf '%-16s %12s %8s  %s\n' "$name" "${runs:-?}" "${secs:-?}" "$result"
 done
+echo "fuzz: $passed passed, $failures failed"
 exit $failed
