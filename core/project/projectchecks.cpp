@@ -13,40 +13,14 @@ bool isMacWhitespace(char32_t c)
            c == 0x205F || c == 0x3000;
 }
 
-// The code point at `i` and the length of its UTF-8 sequence. A byte that is
-// not valid UTF-8 stands for itself.
-char32_t decodeAt(const std::string& s, size_t i, size_t& length)
-{
-    const auto lead = static_cast<unsigned char>(s[i]);
-    size_t need = 0;
-    char32_t cp = lead;
-    if (lead >= 0xC2 && lead <= 0xDF) need = 1, cp = lead & 0x1F;
-    else if (lead >= 0xE0 && lead <= 0xEF) need = 2, cp = lead & 0x0F;
-    else if (lead >= 0xF0 && lead <= 0xF4) need = 3, cp = lead & 0x07;
-    if (need == 0 || i + need >= s.size()) {
-        length = 1;
-        return lead < 0x80 ? char32_t(lead) : char32_t(0xFFFD);
-    }
-    for (size_t k = 1; k <= need; ++k) {
-        const auto c = static_cast<unsigned char>(s[i + k]);
-        if ((c & 0xC0) != 0x80) {
-            length = 1;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    length = need + 1;
-    return cp;
-}
-
 }  // namespace
 
 bool macContainsWhitespace(const std::string& text)
 {
     for (size_t i = 0; i < text.size();) {
-        size_t n = 1;
-        if (isMacWhitespace(decodeAt(text, i, n))) return true;
-        i += n;
+        const utf16::Utf8Char c = utf16::decodeAt(text, i);
+        if (isMacWhitespace(c.codePoint)) return true;
+        i += c.bytes;
     }
     return false;
 }
@@ -56,13 +30,12 @@ std::string macTrimWhitespace(const std::string& text)
     size_t begin = text.size();
     size_t end = 0;
     for (size_t i = 0; i < text.size();) {
-        size_t n = 1;
-        const bool space = isMacWhitespace(decodeAt(text, i, n));
-        if (!space) {
+        const utf16::Utf8Char c = utf16::decodeAt(text, i);
+        if (!isMacWhitespace(c.codePoint)) {
             if (begin == text.size()) begin = i;
-            end = i + n;
+            end = i + c.bytes;
         }
-        i += n;
+        i += c.bytes;
     }
     if (begin >= end) return {};
     return text.substr(begin, end - begin);

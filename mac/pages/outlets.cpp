@@ -98,32 +98,6 @@ const std::vector<std::vector<Outlet>>& radioGroups()
     return groups;
 }
 
-// Decodes the code point at `i` and advances past it; an invalid byte reads
-// as itself.
-char32_t nextCodePoint(const std::string& s, size_t& i)
-{
-    const auto lead = static_cast<unsigned char>(s[i]);
-    size_t need = 0;
-    char32_t cp = lead;
-    if (lead >= 0xC2 && lead <= 0xDF) need = 1, cp = lead & 0x1F;
-    else if (lead >= 0xE0 && lead <= 0xEF) need = 2, cp = lead & 0x0F;
-    else if (lead >= 0xF0 && lead <= 0xF4) need = 3, cp = lead & 0x07;
-    if (need == 0 || i + need >= s.size()) {
-        ++i;
-        return lead;
-    }
-    for (size_t k = 1; k <= need; ++k) {
-        const auto c = static_cast<unsigned char>(s[i + k]);
-        if ((c & 0xC0) != 0x80) {
-            ++i;
-            return lead;
-        }
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    i += need + 1;
-    return cp;
-}
-
 // The white space and line breaks NSScanner skips by default.
 bool isScannerSpace(char32_t c)
 {
@@ -137,9 +111,9 @@ bool isScannerSpace(char32_t c)
 size_t skipScannerSpace(const std::string& s, size_t i)
 {
     while (i < s.size()) {
-        size_t next = i;
-        if (!isScannerSpace(nextCodePoint(s, next))) break;
-        i = next;
+        const utf16::Utf8Char c = utf16::decodeAt(s, i);
+        if (!isScannerSpace(c.codePoint)) break;
+        i += c.bytes;
     }
     return i;
 }

@@ -26,3 +26,25 @@ TEST(Utf16, PrefixNeverSplitsACharacter)
     const std::string forty(40, 'x');
     EXPECT_EQ(prefix(forty, 31), std::string(31, 'x'));
 }
+
+TEST(Utf16, DecodesOneCharacterAtATime)
+{
+    struct Case {
+        const char* text;
+        char32_t codePoint;
+        size_t bytes;
+    } cases[] = {
+        {"a", U'a', 1},
+        {"\xC3\xA9", 0xE9, 2},
+        {"\xE3\x80\x80", 0x3000, 3},          // ideographic space
+        {"\xF0\x9F\x8E\xB8", 0x1F3B8, 4},
+        {"\x85", 0xFFFD, 1},                  // a stray continuation byte is not U+0085
+        {"\xC2", 0xFFFD, 1},                  // truncated
+        {"\xE3\x80x", 0xFFFD, 1},             // broken
+    };
+    for (const auto& c : cases) {
+        const Utf8Char got = decodeAt(c.text, 0);
+        EXPECT_EQ(got.codePoint, c.codePoint) << c.text;
+        EXPECT_EQ(got.bytes, c.bytes) << c.text;
+    }
+}
