@@ -21,6 +21,7 @@
 #include "clisettings.h"
 #include "commands.h"
 #include "common/numtext.h"
+#include "common/text.h"
 #include "project/makeproject.h"
 #include "project/projectchecks.h"
 #include "project/zezureproject.h"
@@ -112,16 +113,6 @@ const Field* findField(const std::string& name, Deliverable style)
     return nullptr;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-std::string trimmed(const std::string& text)
-{
-    size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b])) ++b;
-    while (e > b && isBlank(text[e - 1])) --e;
-    return text.substr(b, e - b);
-}
-
 bool allDigits(const std::string& text)
 {
     for (const char c : text)
@@ -133,7 +124,7 @@ bool allDigits(const std::string& text)
 // the way the macOS numeric fields accept their text.
 bool isOneNumber(const std::string& text)
 {
-    const std::string t = trimmed(text);
+    const std::string t(trimWhiteSpace(text));
     return !t.empty() && numtext::leadingNumberLength(t) == t.size();
 }
 
@@ -144,7 +135,7 @@ bool isOneNumber(const std::string& text)
 bool readNumberField(const Field& f, Deliverable style, const std::string& value, ZezureProject& record)
 {
     if (f.kind == Kind::category) {
-        const std::string t = trimmed(value);
+        const std::string t(trimWhiteSpace(value));
         for (const AaxCategory& c : kAaxCategories) {
             if (t == c.name || (allDigits(t) && !t.empty() && t == numtext::unsignedText(c.code))) {
                 record.*f.whole = c.code;
@@ -154,7 +145,7 @@ bool readNumberField(const Field& f, Deliverable style, const std::string& value
         return false;
     }
     if (style == Deliverable::windows) {
-        const std::string t = trimmed(value);
+        const std::string t(trimWhiteSpace(value));
         if (!t.empty() && !isOneNumber(t)) return false;
         if (f.kind == Kind::time) {
             record.*f.number = numtext::windowsReadDecimal(value);

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<std::string> entries = splitAtCommas(list);
 
     FUZZ_CHECK(zz::getNumEnums(zz::Deliverable::mac, list) == static_cast<int>(entries.size()));
-    const std::string trimmed = zz::trimWhiteSpace(list);
+    const std::string trimmed(zz::trimWhiteSpace(list));
     FUZZ_CHECK(zz::getNumEnums(zz::Deliverable::windows, list) == (trimmed.empty() ? 0 : static_cast<int>(entries.size())));
     FUZZ_CHECK(zz::trimWhiteSpace(trimmed) == trimmed);
     FUZZ_CHECK(list.find(trimmed) != std::string_view::npos);

@@ -143,24 +143,6 @@ std::string stringForMeterCal(const Zizudavuveva& r)
 
 // ---- Lists and texts --------------------------------------------------------
 
-namespace {
-
-bool isWhiteSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-}  // namespace
-
-std::string trimWhiteSpace(std::string_view text)
-{
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && isWhiteSpace(text[begin])) ++begin;
-    while (end > begin && isWhiteSpace(text[end - 1])) --end;
-    return std::string(text.substr(begin, end - begin));
-}
-
 int getNumEnums(Deliverable deliverable, std::string_view list)
 {
     if (deliverable == Deliverable::windows && trimWhiteSpace(list).empty()) return 0;

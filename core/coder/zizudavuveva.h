@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/deliverable.h"
+#include "common/text.h"
 
 // The description of one plug-in control, as the control coder page holds it,
 // and the small helpers that the checks and the two code emitters share.
@@ -108,9 +109,5 @@ std::string getEnumString(std::string_view list, uint32_t index);
 
 // The text between two double quotes; nothing inside is escaped.
 std::string makeQuoted(std::string_view text);
-
-// White space (blank, tab, line breaks, vertical tab, form feed) removed at
-// both ends, as the Windows page trims list entries.
-std::string trimWhiteSpace(std::string_view text);
 
 }  // namespace zz

@@ -6,6 +6,8 @@
 #include <limits>
 #include <system_error>
 
+#include "text.h"
+
 namespace zz::numtext {
 
 namespace {
@@ -22,14 +24,6 @@ std::string_view skipLeadingSpace(std::string_view text)
     size_t i = 0;
     while (i < text.size() && isSpace(text[i])) ++i;
     return text.substr(i);
-}
-
-std::string_view trimSpace(std::string_view text)
-{
-    text = skipLeadingSpace(text);
-    size_t n = text.size();
-    while (n > 0 && isSpace(text[n - 1])) --n;
-    return text.substr(0, n);
 }
 
 // Leading signed decimal integer, saturated to 32 bits.
@@ -132,7 +126,7 @@ size_t leadingNumberLength(std::string_view text)
 
 int32_t windowsReadInteger(std::string_view text)
 {
-    const std::string_view trimmed = trimSpace(text);
+    const std::string_view trimmed = trimWhiteSpace(text);
     if (trimmed.empty()) return 0;
     return leadingInteger(trimmed);
 }

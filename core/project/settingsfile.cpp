@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "common/numtext.h"
+#include "common/text.h"
 #include "project/fspath.h"
 #include "project/macfiles.h"
 
@@ -149,7 +150,7 @@ SettingsFileReport loadWindows(ZezureProject& project, const std::string& path,
         report.message = "Could not find or create: " + path;
         return report;
     }
-    if (trimmed(text, " \t\r\n\v\f").empty()) {
+    if (trimWhiteSpace(text).empty()) {
         if (services.leaveFileAlone) return report;  // the record keeps its defaults either way
         if (!writeSettingsFile(Deliverable::windows, project, path, services)) return windowsWriteFailure(path);
         return report;

@@ -15,11 +15,6 @@ constexpr Outlet kTypeButtons[] = {Outlet::continuousControlButt, Outlet::onOffC
 constexpr Outlet kCombos[] = {Outlet::controlTaperCombo, Outlet::controlDataCombo, Outlet::boundVarDataypeCombo,
                               Outlet::meterDetectCombo, Outlet::meterCalCombo};
 
-std::string numberText(double value)
-{
-    return numtext::nsNumberString(value);
-}
-
 // A combo box's selection as the record's enumeration value.
 uint32_t enumerationOf(const Outlets& outlets, Outlet combo)
 {
@@ -77,17 +72,17 @@ void ControlCoderPage::initControls()
     selectEnumeration(o, Outlet::meterCalCombo, d.meterCal);
 
     o.attachFormatter(Outlet::displayPrecision, numericFormatter_);
-    o.setText(Outlet::minValue, numberText(d.minValue));
-    o.setText(Outlet::maxValue, numberText(d.maxValue));
-    o.setText(Outlet::defaultValue, numberText(d.defValue));
-    o.setText(Outlet::displayPrecision, numberText(d.displayPrecision));
+    o.setText(Outlet::minValue, numtext::nsNumberString(d.minValue));
+    o.setText(Outlet::maxValue, numtext::nsNumberString(d.maxValue));
+    o.setText(Outlet::defaultValue, numtext::nsNumberString(d.defValue));
+    o.setText(Outlet::displayPrecision, numtext::nsNumberString(d.displayPrecision));
 
     o.attachFormatter(Outlet::meterAttack, numericFormatter_);
     o.attachFormatter(Outlet::meterRelease, numericFormatter_);
     o.attachFormatter(Outlet::defaultMultiStringIndex, numericFormatter_);
-    o.setText(Outlet::meterAttack, numberText(d.attackTime));
-    o.setText(Outlet::meterRelease, numberText(d.releaseTime));
-    o.setText(Outlet::defaultMultiStringIndex, numberText(d.defaultMultiStringIndex));
+    o.setText(Outlet::meterAttack, numtext::nsNumberString(d.attackTime));
+    o.setText(Outlet::meterRelease, numtext::nsNumberString(d.releaseTime));
+    o.setText(Outlet::defaultMultiStringIndex, numtext::nsNumberString(d.defaultMultiStringIndex));
 
     o.setOn(Outlet::offOnDefOff, d.onfOffDefOFF);
     o.setOn(Outlet::offOnDefOn, !d.onfOffDefOFF);

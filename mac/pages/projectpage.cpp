@@ -16,11 +16,6 @@ void present(const bridge::Outcome& outcome, Outlets& outlets, Services& service
     if (outcome.focus) outlets.makeFirstResponder(*outcome.focus);
 }
 
-std::string numberText(double value)
-{
-    return numtext::nsNumberString(value);
-}
-
 }  // namespace
 
 ViewController::ViewController(Outlets& outlets, Services& services, SharedData& shared)
@@ -98,15 +93,15 @@ void ViewController::initControls()
         o.attachFormatter(field, numericFormatter_);
     }
 
-    o.setText(Outlet::smoothingTime, numberText(p.smoothingTimeMsec));
-    o.setText(Outlet::pluginLatency, numberText(p.latencyInSamples));
-    o.setText(Outlet::tailTime, numberText(p.tailTimeMsec));
-    o.setText(Outlet::saaGranulatiry, numberText(p.saaGranulatity));
+    o.setText(Outlet::smoothingTime, numtext::nsNumberString(p.smoothingTimeMsec));
+    o.setText(Outlet::pluginLatency, numtext::nsNumberString(p.latencyInSamples));
+    o.setText(Outlet::tailTime, numtext::nsNumberString(p.tailTimeMsec));
+    o.setText(Outlet::saaGranulatiry, numtext::nsNumberString(p.saaGranulatity));
 
     o.setOn(Outlet::processFrames, true);
     o.setOn(Outlet::processBuffers, false);
     o.setOn(Outlet::processBlocks, false);
-    o.setText(Outlet::blockSize, numberText(p.blockSize));
+    o.setText(Outlet::blockSize, numtext::nsNumberString(p.blockSize));
 
     o.setOn(Outlet::linkFFTW, p.linkFFTW);
     o.setOn(Outlet::infiniteTail, p.infiniteTail);
