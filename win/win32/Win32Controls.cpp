@@ -160,7 +160,16 @@ void Win32Platform::messageBox(const std::string& text)
 bool Win32Platform::copyToClipboard(const std::string& text)
 {
     // Owner: the active window of this thread (the sheet while it runs).
-    if (!OpenClipboard(GetActiveWindow()))
+    // Another program (a clipboard manager, a remote-desktop agent, a reader
+    // polling the clipboard) may hold it open for a moment; a click must not
+    // silently leave the old text there, so try for up to half a second.
+    const HWND owner = GetActiveWindow();
+    bool opened = OpenClipboard(owner) != FALSE;
+    for (int attempt = 0; !opened && attempt < 25; ++attempt) {
+        Sleep(20);
+        opened = OpenClipboard(owner) != FALSE;
+    }
+    if (!opened)
         return false;
     EmptyClipboard();
     bool placed = false;

@@ -76,9 +76,14 @@ void setItemText(HWND dialog, int id, const std::wstring& text)
 }
 
 // A click that may open a modal window: posted, so that we do not wait for it.
+// The button's own notification is posted to its dialog, as a released mouse
+// button makes the button send it: BM_CLICK would go through a simulated
+// press (capture and focus), which Wine may drop while a fresh prefix is
+// still starting up.
 void click(HWND dialog, int id)
 {
-    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    HWND button = GetDlgItem(dialog, id);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
 bool setClipboard(const std::string& text)
@@ -94,6 +99,8 @@ bool setClipboard(const std::string& text)
     return true;
 }
 
+// Reads the clipboard's text; empty when it holds none or another program
+// has it open right now.
 std::string clipboardText()
 {
     std::string text;
@@ -238,16 +245,35 @@ int wmain(int argc, wchar_t** argv)
     check(coder != nullptr && coder != page, "the coder page becomes active");
     if (coder && coder != page) {
         check(itemText(coder, 1007) == "Control" && itemText(coder, 1002) == "0", "the coder page's defaults");
+        // Held open by another program for a moment (as a clipboard manager
+        // does), the clipboard still receives the code once it is free.
+        DWORD sequence = GetClipboardSequenceNumber();
+        const bool held = OpenClipboard(nullptr) != FALSE;
         click(coder, 1027);
+        if (held) {
+            Sleep(200);
+            CloseClipboard();
+        }
         std::string code;
-        check(waitFor([&] { return (code = clipboardText()) != "sentinel" && !code.empty(); }, 30),
-              "Code -> Clipboard fills the clipboard");
+        check(waitFor(
+                  [&] {
+                      return GetClipboardSequenceNumber() != sequence && (code = clipboardText()) != "sentinel" &&
+                             !code.empty();
+                  },
+                  30),
+              "Code -> Clipboard fills the clipboard, also when it was busy for a moment");
         check(code.find("PluginParameter") != std::string::npos && code.find("\"Control\"") != std::string::npos,
               "the clipboard holds parameter code", code.substr(0, 80));
         setClipboard("sentinel");
+        sequence = GetClipboardSequenceNumber();
         click(coder, 1030);
         std::string declaration;
-        check(waitFor([&] { return (declaration = clipboardText()) != "sentinel" && !declaration.empty(); }, 30),
+        check(waitFor(
+                  [&] {
+                      return GetClipboardSequenceNumber() != sequence &&
+                             (declaration = clipboardText()) != "sentinel" && !declaration.empty();
+                  },
+                  30),
               "Var-> Clipboard fills the clipboard");
         check(declaration.find("myBoundVar") != std::string::npos, "the clipboard holds the declaration",
               declaration);
