@@ -61,11 +61,24 @@ zz::ZezureProject benchProject(zz::Deliverable deliverable)
     return p;
 }
 
-void replaceIn(benchmark::State& state, zz::Deliverable deliverable, size_t spacing, bool variables = false)
+// The same project with names longer than their markers: the result is
+// longer than the text, so it cannot be written over the text as it is read.
+zz::ZezureProject longNamesProject(zz::Deliverable deliverable)
+{
+    zz::ZezureProject p = benchProject(deliverable);
+    p.projectName = p.pluginName = "A Bench Plug-in With A Long Name";
+    p.vendorName = "Bench Audio Laboratories International";
+    p.vendorURL = "https://www.bench-audio-laboratories.example.com";
+    p.vendorEmail = "support@bench-audio-laboratories.example.com";
+    return p;
+}
+
+void replaceIn(benchmark::State& state, zz::Deliverable deliverable, size_t spacing, bool variables = false,
+               bool longNames = false)
 {
     const size_t bytes = static_cast<size_t>(state.range(0)) << 20;
     const std::string original = projectText(bytes, spacing, variables);
-    const zz::ZezureProject project = benchProject(deliverable);
+    const zz::ZezureProject project = longNames ? longNamesProject(deliverable) : benchProject(deliverable);
     std::string text;
     for (auto _ : state) {
         state.PauseTiming();
@@ -84,6 +97,8 @@ void BM_ReplaceMarkersWindows(benchmark::State& state) { replaceIn(state, zz::De
 void BM_ReplaceMarkersMac(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 64); }
 // The same with a CMake variable on every line.
 void BM_ReplaceMarkersWithVariables(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 64, true); }
+// Values longer than their markers: a new, longer text is built.
+void BM_ReplaceMarkersLongValues(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 64, false, true); }
 // Text without a single marker: the cost of looking alone.
 void BM_ReplaceMarkersNoMarkers(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 0); }
 
@@ -103,6 +118,7 @@ void BM_CopyText(benchmark::State& state)
 BENCHMARK(BM_ReplaceMarkersWindows)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_ReplaceMarkersMac)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_ReplaceMarkersWithVariables)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceMarkersLongValues)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceMarkersNoMarkers)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyText)->Arg(64)->Unit(benchmark::kMillisecond);
 

@@ -59,7 +59,34 @@ INSTANTIATE_TEST_SUITE_P(
         OnePassCase{"ValueHoldsEarlierMarker", "$$$VENDOR_NAME$$$", "Gain", "$$$PROJECT_NAME$$$"},
         OnePassCase{"ValueCompletesMarker", "$$$PROJECT_NAME$$$ $$$VENDOR", "_NAME$$$", "Acme"},
         OnePassCase{"DollarAtEnd", "x $$$PROJECT_NAME$$$ $$$", "Gain", "Acme"},
-        OnePassCase{"DollarsOnly", "$$$$$$", "Gain", "Acme"}),
+        OnePassCase{"DollarsOnly", "$$$$$$", "Gain", "Acme"},
+        // Values longer than their markers: rewritten in place only while the
+        // result stays behind the text still to be read.
+        OnePassCase{"LongerValueFirst", "($$$PROJECT_NAME$$$) ($$$VENDOR_NAME$$$)", "AVeryLongProjectNameIndeed", "A"},
+        OnePassCase{"LongerValueWithinTheRoomMade", "($$$PROJECT_NAME$$$) ($$$VENDOR_NAME$$$) end",
+                    "", "Vendor Name Of 25 Letters"},
+        OnePassCase{"LongerValueBeyondTheRoomMade", "($$$PROJECT_NAME$$$) ($$$VENDOR_NAME$$$) end", "G",
+                    "A Vendor Name That Is Forty Letters Long"},
+        OnePassCase{"ValueAsLongAsItsMarker", "$$$PROJECT_NAME$$$$$$VENDOR_NAME$$$", "ExactlyEighteen!!!", "x"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Enough markers to fill several blocks of the replacement's notes, with
+// values shorter and longer than their markers.
+TEST(MarkersInOnePass, ManyMarkersGiveWhatTheMarkerByMarkerPassesGive)
+{
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "set(V" + std::to_string(i) + (i % 3 ? " $$$PROJECT_NAME$$$)\n" : " \"$$$VENDOR_NAME$$$\")\n");
+    for (const char* vendor : {"Acme", "A Vendor Name Much Longer Than Its Marker"}) {
+        for (Deliverable d : {Deliverable::windows, Deliverable::mac}) {
+            ZezureProject p = makeDefaultProject(d, "/opt");
+            p.projectName = "Gain";
+            p.vendorName = vendor;
+            std::string replaced = text;
+            replaceMarkers(d, replaced, p);
+            EXPECT_EQ(replaced, markerByMarker(d, text, p)) << vendor;
+        }
+    }
+}
 
 }  // namespace
