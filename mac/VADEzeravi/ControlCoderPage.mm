@@ -11,39 +11,6 @@ using zz::mac::Outlet;
 static const CGFloat kWindowWidth = 870;
 static const CGFloat kWindowHeight = 460;
 
-// The outlets in the order connectOutlets lists their controls.
-static const Outlet kCoderOutlets[] = {
-    Outlet::controlName,
-    Outlet::controlID,
-    Outlet::controlUnits,
-    Outlet::minValue,
-    Outlet::maxValue,
-    Outlet::defaultValue,
-    Outlet::displayPrecision,
-    Outlet::onOffStringList,
-    Outlet::boundVariableName,
-    Outlet::multiStringList,
-    Outlet::controlTaperCombo,
-    Outlet::controlDataCombo,
-    Outlet::boundVarDataypeCombo,
-    Outlet::meterDetectCombo,
-    Outlet::meterCalCombo,
-    Outlet::defaultMultiStringIndex,
-    Outlet::meterAttack,
-    Outlet::meterRelease,
-    Outlet::continuousControlButt,
-    Outlet::onOffControlButt,
-    Outlet::multiStringControlButt,
-    Outlet::meterControlButt,
-    Outlet::includePIPDeclaration,
-    Outlet::enableVarBinding,
-    Outlet::invertedMeter,
-    Outlet::proToolsGRMeter,
-    Outlet::offOnDefOff,
-    Outlet::offOnDefOn,
-    Outlet::textView,
-};
-
 @implementation ControlCoderPage
 
 - (void)dealloc
@@ -76,39 +43,7 @@ static const Outlet kCoderOutlets[] = {
 
 - (void)connectOutlets
 {
-    const id controls[] = {
-        controlName,
-        controlID,
-        controlUnits,
-        minValue,
-        maxValue,
-        defaultValue,
-        displayPrecision,
-        onOffStringList,
-        boundVariableName,
-        multiStringList,
-        controlTaperCombo,
-        controlDataCombo,
-        boundVarDataypeCombo,
-        meterDetectCombo,
-        meterCalCombo,
-        defaultMultiStringIndex,
-        meterAttack,
-        meterRelease,
-        continuousControlButt,
-        onOffControlButt,
-        multiStringControlButt,
-        meterControlButt,
-        includePIPDeclaration,
-        enableVarBinding,
-        invertedMeter,
-        proToolsGRMeter,
-        offOnDefOff,
-        offOnDefOn,
-        textView,
-    };
-    static_assert(sizeof controls / sizeof controls[0] == sizeof kCoderOutlets / sizeof kCoderOutlets[0], "one control per outlet");
-    for (size_t i = 0; i < sizeof controls / sizeof controls[0]; ++i) outlets->connect(kCoderOutlets[i], controls[i]);
+    outlets->connectNamed(self, zz::mac::kFirstCoderOutlet, Outlet::count);
 }
 
 - (void)loadView

@@ -12,46 +12,6 @@ using zz::mac::Outlet;
 static const CGFloat kWindowWidth = 870;
 static const CGFloat kWindowHeight = 460;
 
-// The outlets in the order connectOutlets lists their controls.
-static const Outlet kProjectOutlets[] = {
-    Outlet::projectName,
-    Outlet::categoryCombo,
-    Outlet::individualProject,
-    Outlet::universalProject,
-    Outlet::browseProject,
-    Outlet::projectFolderBox,
-    Outlet::processFrames,
-    Outlet::processBuffers,
-    Outlet::processBlocks,
-    Outlet::blockSize,
-    Outlet::pluginName,
-    Outlet::fourCharCode,
-    Outlet::fourCharCompany,
-    Outlet::vendorName,
-    Outlet::vendorURL,
-    Outlet::vendorEmail,
-    Outlet::aaxPluginName,
-    Outlet::shortPluginName,
-    Outlet::synthPlugin,
-    Outlet::enableSidechain,
-    Outlet::enableParameterSmoothing,
-    Outlet::smoothingTime,
-    Outlet::pluginLatency,
-    Outlet::tailTime,
-    Outlet::linkFFTW,
-    Outlet::infiniteTail,
-    Outlet::saaAutomation,
-    Outlet::saaGranulatiry,
-    Outlet::exposePTGRMeter,
-    Outlet::includeFXObjects,
-    Outlet::indAAX,
-    Outlet::indAU,
-    Outlet::indVST,
-    Outlet::uniAAX,
-    Outlet::uniAU,
-    Outlet::uniVST,
-};
-
 @implementation ViewController
 
 - (void)dealloc
@@ -73,46 +33,7 @@ static const Outlet kProjectOutlets[] = {
 
 - (void)connectOutlets
 {
-    const id controls[] = {
-        projectName,
-        categoryCombo,
-        individualProject,
-        universalProject,
-        browseProject,
-        projectFolderBox,
-        processFrames,
-        processBuffers,
-        processBlocks,
-        blockSize,
-        pluginName,
-        fourCharCode,
-        fourCharCompany,
-        vendorName,
-        vendorURL,
-        vendorEmail,
-        aaxPluginName,
-        shortPluginName,
-        synthPlugin,
-        enableSidechain,
-        enableParameterSmoothing,
-        smoothingTime,
-        pluginLatency,
-        tailTime,
-        linkFFTW,
-        infiniteTail,
-        saaAutomation,
-        saaGranulatiry,
-        exposePTGRMeter,
-        includeFXObjects,
-        indAAX,
-        indAU,
-        indVST,
-        uniAAX,
-        uniAU,
-        uniVST,
-    };
-    static_assert(sizeof controls / sizeof controls[0] == sizeof kProjectOutlets / sizeof kProjectOutlets[0], "one control per outlet");
-    for (size_t i = 0; i < sizeof controls / sizeof controls[0]; ++i) outlets->connect(kProjectOutlets[i], controls[i]);
+    outlets->connectNamed(self, zz::mac::kFirstProjectOutlet, zz::mac::kFirstCoderOutlet);
 }
 
 - (void)loadView

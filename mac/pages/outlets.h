@@ -84,6 +84,9 @@ enum class Outlet {
 };
 
 inline constexpr int kOutletCount = static_cast<int>(Outlet::count);
+// The project page's outlets come first, the control coder page's after them.
+inline constexpr Outlet kFirstProjectOutlet = Outlet::projectName;
+inline constexpr Outlet kFirstCoderOutlet = Outlet::controlName;
 
 enum class ControlKind { textField, comboBox, radioButton, checkBox, pushButton, textView };
 
