@@ -1,77 +1,29 @@
 // Runs the real zizavizerovo program's code command.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-extern char** environ;
+#include "cli_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using zz::testing::Outcome;
 
 class CodeCommand : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("zz_code_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     Outcome run(std::vector<std::string> args)
     {
-        args.insert(args.begin(), {ZZ_CLI_PROGRAM, "code"});
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const std::string outPath = (dir_ / "out").string();
-        const std::string errPath = (dir_ / "err").string();
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = 0;
-        Outcome r;
-        const int rc = posix_spawn(&pid, ZZ_CLI_PROGRAM, &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) return r;
-        int status = 0;
-        waitpid(pid, &status, 0);
-        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = slurp(outPath);
-        r.err = slurp(errPath);
-        return r;
+        args.insert(args.begin(), "code");
+        return zz::testing::runTool(dir_, args);
     }
 
-    fs::path dir_;
+    zz::testing::TempFolder dir_;
 };
 
 const std::string kExampleA =
@@ -86,7 +38,7 @@ const std::string kExampleA =
 TEST_F(CodeCommand, WindowsDefaultsPrintExampleA)
 {
     const Outcome r = run({"--style", "windows"});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, kExampleA);
     EXPECT_EQ(r.err, "");
 }
@@ -94,7 +46,7 @@ TEST_F(CodeCommand, WindowsDefaultsPrintExampleA)
 TEST_F(CodeCommand, MacDefaultsWithIdentifierAsJson)
 {
     const Outcome r = run({"--style", "macos", "--set", "controlID=1", "--json"});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "[\"\\tpiParam = new PluginParameter(1, \\\"Control\\\", \\\"\\\", controlVariableType::kDouble, "
               "0.000000, 1.000000, 0.000000, taper::kLinearTaper);\",\"\\taddPluginParameter(piParam);\",\"\\n\"]\n");
@@ -104,22 +56,22 @@ TEST_F(CodeCommand, WindowsCommentKeepsCarriageReturns)
 {
     const Outcome r = run({"--style", "windows", "--comment", "Gain\r\nmain knob", "--set",
                        "includePIParamDeclaration=1"});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "\tPluginParameter* piParam = nullptr;\n\n/* Gain\r\n\tmain knob */ \n\n" + kExampleA);
 }
 
 TEST_F(CodeCommand, FieldsAreReadAsTheStylesPageReadsThem)
 {
     const Outcome win = run({"--style", "windows", "--set", "maxValue=2000", "--set", "defValue= 1000.3xyz"});
-    EXPECT_EQ(win.exitCode, 0);
+    EXPECT_EQ(win.status, 0);
     EXPECT_NE(win.out.find(", 2000.000000, 1000.300000, "), std::string::npos) << win.out;
     const Outcome mac = run({"--style", "macos", "--set", "controlID=1", "--set", "maxValue=2000", "--set",
                          "defValue=1000.3"});
-    EXPECT_EQ(mac.exitCode, 0);
+    EXPECT_EQ(mac.status, 0);
     EXPECT_NE(mac.out.find(", 2000.000000, 1000.299988, "), std::string::npos) << mac.out;
     const Outcome var = run({"--style", "macos", "--var", "--set", "enableVariableBinding=true", "--set",
                          "boundVarDataType=2", "--set", "defValue=2.7"});
-    EXPECT_EQ(var.exitCode, 0);
+    EXPECT_EQ(var.status, 0);
     EXPECT_EQ(var.out, "\tint myBoundVar = 2;\n");
 }
 
@@ -129,7 +81,7 @@ TEST_F(CodeCommand, PresetThenSetsInOrder)
     std::ofstream(preset) << R"({"controlType": 2, "multiStringList": "A,B,C", "defaultMultiStringIndex": 1,
                                 "controlID": "kMode", "enableVariableBinding": false})";
     const Outcome r = run({"--set", "defaultMultiStringIndex=2", "--preset", preset.string(), "--style", "windows"});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "\tpiParam = new PluginParameter(kMode, \"Control\", \"A,B,C\", \"C\");\n"
                      "\taddPluginParameter(piParam);\n\n");
 }
@@ -137,11 +89,11 @@ TEST_F(CodeCommand, PresetThenSetsInOrder)
 TEST_F(CodeCommand, DeclarationWithVar)
 {
     const Outcome win = run({"--style", "windows", "--var", "--set", "controlType=1", "--set", "controlID="});
-    EXPECT_EQ(win.exitCode, 0);
+    EXPECT_EQ(win.status, 0);
     EXPECT_EQ(win.out, "\tint myBoundVar = 0;\nenum class myBoundVarEnum { OFF, ON };\n\n");
     const Outcome json = run({"--style", "macos", "--var", "--json", "--set", "controlType=1", "--set",
                           "enableVariableBinding=true"});
-    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.status, 0);
     EXPECT_EQ(json.out, "[\"\\tint myBoundVar = 0;\",\"\\tenum class myBoundVarEnum { OFF,ON };\\n\"]\n");
 }
 
@@ -164,7 +116,7 @@ TEST_F(CodeCommand, RefusalsGoToStderrWithExitOne)
     };
     for (const auto& c : cases) {
         const Outcome r = run(c.args);
-        EXPECT_EQ(r.exitCode, 1) << c.message;
+        EXPECT_EQ(r.status, 1) << c.message;
         EXPECT_EQ(r.out, "") << c.message;
         EXPECT_EQ(r.err, c.message + "\n");
     }
@@ -172,7 +124,7 @@ TEST_F(CodeCommand, RefusalsGoToStderrWithExitOne)
          {std::vector<std::string>{"--style", "windows", "--set", "controlType=4"},
           std::vector<std::string>{"--style", "windows", "--var", "--set", "controlType=4294967295"}}) {
         const Outcome r = run(args);
-        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, "");
     }
 }
@@ -189,14 +141,14 @@ TEST_F(CodeCommand, UsageErrorsExitTwo)
         {"--set", "controlTaper=-1"},
         {"--set", "controlTaper=4294967296"},
         {"--set", "invertedMeter=maybe"},
-        {"--preset", (dir_ / "missing.json").string()},
+        {"--preset", dir_ / "missing.json"},
         {"--preset", bad.string()},
         {"--frobnicate"},
         {"--var=1"},
     };
     for (const auto& args : cases) {
         const Outcome r = run(args);
-        EXPECT_EQ(r.exitCode, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");
+        EXPECT_EQ(r.status, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err, "");
     }
@@ -205,7 +157,7 @@ TEST_F(CodeCommand, UsageErrorsExitTwo)
 TEST_F(CodeCommand, HelpListsTheFields)
 {
     const Outcome r = run({"--help"});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.status, 0);
     for (const char* field : {"controlID", "offOnStringList", "onfOffDefOFF", "controlType", "boundVarDataType",
                               "meterCal", "enableParamSmoothing", "smoothingTimeMsec", "defaultMultiStringIndex"})
         EXPECT_NE(r.out.find(field), std::string::npos) << field;

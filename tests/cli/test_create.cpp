@@ -1,80 +1,26 @@
 // Runs the real zizavizerovo program: `create` with both styles.
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+
+#include "cli_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class Temp {
-public:
-    Temp()
-    {
-        std::random_device rd;
-        for (;;) {
-            path_ = fs::temp_directory_path() / ("zz-cli-" + std::to_string(rd()) + std::to_string(rd()));
-            if (fs::create_directory(path_)) break;
-        }
-    }
-    ~Temp()
-    {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    std::string str() const { return path_.string(); }
+using zz::testing::Outcome;
+using zz::testing::readBytes;
+using Temp = zz::testing::TempFolder;
 
-private:
-    fs::path path_;
-};
-
-std::string slurp(const std::string& path)
+// `create` with the tool's own settings file inside `tmp`, out of the user's way.
+Outcome create(const Temp& tmp, std::vector<std::string> args)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void spit(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string quoted(const std::string& word)
-{
-    std::string q = "'";
-    for (const char c : word) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
-    }
-    return q + "'";
-}
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result create(const Temp& tmp, const std::vector<std::string>& args)
-{
-    // The tool's own settings file would give starting values: keep the user's out of the way.
-    std::string cmd = "XDG_CONFIG_HOME=" + quoted(tmp / ".config") + " " + quoted(ZZ_CLI_PROGRAM) + " create";
-    for (const auto& a : args) cmd += " " + quoted(a);
-    const std::string out = tmp / ".stdout", err = tmp / ".stderr";
-    cmd += " >" + quoted(out) + " 2>" + quoted(err) + " </dev/null";
-    const int raw = std::system(cmd.c_str());
-    Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return r;
+    args.insert(args.begin(), "create");
+    return zz::testing::runTool(tmp, args);
 }
 
 // The value a line "set(KEY value)" of the created CMakeLists.txt carries.
@@ -102,12 +48,12 @@ int entriesIn(const std::string& folder)
 TEST(CreateCli, WindowsStyleCreatesAProjectWithWindowsText)
 {
     Temp tmp;
-    const Result r = create(tmp, {"--style", "windows", "--folder", tmp.str(), "--set", "projectName=Demo",
+    const Outcome r = create(tmp, {"--style", "windows", "--folder", tmp.str(), "--set", "projectName=Demo",
                                "--set", "tailTimeMsec=12.5", "--set", "fourCharProductID=DmoP"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, tmp / "Demo" + "\n");
     EXPECT_EQ(r.err, "");
-    const std::string cmake = slurp(tmp / "Demo/CMakeLists.txt");
+    const std::string cmake = readBytes(tmp / "Demo/CMakeLists.txt");
     EXPECT_NE(cmake.find("project(\"Demo\" VERSION"), std::string::npos);
     EXPECT_NE(cmake.find("\r\n"), std::string::npos);
     EXPECT_EQ(cmake.substr(cmake.size() - 4), "\r\n\r\n");  // one empty line added
@@ -122,13 +68,13 @@ TEST(CreateCli, WindowsStyleCreatesAProjectWithWindowsText)
 TEST(CreateCli, MacStyleAppendsTheSlashAndKeepsUtf8Text)
 {
     Temp tmp;
-    const Result r = create(tmp, {"--style", "macos", "--folder", tmp.str(), "--set", "projectName=Mac",
+    const Outcome r = create(tmp, {"--style", "macos", "--folder", tmp.str(), "--set", "projectName=Mac",
                                "--set", "fourCharProductID=MacP", "--set", "tailTimeMsec=0.1",
                                "--set", "latencyInSamples=2.9", "--set", "processFrames=false",
                                "--set", "blockSize=128"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, tmp.str() + "/Mac\n");
-    const std::string cmake = slurp(tmp / "Mac/CMakeLists.txt");
+    const std::string cmake = readBytes(tmp / "Mac/CMakeLists.txt");
     EXPECT_EQ(cmake.find('\r'), std::string::npos);
     EXPECT_EQ(cmake.substr(cmake.size() - 2), ")\n");  // no line added
     EXPECT_EQ(setting(cmake, "ZZ_TAIL_TIME_MSEC"), "0.1000000014901161");  // read in single precision
@@ -138,7 +84,7 @@ TEST(CreateCli, MacStyleAppendsTheSlashAndKeepsUtf8Text)
     EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "My Company");  // the macOS first-start settings
 
     // A folder that already ends in "/" gets no second one.
-    const Result again = create(tmp, {"--style", "macos", "--folder", tmp.str() + "/", "--set", "projectName=Mac2",
+    const Outcome again = create(tmp, {"--style", "macos", "--folder", tmp.str() + "/", "--set", "projectName=Mac2",
                                    "--set", "fourCharProductID=MacP"});
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(again.out, tmp.str() + "/Mac2\n");
@@ -149,23 +95,23 @@ TEST(CreateCli, NamesGivenOnTheLineKeepTheirValuesWhereverTheyStand)
     Temp tmp;
     for (const char* style : {"windows", "macos"}) {
         const std::string name = std::string("Keep") + style;
-        const Result r = create(tmp, {"--style", style, "--folder", tmp.str(), "--set", "pluginName=Given",
+        const Outcome r = create(tmp, {"--style", style, "--folder", tmp.str(), "--set", "pluginName=Given",
                                    "--set", "projectName=" + name, "--set", "fourCharProductID=KeeP"});
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(setting(slurp(tmp / name + "/CMakeLists.txt"), "ZZ_PLUGIN_NAME"), "Given") << style;
+        EXPECT_EQ(setting(readBytes(tmp / name + "/CMakeLists.txt"), "ZZ_PLUGIN_NAME"), "Given") << style;
     }
 }
 
 TEST(CreateCli, PresetThenSetsInOrder)
 {
     Temp tmp;
-    spit(tmp / "p.json",
+    zz::testing::writeBytes(tmp / "p.json",
          R"({"projectName": "FromPreset", "vendorName": "Preset Co", "fourCharProductID": "PrSt",
              "synthPlugin": true, "aaxCagtegory": 1, "saaGranulatity": 16, "universalAPI": true, "makeVST": 1})");
-    const Result r = create(tmp, {"--style", "macos", "--preset", tmp / "p.json", "--folder", tmp.str(),
+    const Outcome r = create(tmp, {"--style", "macos", "--preset", tmp / "p.json", "--folder", tmp.str(),
                                "--set", "vendorName=Later Co", "--set", "makeAU=true"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string cmake = slurp(tmp / "FromPreset/CMakeLists.txt");
+    const std::string cmake = readBytes(tmp / "FromPreset/CMakeLists.txt");
     EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "Later Co");
     EXPECT_EQ(setting(cmake, "ZZ_PLUGIN_NAME"), "FromPreset");
     EXPECT_EQ(setting(cmake, "ZZ_AAX_CATEGORY"), "2048");  // a synthesizer is a "Software Synth"
@@ -201,7 +147,7 @@ TEST(CreateCli, RefusalsGoToStandardErrorWithExitOne)
     for (const auto& c : cases) {
         std::vector<std::string> args = {"--folder", tmp.str()};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        const Result r = create(tmp, args);
+        const Outcome r = create(tmp, args);
         EXPECT_EQ(r.status, 1) << c.err;
         EXPECT_EQ(r.err, c.err);
         EXPECT_EQ(r.out, "");
@@ -234,7 +180,7 @@ TEST(CreateCli, UsageErrorsNameTheirCause)
     for (const auto& c : cases) {
         std::vector<std::string> args = {"--folder", tmp.str()};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        const Result r = create(tmp, args);
+        const Outcome r = create(tmp, args);
         EXPECT_EQ(r.status, 2) << c.mention;
         EXPECT_NE(r.err.find(c.mention), std::string::npos) << r.err;
     }
@@ -244,9 +190,9 @@ TEST(CreateCli, UsageErrorsNameTheirCause)
 TEST(CreateCli, HelpListsEveryFieldWithTheStyleDefault)
 {
     Temp tmp;
-    const Result w = create(tmp, {"--style", "windows", "--help"});
+    const Outcome w = create(tmp, {"--style", "windows", "--help"});
     ASSERT_EQ(w.status, 0);
-    const Result m = create(tmp, {"--help", "--style", "macos"});
+    const Outcome m = create(tmp, {"--help", "--style", "macos"});
     ASSERT_EQ(m.status, 0);
     for (const char* field :
          {"projectFolderPath", "projectName", "pluginName", "vendorName", "fourCharProductID", "fourCharAAXID",
@@ -274,7 +220,7 @@ TEST(CreateCli, WindowsStyleDefaultsToTheProgramFolderAndBundledTemplate)
     Temp tmp;
     const std::string name = "zzCliDefault" + std::to_string(std::random_device{}());
     const std::string programFolder = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
-    const Result r = create(tmp, {"--style", "windows", "--set", "projectName=" + name});
+    const Outcome r = create(tmp, {"--style", "windows", "--set", "projectName=" + name});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, programFolder + "/" + name + "\n");
     EXPECT_TRUE(fs::is_regular_file(programFolder + "/" + name + "/source/plugincore.h"));
@@ -309,11 +255,11 @@ TEST(CreateCli, NumbersAreReadAsTheStylesPageReadsThem)
     int n = 0;
     for (const auto& c : cases) {
         const std::string name = "N" + std::to_string(n++);
-        const Result r = create(tmp, {"--style", c.style, "--folder", tmp.str(), "--set", "projectName=" + name,
+        const Outcome r = create(tmp, {"--style", c.style, "--folder", tmp.str(), "--set", "projectName=" + name,
                                       "--set", "fourCharProductID=NumP", "--set", "processFrames=false",
                                       "--set", "blockSize=64", "--set", c.assignment});
         ASSERT_EQ(r.status, 0) << c.assignment << ": " << r.err;
-        EXPECT_EQ(setting(slurp(tmp / name + "/CMakeLists.txt"), c.key), c.expected)
+        EXPECT_EQ(setting(readBytes(tmp / name + "/CMakeLists.txt"), c.key), c.expected)
             << c.style << " " << c.assignment;
     }
 }

@@ -2,7 +2,7 @@
 // values, --remember and --log, run for real.
 #include <gtest/gtest.h>
 
-#include "test_settings_run.h"
+#include "cli_run.h"
 
 namespace {
 

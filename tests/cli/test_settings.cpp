@@ -1,7 +1,7 @@
 // zizavizerovo settings, run for real.
 #include <gtest/gtest.h>
 
-#include "test_settings_run.h"
+#include "cli_run.h"
 
 namespace {
 
