@@ -8,9 +8,6 @@
 
 using zz::mac::Outlet;
 
-static const CGFloat kWindowWidth = 870;
-static const CGFloat kWindowHeight = 460;
-
 @implementation ControlCoderPage
 
 - (void)dealloc
@@ -34,11 +31,7 @@ static const CGFloat kWindowHeight = 460;
 {
     // The view loads at once, so the page is ready before it is first shown.
     [self view];
-    NSWindow* window = [[self view] window];
-    if (window) {
-        NSRect frame = [window frame];
-        [window setFrame:NSMakeRect(frame.origin.x, frame.origin.y, kWindowWidth, kWindowHeight) display:YES];
-    }
+    zzSizeWindow([self view]);
 }
 
 - (void)connectOutlets
@@ -165,11 +158,7 @@ static const CGFloat kWindowHeight = 460;
 
 - (void)viewDidAppear
 {
-    NSWindow* window = [[self view] window];
-    if (window) {
-        NSRect frame = [window frame];
-        [window setFrame:NSMakeRect(frame.origin.x, frame.origin.y, kWindowWidth, kWindowHeight) display:YES];
-    }
+    zzSizeWindow([self view]);
 #ifndef GNUSTEP
     [super viewDidAppear];
 #endif

@@ -2,6 +2,7 @@
 
 #import "AppDelegate.h"
 #import "ControlCoderPage.h"
+#import "PageLayout.h"
 #import "TestScript.h"
 #import "ViewController.h"
 
@@ -33,7 +34,7 @@ static MainWindow* theMainWindow = nil;
     [delegate awakeFromNib];
     [self buildMenu];
 
-    window = [[NSWindow alloc] initWithContentRect:NSMakeRect(60, 120, 870, 460)
+    window = [[NSWindow alloc] initWithContentRect:NSMakeRect(60, 120, zzWindowWidth, zzWindowHeight)
                                          styleMask:(NSTitledWindowMask | NSClosableWindowMask |
                                                     NSMiniaturizableWindowMask | NSResizableWindowMask)
                                            backing:NSBackingStoreBuffered

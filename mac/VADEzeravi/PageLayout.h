@@ -13,3 +13,10 @@ NSButton* zzCheckBox(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFl
 NSButton* zzRadio(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action);
 NSComboBox* zzCombo(NSView* page, CGFloat x, CGFloat top, CGFloat width);
 NSBox* zzGroup(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, CGFloat height);
+
+// The size of the window, which every page gives it again when shown.
+extern const CGFloat zzWindowWidth;
+extern const CGFloat zzWindowHeight;
+// Gives the page's window that size, keeping its origin; nothing happens
+// while the page is in no window.
+void zzSizeWindow(NSView* page);

@@ -77,3 +77,14 @@ NSBox* zzGroup(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat wi
     place(page, box);
     return box;
 }
+
+const CGFloat zzWindowWidth = 870;
+const CGFloat zzWindowHeight = 460;
+
+void zzSizeWindow(NSView* page)
+{
+    NSWindow* window = [page window];
+    if (!window) return;
+    const NSRect frame = [window frame];
+    [window setFrame:NSMakeRect(frame.origin.x, frame.origin.y, zzWindowWidth, zzWindowHeight) display:YES];
+}

@@ -8,10 +8,6 @@
 
 using zz::mac::Outlet;
 
-// The size every page gives the window when it is shown.
-static const CGFloat kWindowWidth = 870;
-static const CGFloat kWindowHeight = 460;
-
 @implementation ViewController
 
 - (void)dealloc
@@ -152,11 +148,7 @@ static const CGFloat kWindowHeight = 460;
 
 - (void)viewDidAppear
 {
-    NSWindow* window = [[self view] window];
-    if (window) {
-        NSRect frame = [window frame];
-        [window setFrame:NSMakeRect(frame.origin.x, frame.origin.y, kWindowWidth, kWindowHeight) display:YES];
-    }
+    zzSizeWindow([self view]);
 #ifndef GNUSTEP
     [super viewDidAppear];
 #endif
