@@ -13,21 +13,21 @@
 
 namespace {
 
-const char* const kTags[] = {
-    "$$$PROJECT_NAME$$$", "$UNI_BUILD_BOOL$", "$AAX_BUILD_BOOL$", "$AU_BUILD_BOOL$",
-    "$VST_BUILD_BOOL$", "$$$PLUGIN_NAME$$$", "$$$SYNTH_BOOL$$$", "$$$AAX_SC_BOOL$$$",
-    "$$$AAX_GR_BOOL$$$", "$$$VENDOR_NAME$$$", "$$$VENDOR_URL$$$", "$$$VENDOR_EMAIL$$$",
-    "$$$4_CHAR_CODE$$$", "$$$4_CHAR_MANU$$$", "$$$4_CHAR_AAXID$$$", "$$$INC_FX_OBJECTS$$$",
-    "$$$LINK_FFTW$$$", "$$$WANT_SIDECHAIN$$$", "$$$PROCESS_FRAMES$$$", "$$$PROCESS_BUFFERS$$$",
-    "$$$PROCESS_BLOCKS$$$", "$$$BLOCK_SIZE$$$", "$$$LATENCY_SAMPLES$$$", "$$$TAIL_TIME_MSEC$$$",
-    "$$$INF_TAIL$$$", "$$$ENABLE_SAA$$$", "$$$SAAA_GRAN$$$", "$$AAX_PLUGIN_CATEGORY$$",
-};
+// Every marker of the template, as the core's table names them.
+std::vector<std::string> allTags()
+{
+    std::vector<std::string> tags;
+    for (const zz::Marker& m : zz::markerTable(zz::Deliverable::mac, zz::makeDefaultProject(zz::Deliverable::mac, "/")))
+        tags.push_back(m.tag);
+    return tags;
+}
 
 // CMake-like text of `bytes` bytes with one marker in every `spacing` bytes
 // on average (0: no markers at all); with `variables` each line also refers
 // to a CMake variable, as real project files do.
 std::string projectText(size_t bytes, size_t spacing, bool variables = false)
 {
+    static const std::vector<std::string> tags = allTags();
     std::string text;
     text.reserve(bytes + 256);
     size_t n = 0;
@@ -36,8 +36,9 @@ std::string projectText(size_t bytes, size_t spacing, bool variables = false)
             "set(ZZ_VALUE_" + std::to_string(n) + (variables ? " ${ZZ_PREFIX}\"" : " \"");
         text += line;
         if (spacing) {
-            text += kTags[n % 28];
-            const size_t used = line.size() + std::string(kTags[n % 28]).size() + 3;
+            const std::string& tag = tags[n % tags.size()];
+            text += tag;
+            const size_t used = line.size() + tag.size() + 3;
             if (used < spacing) text.append(spacing - used, 'x');
         } else {
             text.append(48, 'x');
