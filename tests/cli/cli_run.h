@@ -11,42 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "tempfolder.h"
+
 namespace zz::testing {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "zz-cli-settings-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    std::string str() const { return path_.string(); }
-    std::string ownFile() const { return *this / "cfg/zizavizerovo/zezurelog.txt"; }
+using ::readBytes;
+using ::TempFolder;
+using ::writeBytes;
 
-private:
-    fs::path path_;
-};
-
-inline std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void writeBytes(const std::string& path, const std::string& bytes)
-{
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
+// The tool's own settings file, as runTool sets it up inside `dir`.
+inline std::string ownFile(const TempFolder& dir) { return dir / "cfg/zizavizerovo/zezurelog.txt"; }
 
 inline std::string quoted(const std::string& word)
 {

@@ -32,9 +32,9 @@ TEST(CreateSettings, RememberedValuesComeBeforePresetAndSet)
         TempFolder dir;
         const std::string folder = dir / "projects" + (style == "macos" ? "/" : "");
         fs::create_directory(dir / "projects");
-        writeBytes(dir.ownFile(), "Acme Audio\nACME\nhttps://acme.test\nhelp@acme.test\n" + folder + "\n0\n");
+        writeBytes(ownFile(dir), "Acme Audio\nACME\nhttps://acme.test\nhelp@acme.test\n" + folder + "\n0\n");
         writeBytes(dir / "p.json", "{\"vendorURL\": \"https://preset.test\", \"vendorEmail\": \"p@preset.test\"}");
-        const std::string before = readBytes(dir.ownFile());
+        const std::string before = readBytes(ownFile(dir));
         const Outcome r = create(dir, {"--style", style, "--preset", dir / "p.json", "--set", "vendorEmail=s@set.test",
                                        "--set", "projectName=Kept", "--set", "fourCharProductID=KepP"});
         ASSERT_EQ(r.status, 0) << style << ": " << r.err;
@@ -44,7 +44,7 @@ TEST(CreateSettings, RememberedValuesComeBeforePresetAndSet)
         EXPECT_EQ(setting(cmake, "ZZ_FOUR_CHAR_MANU"), "ACME") << style;
         EXPECT_EQ(setting(cmake, "ZZ_VENDOR_URL"), "https://preset.test") << style;
         EXPECT_EQ(setting(cmake, "ZZ_VENDOR_EMAIL"), "s@set.test") << style;
-        EXPECT_EQ(readBytes(dir.ownFile()), before) << "without --remember the file is never written";
+        EXPECT_EQ(readBytes(ownFile(dir)), before) << "without --remember the file is never written";
     }
 }
 
@@ -60,7 +60,7 @@ TEST(CreateSettings, NothingRememberedNothingWritten)
     EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_FOUR_CHAR_MANU"), "DIRO");
 
     // A settings file the reader cannot use is reported, and the creation goes on.
-    writeBytes(dir.ownFile(), "not UTF-8 \xFF\n");
+    writeBytes(ownFile(dir), "not UTF-8 \xFF\n");
     const Outcome warned = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Warned",
                                         "--set", "fourCharProductID=WrnP"});
     EXPECT_EQ(warned.status, 0);
@@ -74,14 +74,14 @@ TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
                              "--set", "vendorName=Kept Audio", "--set", "vendorEmail= spaced@kept.test "});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string kept = "Kept Audio\nDIRO\nhttps://www.example.com\n spaced@kept.test \n" + dir.str() + "\n0\n";
-    EXPECT_EQ(readBytes(dir.ownFile()), kept);
+    EXPECT_EQ(readBytes(ownFile(dir)), kept);
 
     // A failed creation writes neither the settings file nor the log.
     r = create(dir, {"--style", "windows", "--remember", "--log", dir / "log.txt", "--set", "projectName=One",
                      "--set", "vendorName=Other"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Project already exists. Delete it or change the project name.\n");
-    EXPECT_EQ(readBytes(dir.ownFile()), kept);
+    EXPECT_EQ(readBytes(ownFile(dir)), kept);
     EXPECT_FALSE(fs::exists(dir / "log.txt"));
 
     // A settings file that cannot be written fails the command; the project stays.
@@ -91,7 +91,7 @@ TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
                          "--set", "fourCharProductID=TwoP"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, blocked.str() + "/Two\n");
-    EXPECT_EQ(r.err, "Could not write to: " + blocked.ownFile() + "\n");
+    EXPECT_EQ(r.err, "Could not write to: " + ownFile(blocked) + "\n");
 }
 
 TEST(CreateSettings, LogOfASuccessfulWindowsCreation)

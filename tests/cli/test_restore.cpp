@@ -49,35 +49,35 @@ struct Outcome {
 
 struct RestoreCli : ::testing::Test {
     TempFolder tmp;
-    fs::path templ = tmp.path / "SDK" / "PluginTemplate";
+    fs::path templ = tmp.path() / "SDK" / "PluginTemplate";
 
     Outcome restore(const std::string& args, const std::string& input = "/dev/null")
     {
         Outcome o;
         o.status = run(sh(kProgram) + " restore-template " + args + " <" + input + " >" +
-                       sh((tmp.path / "out").string()) + " 2>" + sh((tmp.path / "err").string()));
-        o.out = readFile(tmp.path / "out");
-        o.err = readFile(tmp.path / "err");
+                       sh((tmp.path() / "out").string()) + " 2>" + sh((tmp.path() / "err").string()));
+        o.out = readBytes(tmp.path() / "out");
+        o.err = readBytes(tmp.path() / "err");
         return o;
     }
 
     // Runs on a terminal and types `answer`; the transcript holds the prompt.
     Outcome restoreOnTerminal(const std::string& args, const std::string& answer, std::string& transcript)
     {
-        writeFile(tmp.path / "terminal.py", kTerminalScript);
+        writeBytes(tmp.path() / "terminal.py", kTerminalScript);
         Outcome o;
-        o.status = run("python3 " + sh((tmp.path / "terminal.py").string()) + " " + sh(answer) + " " +
-                       sh((tmp.path / "transcript").string()) + " " + sh(kProgram) + " restore-template " + args +
-                       " >" + sh((tmp.path / "out").string()));
-        o.out = readFile(tmp.path / "out");
-        transcript = readFile(tmp.path / "transcript");
+        o.status = run("python3 " + sh((tmp.path() / "terminal.py").string()) + " " + sh(answer) + " " +
+                       sh((tmp.path() / "transcript").string()) + " " + sh(kProgram) + " restore-template " + args +
+                       " >" + sh((tmp.path() / "out").string()));
+        o.out = readBytes(tmp.path() / "out");
+        transcript = readBytes(tmp.path() / "transcript");
         return o;
     }
 
     void makeEditedTemplate()
     {
-        writeFile(templ / "CMakeLists.txt", "edited\n");
-        writeFile(templ / "mine" / "notes.txt", "user file\n");
+        writeBytes(templ / "CMakeLists.txt", "edited\n");
+        writeBytes(templ / "mine" / "notes.txt", "user file\n");
     }
 };
 
@@ -95,9 +95,9 @@ TEST_F(RestoreCli, YesRestoresFromTheArchiveBesideTheProgram)
 
 TEST_F(RestoreCli, FailuresKeepTheFolder)
 {
-    const fs::path foreign = tmp.path / "foreign.zip";
+    const fs::path foreign = tmp.path() / "foreign.zip";
     ASSERT_EQ(run(sh(kZippack) + " --password other " + sh(kShipped) + " " + sh(foreign.string())), 0);
-    for (const fs::path& archive : {tmp.path / "missing.zip", foreign}) {
+    for (const fs::path& archive : {tmp.path() / "missing.zip", foreign}) {
         makeEditedTemplate();
         const auto before = snapshot(templ);
         const Outcome o = restore("--archive " + sh(archive.string()) + " --to " + sh(templ.string()) + " --yes");

@@ -23,13 +23,13 @@ TEST(SettingsCommand, OwnFileIsMadeOnFirstRunInTheHostFormat)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, kFirstStart + "useTemplate=0\n");
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(readBytes(dir.ownFile()), "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
+    EXPECT_EQ(readBytes(ownFile(dir)), "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
 
     // The tool's own file keeps this host's format whatever the style: an empty
     // one is read as the macOS page reads it, not rewritten with CR LF.
-    writeBytes(dir.ownFile(), "");
+    writeBytes(ownFile(dir), "");
     EXPECT_EQ(settings(dir, {"--style", "windows"}).out, kFirstStart);
-    EXPECT_EQ(readBytes(dir.ownFile()), "");
+    EXPECT_EQ(readBytes(ownFile(dir)), "");
 }
 
 TEST(SettingsCommand, FileGivenIsReadAsTheStylesPageReadsIt)

@@ -12,22 +12,12 @@
 #include "memorywindow.h"
 #include "projectpage.h"
 #include "shareddata.h"
+#include "tempfolder.h"
 
 namespace zz::mac::testing {
 
-inline std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void writeFile(const std::filesystem::path& path, const std::string& text)
-{
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+using ::readBytes;
+using ::writeBytes;
 
 // Both pages over one in-memory window, as the application holds them, with
 // a fresh folder for the settings file, the bundle and the SDK.
@@ -35,20 +25,12 @@ class PageFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zzmacpages-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root = pattern;
+        root = folder.path();
         services.applicationSupport = (root / "ApplicationSupport").string();
         services.bundle = (root / "SDK" / "A" / "B" / "VADEzeravi.app").string();
         std::filesystem::create_directories(services.bundle);
         services.resources["PluginTemplate"] = std::string(ZZ_SOURCE_DIR) + "/templates/PluginTemplate";
         services.resources["PluginTemplate.zip"] = std::string(ZZ_BINARY_DIR) + "/bin/PluginTemplate.zip";
-    }
-
-    void TearDown() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
     }
 
     std::filesystem::path settingsFile() const
@@ -65,6 +47,7 @@ protected:
         coderPage->viewDidLoad();
     }
 
+    TempFolder folder;
     std::filesystem::path root;
     MemoryOutlets outlets;
     MemoryServices services;

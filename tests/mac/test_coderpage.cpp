@@ -183,7 +183,7 @@ TEST_F(CoderPage, ExitHasTheProjectPageWriteTheSettingsFile)
     coderPage->handleExit();
     EXPECT_EQ(services.exitStatus, 0);
     // Written from the record as last parsed: the typed vendor is not in it.
-    EXPECT_EQ(readFile(settingsFile()).substr(0, 11), "My Company\n");
+    EXPECT_EQ(readBytes(settingsFile()).substr(0, 11), "My Company\n");
 }
 
 TEST_F(CoderPage, ExitWithoutAProjectPageWritesNothing)

@@ -39,7 +39,7 @@ TEST_F(ProjectPage, FirstStartShowsTheDefaultsAndMakesTheSettingsFile)
     for (Outlet button : {Outlet::uniAAX, Outlet::uniAU, Outlet::uniVST}) EXPECT_FALSE(outlets.isEnabled(button));
     for (Outlet button : {Outlet::indAAX, Outlet::indAU, Outlet::indVST}) EXPECT_TRUE(outlets.isEnabled(button));
 
-    EXPECT_EQ(readFile(settingsFile()),
+    EXPECT_EQ(readBytes(settingsFile()),
               "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
     EXPECT_EQ(services.logLines.front(), "created log file!");
     EXPECT_TRUE(services.alerts.empty());
@@ -50,7 +50,7 @@ TEST_F(ProjectPage, FirstStartShowsTheDefaultsAndMakesTheSettingsFile)
 
 TEST_F(ProjectPage, RemembersTheSettingsFileValuesAndShowsThemEvenPastTheFilters)
 {
-    writeFile(settingsFile(), "Acme\nACME5\nhttps://acme.test\nhelp@acme.test\n/projects/\n1\n");
+    writeBytes(settingsFile(), "Acme\nACME5\nhttps://acme.test\nhelp@acme.test\n/projects/\n1\n");
     loadPages();
     EXPECT_EQ(outlets.text(Outlet::vendorName), "Acme");
     EXPECT_EQ(outlets.text(Outlet::fourCharCompany), "ACME5");
@@ -252,7 +252,7 @@ TEST_F(ProjectPage, CreateProjectMakesTheFolderAndSaysSo)
     EXPECT_EQ(services.alerts[0].message, "Successfully created Zezure project!.");
     EXPECT_EQ(services.alerts[0].informative, destination.string());
     EXPECT_EQ(services.alerts[0].style, Alert::Style::informational);
-    const std::string cmake = readFile(destination / "CMakeLists.txt");
+    const std::string cmake = readBytes(destination / "CMakeLists.txt");
     EXPECT_NE(cmake.find("Delay"), std::string::npos);
     EXPECT_NE(cmake.find("DLY1"), std::string::npos);
     EXPECT_EQ(cmake.find("$$$"), std::string::npos);
@@ -303,7 +303,7 @@ TEST_F(ProjectPage, ExitWritesTheSettingsFileWithoutTheChecks)
     projectPage->closeApp();
     EXPECT_EQ(services.exitStatus, 0);
     EXPECT_TRUE(services.alerts.empty());
-    EXPECT_EQ(readFile(settingsFile()),
+    EXPECT_EQ(readBytes(settingsFile()),
               "Exit Vendor\nEXIT\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
 }
 
@@ -314,8 +314,8 @@ protected:
         PageFixture::SetUp();
         loadPages();
         templateDir = root / "SDK" / "PluginTemplate";
-        writeFile(templateDir / "CMakeLists.txt", "edited by the user\n");
-        writeFile(templateDir / "extra.txt", "not in the archive\n");
+        writeBytes(templateDir / "CMakeLists.txt", "edited by the user\n");
+        writeBytes(templateDir / "extra.txt", "not in the archive\n");
     }
     std::filesystem::path templateDir;
 };
@@ -330,7 +330,7 @@ TEST_F(ProjectPageRestore, NoLeavesTheFolderAsItIs)
     EXPECT_EQ(services.sheet->buttons, (std::vector<std::string>{"Yes", "No"}));
     services.endSheet(1001);
     EXPECT_TRUE(services.alerts.empty());
-    EXPECT_EQ(readFile(templateDir / "CMakeLists.txt"), "edited by the user\n");
+    EXPECT_EQ(readBytes(templateDir / "CMakeLists.txt"), "edited by the user\n");
     EXPECT_TRUE(std::filesystem::exists(templateDir / "extra.txt"));
 }
 
@@ -341,8 +341,8 @@ TEST_F(ProjectPageRestore, YesRestoresTheShippedTemplate)
     services.endSheet(1000);
     ASSERT_EQ(services.alerts.size(), 1u);
     EXPECT_EQ(services.alerts[0].message, "PluginTemplate folder has been restored to factory fresh condition.");
-    EXPECT_EQ(readFile(templateDir / "CMakeLists.txt"),
-              readFile(std::filesystem::path(ZZ_SOURCE_DIR) / "templates" / "PluginTemplate" / "CMakeLists.txt"));
+    EXPECT_EQ(readBytes(templateDir / "CMakeLists.txt"),
+              readBytes(std::filesystem::path(ZZ_SOURCE_DIR) / "templates" / "PluginTemplate" / "CMakeLists.txt"));
     EXPECT_FALSE(std::filesystem::exists(templateDir / "extra.txt"));
 }
 
@@ -355,7 +355,7 @@ TEST_F(ProjectPageRestore, AFailedExtractionKeepsTheOldFolder)
     services.endSheet(1000);
     ASSERT_EQ(services.alerts.size(), 1u);
     EXPECT_EQ(services.alerts[0].message, "PluginTemplate extraction failed.");
-    EXPECT_EQ(readFile(templateDir / "CMakeLists.txt"), "edited by the user\n");
+    EXPECT_EQ(readBytes(templateDir / "CMakeLists.txt"), "edited by the user\n");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers for the restore tests: a fresh temporary folder per test, small
-// file-tree utilities and shell commands for archives made by other tools.
+// Helpers for the restore tests: small file-tree utilities and shell
+// commands for archives made by other tools.
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,42 +13,15 @@
 
 #include <sys/wait.h>
 
+#include "tempfolder.h"
+
 namespace zz::test {
 
 namespace fs = std::filesystem;
 
-inline fs::path freshFolder()
-{
-    std::random_device random;
-    for (;;) {
-        const fs::path p = fs::temp_directory_path() / ("zz-restore-" + std::to_string(random()));
-        if (fs::create_directory(p)) return p;
-    }
-}
-
-struct TempFolder {
-    fs::path path = freshFolder();
-    ~TempFolder()
-    {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
-
-inline void writeFile(const fs::path& p, const std::string& content)
-{
-    fs::create_directories(p.parent_path());
-    std::ofstream out(p, std::ios::binary);
-    out << content;
-}
-
-inline std::string readFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using ::readBytes;
+using ::TempFolder;
+using ::writeBytes;
 
 // Every entry below `root`: folders as "name/" -> "", files as name -> content.
 inline std::map<std::string, std::string> snapshot(const fs::path& root)
@@ -59,7 +32,7 @@ inline std::map<std::string, std::string> snapshot(const fs::path& root)
         if (e.is_directory())
             tree[name + "/"] = "";
         else
-            tree[name] = readFile(e.path());
+            tree[name] = readBytes(e.path());
     }
     return tree;
 }
@@ -97,7 +70,7 @@ inline bool pythonZip(const fs::path& archive, const std::map<std::string, std::
     }
     script += "z.close()\n";
     const fs::path file = archive.string() + ".py";
-    writeFile(file, script);
+    writeBytes(file, script);
     return run("python3 " + sh(file.string()) + " " + sh(archive.string())) == 0;
 }
 

@@ -15,17 +15,17 @@ namespace {
 // folder that holds the template folder to restore.
 struct RestoreFixture : ::testing::Test {
     TempFolder tmp;
-    fs::path shipped = tmp.path / "shipped";
-    fs::path archive = tmp.path / "PluginTemplate.zip";
-    fs::path sdk = tmp.path / "SDK";
+    fs::path shipped = tmp.path() / "shipped";
+    fs::path archive = tmp.path() / "PluginTemplate.zip";
+    fs::path sdk = tmp.path() / "SDK";
     fs::path templ = sdk / "PluginTemplate";
     std::vector<std::string> logLines;
     SystemLog log = [this](const std::string& line) { logLines.push_back(line); };
 
     void SetUp() override
     {
-        writeFile(shipped / "CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
-        writeFile(shipped / "source" / "PluginKernel" / "plugin.cpp", "// plugin\n");
+        writeBytes(shipped / "CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
+        writeBytes(shipped / "source" / "PluginKernel" / "plugin.cpp", "// plugin\n");
         fs::create_directories(shipped / "resources" / "empty");
         std::string error;
         ASSERT_TRUE(packFolder(shipped.string(), archive.string(), kTemplateArchivePassword, &error)) << error;
@@ -69,9 +69,9 @@ TEST_F(RestoreFixture, MissingFolderIsCreatedAndFilled)
 
 TEST_F(RestoreFixture, EditedFolderLosesWhatTheArchiveDoesNotHold)
 {
-    writeFile(templ / "CMakeLists.txt", "edited\n");
-    writeFile(templ / "mine.txt", "user file\n");
-    writeFile(templ / "source" / "extra" / "x.cpp", "x\n");
+    writeBytes(templ / "CMakeLists.txt", "edited\n");
+    writeBytes(templ / "mine.txt", "user file\n");
+    writeBytes(templ / "source" / "extra" / "x.cpp", "x\n");
     fs::remove_all(shipped / "resources");  // also gone from the shipped tree below
     const RestoreResult r = restoreTemplateDirectory((templ.string() + "/"), archive.string(), log);
     EXPECT_TRUE(r.success) << r.detail;
@@ -82,19 +82,19 @@ TEST_F(RestoreFixture, EditedFolderLosesWhatTheArchiveDoesNotHold)
 
 TEST_F(RestoreFixture, FailedRestoreLeavesTheOldFolderAsItWas)
 {
-    const std::string bytes = readFile(archive);
-    writeFile(tmp.path / "truncated.zip", bytes.substr(0, bytes.size() - 30));
-    ASSERT_TRUE(packFolder(shipped.string(), (tmp.path / "foreign.zip").string(), "another password"));
-    ASSERT_TRUE(pythonZip(tmp.path / "slip.zip", {{"CMakeLists.txt", "x"}, {"../escaped.txt", "evil"}}));
+    const std::string bytes = readBytes(archive);
+    writeBytes(tmp.path() / "truncated.zip", bytes.substr(0, bytes.size() - 30));
+    ASSERT_TRUE(packFolder(shipped.string(), (tmp.path() / "foreign.zip").string(), "another password"));
+    ASSERT_TRUE(pythonZip(tmp.path() / "slip.zip", {{"CMakeLists.txt", "x"}, {"../escaped.txt", "evil"}}));
 
     for (const char* bad : {"missing.zip", "truncated.zip", "foreign.zip", "slip.zip"}) {
         fs::remove_all(sdk);
-        writeFile(templ / "CMakeLists.txt", "edited\n");
-        writeFile(templ / "mine.txt", "user file\n");
+        writeBytes(templ / "CMakeLists.txt", "edited\n");
+        writeBytes(templ / "mine.txt", "user file\n");
         fs::create_directories(templ / "empty");
         const auto before = snapshot(templ);
 
-        const RestoreResult r = restoreTemplateDirectory(templ.string(), (tmp.path / bad).string(), log);
+        const RestoreResult r = restoreTemplateDirectory(templ.string(), (tmp.path() / bad).string(), log);
         EXPECT_FALSE(r.success) << bad;
         EXPECT_EQ(r.message, "PluginTemplate extraction failed.") << bad;
         EXPECT_FALSE(r.detail.empty()) << bad;
@@ -108,11 +108,11 @@ TEST_F(RestoreFixture, FolderThatCannotBeCreatedIsLoggedAndFails)
 {
     // A regular file where a folder above the SDK should be: nothing can be
     // created below it.
-    writeFile(tmp.path / "file", "a file");
-    const fs::path below = tmp.path / "file" / "SDK";
+    writeBytes(tmp.path() / "file", "a file");
+    const fs::path below = tmp.path() / "file" / "SDK";
     const RestoreResult r = restoreTemplateDirectory((below / "PluginTemplate").string(), archive.string(), log);
     EXPECT_FALSE(r.success);
     EXPECT_EQ(r.message, "PluginTemplate extraction failed.");
     EXPECT_EQ(logLines, std::vector<std::string>{"Error: Create folder failed " + below.string()});
-    EXPECT_EQ(readFile(tmp.path / "file"), "a file");
+    EXPECT_EQ(readBytes(tmp.path() / "file"), "a file");
 }

@@ -18,11 +18,11 @@ void makeSampleTree(const fs::path& root)
     std::mt19937 gen(7);
     for (int i = 0; i < 200000; ++i) binary += static_cast<char>(gen() & 0xff);
     for (int i = 0; i < 256; ++i) binary += static_cast<char>(i);
-    writeFile(root / "CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
-    writeFile(root / "source" / "plugin.cpp", std::string(100000, 'x') + "\n");
-    writeFile(root / "source" / "deep" / "deeper" / "data.bin", binary);
-    writeFile(root / "empty.txt", "");
-    writeFile(root / "tools" / "run.sh", "#!/bin/sh\necho hi\n");
+    writeBytes(root / "CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
+    writeBytes(root / "source" / "plugin.cpp", std::string(100000, 'x') + "\n");
+    writeBytes(root / "source" / "deep" / "deeper" / "data.bin", binary);
+    writeBytes(root / "empty.txt", "");
+    writeBytes(root / "tools" / "run.sh", "#!/bin/sh\necho hi\n");
     fs::permissions(root / "tools" / "run.sh", fs::perms::owner_exec, fs::perm_options::add);
     fs::create_directories(root / "resources" / "empty");
 }
@@ -33,14 +33,14 @@ TEST(ZipArchive, PackedFolderComesBackIdentical)
 {
     for (const std::string& password : {kPassword, std::string()}) {
         TempFolder tmp;
-        makeSampleTree(tmp.path / "in");
+        makeSampleTree(tmp.path() / "in");
         std::string error;
-        ASSERT_TRUE(packFolder((tmp.path / "in").string(), (tmp.path / "a.zip").string(), password, &error)) << error;
-        fs::create_directory(tmp.path / "out");
-        ASSERT_TRUE(extractArchive((tmp.path / "a.zip").string(), (tmp.path / "out").string(), false, password, &error))
+        ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), password, &error)) << error;
+        fs::create_directory(tmp.path() / "out");
+        ASSERT_TRUE(extractArchive((tmp.path() / "a.zip").string(), (tmp.path() / "out").string(), false, password, &error))
             << error;
-        EXPECT_EQ(snapshot(tmp.path / "out"), snapshot(tmp.path / "in")) << "password '" << password << "'";
-        EXPECT_NE(fs::status(tmp.path / "out" / "tools" / "run.sh").permissions() & fs::perms::owner_exec,
+        EXPECT_EQ(snapshot(tmp.path() / "out"), snapshot(tmp.path() / "in")) << "password '" << password << "'";
+        EXPECT_NE(fs::status(tmp.path() / "out" / "tools" / "run.sh").permissions() & fs::perms::owner_exec,
                   fs::perms::none);
     }
 }
@@ -48,45 +48,45 @@ TEST(ZipArchive, PackedFolderComesBackIdentical)
 TEST(ZipArchive, OurArchivesOpenInOtherTools)
 {
     TempFolder tmp;
-    makeSampleTree(tmp.path / "in");
-    ASSERT_TRUE(packFolder((tmp.path / "in").string(), (tmp.path / "a.zip").string(), kPassword));
-    EXPECT_EQ(run("unzip -qq -t -P " + sh(kPassword) + " " + sh((tmp.path / "a.zip").string()) + " >/dev/null"), 0);
-    EXPECT_NE(run("unzip -qq -t -P wrong " + sh((tmp.path / "a.zip").string()) + " >/dev/null 2>&1"), 0);
+    makeSampleTree(tmp.path() / "in");
+    ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), kPassword));
+    EXPECT_EQ(run("unzip -qq -t -P " + sh(kPassword) + " " + sh((tmp.path() / "a.zip").string()) + " >/dev/null"), 0);
+    EXPECT_NE(run("unzip -qq -t -P wrong " + sh((tmp.path() / "a.zip").string()) + " >/dev/null 2>&1"), 0);
 }
 
 TEST(ZipArchive, ExtractsInfoZipArchives)
 {
     TempFolder tmp;
-    makeSampleTree(tmp.path / "in");
+    makeSampleTree(tmp.path() / "in");
     // Info-ZIP stores folder entries ("resources/empty/") and, for encrypted
     // files, checks against the time when it writes sizes after the data.
-    ASSERT_EQ(run("cd " + sh((tmp.path / "in").string()) + " && zip -qr -P " + sh(kPassword) + " ../a.zip ."), 0);
-    ASSERT_EQ(run("cd " + sh((tmp.path / "in").string()) + " && zip -qr ../plain.zip ."), 0);
+    ASSERT_EQ(run("cd " + sh((tmp.path() / "in").string()) + " && zip -qr -P " + sh(kPassword) + " ../a.zip ."), 0);
+    ASSERT_EQ(run("cd " + sh((tmp.path() / "in").string()) + " && zip -qr ../plain.zip ."), 0);
     for (const char* archive : {"a.zip", "plain.zip"}) {
-        const fs::path out = tmp.path / (std::string("out-") + archive);
+        const fs::path out = tmp.path() / (std::string("out-") + archive);
         fs::create_directory(out);
         std::string error;
-        ASSERT_TRUE(extractArchive((tmp.path / archive).string(), out.string(), false, kPassword, &error))
+        ASSERT_TRUE(extractArchive((tmp.path() / archive).string(), out.string(), false, kPassword, &error))
             << archive << ": " << error;
-        EXPECT_EQ(snapshot(out), snapshot(tmp.path / "in")) << archive;
+        EXPECT_EQ(snapshot(out), snapshot(tmp.path() / "in")) << archive;
     }
 }
 
 TEST(ZipArchive, BadArchivesFail)
 {
     TempFolder tmp;
-    makeSampleTree(tmp.path / "in");
-    const fs::path good = tmp.path / "good.zip";
-    ASSERT_TRUE(packFolder((tmp.path / "in").string(), good.string(), kPassword));
-    const std::string bytes = readFile(good);
+    makeSampleTree(tmp.path() / "in");
+    const fs::path good = tmp.path() / "good.zip";
+    ASSERT_TRUE(packFolder((tmp.path() / "in").string(), good.string(), kPassword));
+    const std::string bytes = readBytes(good);
 
-    writeFile(tmp.path / "truncated.zip", bytes.substr(0, bytes.size() / 2));
-    writeFile(tmp.path / "notzip.zip", "this is not an archive\n");
+    writeBytes(tmp.path() / "truncated.zip", bytes.substr(0, bytes.size() / 2));
+    writeBytes(tmp.path() / "notzip.zip", "this is not an archive\n");
     // One byte of file data changed, the directory intact: the checksum or
     // the inflater must notice.
     std::string flipped = bytes;
     flipped[bytes.size() / 3] = static_cast<char>(flipped[bytes.size() / 3] ^ 0x5a);
-    writeFile(tmp.path / "flipped.zip", flipped);
+    writeBytes(tmp.path() / "flipped.zip", flipped);
 
     struct Case {
         const char* archive;
@@ -96,17 +96,17 @@ TEST(ZipArchive, BadArchivesFail)
         {"flipped.zip", kPassword}, {"good.zip", "another password"}, {"good.zip", ""},
     };
     for (const auto& c : cases) {
-        const fs::path out = tmp.path / "out";
+        const fs::path out = tmp.path() / "out";
         fs::remove_all(out);
         fs::create_directory(out);
         std::string error;
-        EXPECT_FALSE(extractArchive((tmp.path / c.archive).string(), out.string(), true, c.password, &error))
+        EXPECT_FALSE(extractArchive((tmp.path() / c.archive).string(), out.string(), true, c.password, &error))
             << c.archive << " with '" << c.password << "'";
         EXPECT_FALSE(error.empty()) << c.archive;
         // A file that failed is not left behind half-written or garbled.
         for (const auto& [name, content] : snapshot(out)) {
             if (name.back() != '/') {
-                EXPECT_EQ(content, readFile(tmp.path / "in" / name)) << c.archive << ": " << name;
+                EXPECT_EQ(content, readBytes(tmp.path() / "in" / name)) << c.archive << ": " << name;
             }
         }
     }
@@ -130,8 +130,8 @@ TEST(ZipArchive, EntryNames)
 TEST(ZipArchive, ZipSlipEntriesAreRefusedAndWriteNothingOutside)
 {
     TempFolder tmp;
-    const fs::path out = tmp.path / "sdk" / "PluginTemplate";
-    const fs::path outside = tmp.path / "sdk";
+    const fs::path out = tmp.path() / "sdk" / "PluginTemplate";
+    const fs::path outside = tmp.path() / "sdk";
     const std::string absolute = (outside / "abs-evil.txt").string();
     const std::vector<std::string> names = {
         "../evil.txt", "sub/../../evil.txt", "..\\evil.txt", absolute, "C:/evil.txt", "c:evil.txt", "/"};
@@ -139,62 +139,62 @@ TEST(ZipArchive, ZipSlipEntriesAreRefusedAndWriteNothingOutside)
         fs::remove_all(outside);
         fs::create_directories(out);
         // A harmless entry first: refusing the bad one must fail the whole run.
-        const fs::path archive = tmp.path / "slip.zip";
+        const fs::path archive = tmp.path() / "slip.zip";
         ASSERT_TRUE(pythonZip(archive, {{"a-good.txt", "fine"}, {bad, "evil"}})) << bad;
         std::string error;
         EXPECT_FALSE(extractArchive(archive.string(), out.string(), true, "", &error)) << bad;
         EXPECT_NE(error.find("refused"), std::string::npos) << bad << ": " << error;
         // Nothing but the destination (and what it holds) exists in its parent.
         for (const auto& e : fs::directory_iterator(outside)) EXPECT_EQ(e.path(), out) << bad;
-        EXPECT_FALSE(fs::exists(tmp.path / "evil.txt")) << bad;
+        EXPECT_FALSE(fs::exists(tmp.path() / "evil.txt")) << bad;
     }
 }
 
 TEST(ZipArchive, SymbolicLinkInDestinationIsNotFollowed)
 {
     TempFolder tmp;
-    fs::create_directories(tmp.path / "out");
-    fs::create_directories(tmp.path / "elsewhere");
-    fs::create_directory_symlink(tmp.path / "elsewhere", tmp.path / "out" / "link");
-    ASSERT_TRUE(pythonZip(tmp.path / "a.zip", {{"link/evil.txt", "evil"}}));
-    EXPECT_FALSE(extractArchive((tmp.path / "a.zip").string(), (tmp.path / "out").string(), true, ""));
-    EXPECT_TRUE(fs::is_empty(tmp.path / "elsewhere"));
+    fs::create_directories(tmp.path() / "out");
+    fs::create_directories(tmp.path() / "elsewhere");
+    fs::create_directory_symlink(tmp.path() / "elsewhere", tmp.path() / "out" / "link");
+    ASSERT_TRUE(pythonZip(tmp.path() / "a.zip", {{"link/evil.txt", "evil"}}));
+    EXPECT_FALSE(extractArchive((tmp.path() / "a.zip").string(), (tmp.path() / "out").string(), true, ""));
+    EXPECT_TRUE(fs::is_empty(tmp.path() / "elsewhere"));
 }
 
 TEST(ZipArchive, OverwriteFlag)
 {
     TempFolder tmp;
-    writeFile(tmp.path / "in" / "sub" / "f.txt", "new");
-    ASSERT_TRUE(packFolder((tmp.path / "in").string(), (tmp.path / "a.zip").string(), kPassword));
-    writeFile(tmp.path / "out" / "sub" / "f.txt", "old");
-    writeFile(tmp.path / "out" / "other.txt", "kept");
-    const std::string archive = (tmp.path / "a.zip").string();
-    const std::string out = (tmp.path / "out").string();
+    writeBytes(tmp.path() / "in" / "sub" / "f.txt", "new");
+    ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), kPassword));
+    writeBytes(tmp.path() / "out" / "sub" / "f.txt", "old");
+    writeBytes(tmp.path() / "out" / "other.txt", "kept");
+    const std::string archive = (tmp.path() / "a.zip").string();
+    const std::string out = (tmp.path() / "out").string();
 
     EXPECT_FALSE(extractArchive(archive, out, false, kPassword));
-    EXPECT_EQ(readFile(tmp.path / "out" / "sub" / "f.txt"), "old");
+    EXPECT_EQ(readBytes(tmp.path() / "out" / "sub" / "f.txt"), "old");
     EXPECT_TRUE(extractArchive(archive, out, true, kPassword));
-    EXPECT_EQ(readFile(tmp.path / "out" / "sub" / "f.txt"), "new");
-    EXPECT_EQ(readFile(tmp.path / "out" / "other.txt"), "kept");
+    EXPECT_EQ(readBytes(tmp.path() / "out" / "sub" / "f.txt"), "new");
+    EXPECT_EQ(readBytes(tmp.path() / "out" / "other.txt"), "kept");
 }
 
 TEST(ZipArchive, PackingRefusesLinksAndLeavesNoArchive)
 {
     TempFolder tmp;
     std::string error;
-    writeFile(tmp.path / "in" / "f.txt", "x");
-    fs::create_symlink(tmp.path / "in" / "f.txt", tmp.path / "in" / "link");
-    EXPECT_FALSE(packFolder((tmp.path / "in").string(), (tmp.path / "a.zip").string(), "", &error));
-    EXPECT_FALSE(fs::exists(tmp.path / "a.zip"));
+    writeBytes(tmp.path() / "in" / "f.txt", "x");
+    fs::create_symlink(tmp.path() / "in" / "f.txt", tmp.path() / "in" / "link");
+    EXPECT_FALSE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), "", &error));
+    EXPECT_FALSE(fs::exists(tmp.path() / "a.zip"));
 }
 
 TEST(ZipArchive, ArchiveInsideThePackedFolderLeavesItselfOut)
 {
     TempFolder tmp;
-    writeFile(tmp.path / "in" / "f.txt", "x");
-    writeFile(tmp.path / "in" / "a.zip", "an older archive");
-    ASSERT_TRUE(packFolder((tmp.path / "in").string(), (tmp.path / "in" / "a.zip").string(), ""));
-    fs::create_directory(tmp.path / "out");
-    ASSERT_TRUE(extractArchive((tmp.path / "in" / "a.zip").string(), (tmp.path / "out").string(), false, ""));
-    EXPECT_EQ(snapshot(tmp.path / "out"), (std::map<std::string, std::string>{{"f.txt", "x"}}));
+    writeBytes(tmp.path() / "in" / "f.txt", "x");
+    writeBytes(tmp.path() / "in" / "a.zip", "an older archive");
+    ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "in" / "a.zip").string(), ""));
+    fs::create_directory(tmp.path() / "out");
+    ASSERT_TRUE(extractArchive((tmp.path() / "in" / "a.zip").string(), (tmp.path() / "out").string(), false, ""));
+    EXPECT_EQ(snapshot(tmp.path() / "out"), (std::map<std::string, std::string>{{"f.txt", "x"}}));
 }

@@ -1,7 +1,5 @@
 #include "harness.h"
 
-#include <atomic>
-#include <chrono>
 
 #include "resource.h"
 
@@ -37,21 +35,6 @@ int MemPlatform::runSuccessDialog(SuccessDlg& dialog)
 }
 
 MemSheetWindow::MemSheetWindow() : buttons_(sheetFrameTemplate()) {}
-
-TempFolder::TempFolder()
-{
-    static std::atomic<int> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("zz-win-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 SheetRun::SheetRun(const std::string& programFolder, std::optional<std::string> appData)
 {

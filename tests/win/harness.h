@@ -14,6 +14,7 @@
 #include "SuccessDlg.h"
 #include "Zizavizerovo.h"
 #include "memdialog.h"
+#include "tempfolder.h"
 
 namespace zz::win::test {
 
@@ -72,20 +73,6 @@ public:
 
 private:
     MemDialog buttons_;
-};
-
-// A fresh folder for one test, removed afterwards.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::string str() const { return path_.string(); }
-
-private:
-    std::filesystem::path path_;
 };
 
 // The program as a person sees it: the sheet open on the project page.

@@ -17,20 +17,6 @@ using namespace zz::win::test;
 
 namespace {
 
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
 // A program folder with the template beside the program, an APPDATA folder
 // with the program's settings folder, and a folder for new projects.
 class ProjectPageTest : public ::testing::Test {

@@ -5,7 +5,8 @@
 #include <random>
 #include <string>
 
-// A fresh folder of its own for each test, removed afterwards.
+// A fresh folder of its own for each test, removed afterwards, and the
+// whole-file reads and writes the tests use on it.
 class TempFolder {
 public:
     TempFolder()
