@@ -25,6 +25,8 @@
 #include <thread>
 #include <vector>
 
+#include "tempfolder.h"
+
 extern char** environ;
 
 namespace fs = std::filesystem;
@@ -41,12 +43,6 @@ struct Outcome {
 
     std::string firstErrorLine() const { return err.substr(0, err.find('\n')); }
 };
-
-std::string readWhole(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void writeWhole(const fs::path& path, const std::string& bytes)
 {
@@ -112,8 +108,8 @@ Outcome runProgram(const std::vector<std::string>& args, const fs::path& scratch
     }
     if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
     else if (WIFSIGNALED(status)) run.exitCode = 128 + WTERMSIG(status);
-    run.out = readWhole(outFile);
-    run.err = readWhole(errFile);
+    run.out = readBytes(outFile);
+    run.err = readBytes(errFile);
     return run;
 }
 
@@ -141,7 +137,7 @@ Tree snapshot(const fs::path& root)
         Entry e{'?', {}};
         if (fs::is_symlink(status)) e = {'l', fs::read_symlink(p).string()};
         else if (fs::is_directory(status)) e = {'d', {}};
-        else if (fs::is_regular_file(status)) e = {'f', readWhole(p)};
+        else if (fs::is_regular_file(status)) e = {'f', readBytes(p)};
         tree[rel] = e;
     }
     return tree;
@@ -178,29 +174,19 @@ class Sandbox {
 public:
     Sandbox()
     {
-        std::string pattern = (fs::temp_directory_path() / "zz-badinput-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        root_ = pattern;
         fs::create_directories(work());
         fs::create_directories(scratch() / "config");
         fs::create_directories(scratch() / "home");
         // Something outside every target, that must survive every run.
         writeWhole(work() / "outside" / "keep.txt", "precious\n");
     }
-    ~Sandbox()
-    {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-    Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
 
-    fs::path work() const { return root_ / "work"; }
-    fs::path scratch() const { return root_ / "scratch"; }
+    fs::path work() const { return root_.path() / "work"; }
+    fs::path scratch() const { return root_.path() / "scratch"; }
     fs::path operator/(const std::string& rel) const { return work() / rel; }
 
 private:
-    fs::path root_;
+    TempFolder root_;
 };
 
 // ---- create ---------------------------------------------------------------------
@@ -382,7 +368,7 @@ const std::vector<CreateCase>& createCases()
          },
          "Huge", 0, "", 0, "",
          [](const Sandbox& box, Style, const Outcome&) {
-             const std::string text = readWhole(box / "projects/Huge/CMakeLists.txt");
+             const std::string text = readBytes(box / "projects/Huge/CMakeLists.txt");
              EXPECT_EQ(text.find("$$$"), std::string::npos);
              EXPECT_NE(text.find("set(V \"Bench Co\" Huge "), std::string::npos);
          }},
@@ -393,7 +379,7 @@ const std::vector<CreateCase>& createCases()
          },
          "Plain", 0, "", 0, "",
          [](const Sandbox& box, Style style, const Outcome&) {
-             const std::string text = readWhole(box / "projects/Plain/CMakeLists.txt");
+             const std::string text = readBytes(box / "projects/Plain/CMakeLists.txt");
              if (style == Style::macos) EXPECT_EQ(text, "project(Fixed)\nadd_subdirectory(src)\n");
              else EXPECT_EQ(text, "project(Fixed)\r\nadd_subdirectory(src)\r\n\r\n");
          }},
@@ -404,7 +390,7 @@ const std::vector<CreateCase>& createCases()
          },
          "Nul", 0, "", 0, "",
          [](const Sandbox& box, Style, const Outcome&) {
-             const std::string text = withoutCarriageReturns(readWhole(box / "projects/Nul/CMakeLists.txt"));
+             const std::string text = withoutCarriageReturns(readBytes(box / "projects/Nul/CMakeLists.txt"));
              EXPECT_EQ(text.substr(0, 12), str("a\0b Nul\0\nc\0\n", 12));
          }},
     };
@@ -644,14 +630,14 @@ const std::vector<RestoreCase>& restoreCases()
          [](const Sandbox& box) {
              makeGoodArchiveContent(box);
              zipFolder(box.scratch() / "content", box.scratch() / "full.zip", kArchivePassword);
-             const std::string full = readWhole(box.scratch() / "full.zip");
+             const std::string full = readBytes(box.scratch() / "full.zip");
              writeWhole(box / "archive/PluginTemplate.zip", full.substr(0, full.size() / 2));
          }},
         {"TruncatedToCentralDirectory",
          [](const Sandbox& box) {
              makeGoodArchiveContent(box);
              zipFolder(box.scratch() / "content", box.scratch() / "full.zip", kArchivePassword);
-             const std::string full = readWhole(box.scratch() / "full.zip");
+             const std::string full = readBytes(box.scratch() / "full.zip");
              writeWhole(box / "archive/PluginTemplate.zip", full.substr(0, full.size() - 10));
          }},
         {"WrongPassword",
