@@ -2,11 +2,16 @@
 
 #include <string>
 
+#include "common/result.h"
 #include "project/zezureproject.h"
 
 // The command-line tool's own settings memory file and creation log, as the
 // create command uses them. Each reports its problems on stderr itself.
 namespace zz::cli {
+
+// Prints what a page would show of a result on stderr: its message, then
+// its informative text.
+void printResult(const Result& result);
 
 // The tool's own settings file ("" when there is no place for it: no HOME).
 std::string ownSettingsPath();

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "cliargs.h"
+#include "coder/coderfields.h"
 #include "coder/controlcheck.h"
-#include "coder/fieldtext.h"
 #include "coder/paramcode.h"
-#include "common/numtext.h"
 #include "commands.h"
+#include "json.h"
+#include "options.h"
 
 // zizavizerovo code: the parameter code (or, with --var, the bound-variable
 // declaration) of one control, described field by field as the user would
@@ -42,50 +42,24 @@ const char* kCodeUsage =
     "\n"
     "Fields (windows / macos start value):\n";
 
-const char* kindWord(FieldKind kind)
+const char* kindWord(CoderFieldKind kind)
 {
     switch (kind) {
-    case FieldKind::text: return "text";
-    case FieldKind::decimal: return "decimal number";
-    case FieldKind::whole: return "whole number";
-    case FieldKind::enumeration: return "enumeration, 0..4294967295";
-    case FieldKind::boolean: return "true/false/1/0";
+    case CoderFieldKind::text: return "text";
+    case CoderFieldKind::decimal: return "decimal number";
+    case CoderFieldKind::whole:
+    case CoderFieldKind::precision: return "whole number";
+    case CoderFieldKind::enumeration: return "enumeration, 0..4294967295";
+    case CoderFieldKind::boolean: return "true/false/1/0";
     }
     return "";
 }
 
 // The start value of a field as the page shows it, for --help.
-std::string startValue(const Zizudavuveva& r, const char* name)
+std::string startValue(const Zizudavuveva& r, const CoderFieldInfo& field)
 {
-    const std::string f = name;
-    if (f == "controlName") return jsonString(r.controlName);
-    if (f == "controlID") return jsonString(r.controlID);
-    if (f == "controlUnits") return jsonString(r.controlUnits);
-    if (f == "offOnStringList") return jsonString(r.offOnStringList);
-    if (f == "boundVariableName") return jsonString(r.boundVariableName);
-    if (f == "multiStringList") return jsonString(r.multiStringList);
-    if (f == "commentString") return jsonString(r.commentString);
-    if (f == "minValue") return numtext::nsNumberString(r.minValue);
-    if (f == "maxValue") return numtext::nsNumberString(r.maxValue);
-    if (f == "defValue") return numtext::nsNumberString(r.defValue);
-    if (f == "displayPrecision") return std::to_string(r.displayPrecision);
-    if (f == "defaultMultiStringIndex") return std::to_string(r.defaultMultiStringIndex);
-    if (f == "attackTime") return numtext::nsNumberString(r.attackTime);
-    if (f == "releaseTime") return numtext::nsNumberString(r.releaseTime);
-    if (f == "enableParamSmoothing") return r.enableParamSmoothing ? "true" : "false";
-    if (f == "smoothingTimeMsec") return numtext::nsNumberString(r.smoothingTimeMsec);
-    if (f == "onfOffDefOFF") return r.onfOffDefOFF ? "true" : "false";
-    if (f == "invertedMeter") return r.invertedMeter ? "true" : "false";
-    if (f == "proToolsGainMeter") return r.proToolsGainMeter ? "true" : "false";
-    if (f == "includePIParamDeclaration") return r.includePIParamDeclaration ? "true" : "false";
-    if (f == "controlType") return std::to_string(r.controlType);
-    if (f == "boundVarDataType") return std::to_string(r.boundVarDataType);
-    if (f == "controlDataType") return std::to_string(r.controlDataType);
-    if (f == "enableVariableBinding") return r.enableVariableBinding ? "true" : "false";
-    if (f == "controlTaper") return std::to_string(r.controlTaper);
-    if (f == "meterDetector") return std::to_string(r.meterDetector);
-    if (f == "meterCal") return std::to_string(r.meterCal);
-    return "";
+    if (field.kind == CoderFieldKind::text) return jsonString(r.*field.text);
+    return shownCoderField(r, field);
 }
 
 void printHelp()
@@ -93,11 +67,11 @@ void printHelp()
     std::string text = kCodeUsage;
     const Zizudavuveva win = pageDefaults(Deliverable::windows);
     const Zizudavuveva mac = pageDefaults(Deliverable::mac);
-    for (const auto& field : zizudavuvevaFields()) {
+    for (const auto& field : coderFields()) {
         std::string line = "  ";
         line += field.name;
         line.resize(std::max<size_t>(line.size() + 1, 29), ' ');
-        line += startValue(win, field.name) + " / " + startValue(mac, field.name);
+        line += startValue(win, field) + " / " + startValue(mac, field);
         line += "  (" + std::string(kindWord(field.kind)) + ")\n";
         text += line;
     }
@@ -192,7 +166,7 @@ int runCode(const Invocation& inv)
     if (wantVar) {
         result = makeBoundVarCode(record, style);
     } else {
-        const CheckResult check = validateShit(record, style);
+        const Result check = validateShit(record, style);
         if (!check) result = CodeResult::refusal(check.message);
         else result = makeParameterCode(record, record.commentString, style);
     }
@@ -209,13 +183,7 @@ int runCode(const Invocation& inv)
     }
 
     if (wantJson) {
-        std::string json = "[";
-        for (size_t k = 0; k < result.fragments.size(); ++k) {
-            if (k > 0) json += ",";
-            json += jsonString(result.fragments[k]);
-        }
-        json += "]\n";
-        writeAll(json, stdout);
+        writeAll(jsonArray(result.fragments) + "\n", stdout);
     } else {
         writeAll(joinFragments(result.fragments), stdout);
     }

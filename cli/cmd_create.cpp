@@ -17,221 +17,53 @@
 #include <string>
 #include <vector>
 
-#include "cliargs.h"
 #include "clisettings.h"
 #include "commands.h"
-#include "common/numtext.h"
-#include "common/text.h"
+#include "common/files.h"
+#include "json.h"
+#include "options.h"
 #include "project/makeproject.h"
 #include "project/projectchecks.h"
+#include "project/projectfields.h"
 #include "project/zezureproject.h"
 
 namespace zz::cli {
 
 namespace {
 
-#ifdef _WIN32
-constexpr char kHostSeparator = '\\';
-#else
-constexpr char kHostSeparator = '/';
-#endif
-
-// How a field's value is given on the command line.
-enum class Kind {
-    text,      // taken as it stands
-    boolean,   // true/false/1/0
-    time,      // a time field of the page (milliseconds)
-    count,     // latency and granularity
-    block,     // the block size
-    category,  // an AAX category code (or its name)
-};
-
-struct Field {
-    const char* name;
-    Kind kind;
-    std::string ZezureProject::*text = nullptr;
-    bool ZezureProject::*flag = nullptr;
-    double ZezureProject::*number = nullptr;
-    uint32_t ZezureProject::*whole = nullptr;
-    bool macOnly = false;
-};
-
-Field textField(const char* name, std::string ZezureProject::*m) { return {name, Kind::text, m}; }
-Field boolField(const char* name, bool ZezureProject::*m, bool macOnly = false)
+const char* kindWord(ProjectFieldKind kind)
 {
-    return {name, Kind::boolean, nullptr, m, nullptr, nullptr, macOnly};
-}
-Field timeField(const char* name, double ZezureProject::*m) { return {name, Kind::time, nullptr, nullptr, m}; }
-Field wholeField(const char* name, Kind kind, uint32_t ZezureProject::*m)
-{
-    return {name, kind, nullptr, nullptr, nullptr, m};
-}
-
-// Every field of the record, in its order.
-const std::vector<Field>& fields()
-{
-    static const std::vector<Field> table = {
-        textField("projectFolderPath", &ZezureProject::projectFolderPath),
-        textField("projectName", &ZezureProject::projectName),
-        textField("pluginName", &ZezureProject::pluginName),
-        textField("vendorName", &ZezureProject::vendorName),
-        textField("fourCharProductID", &ZezureProject::fourCharProductID),
-        textField("fourCharAAXID", &ZezureProject::fourCharAAXID),
-        textField("fourCharVendorID", &ZezureProject::fourCharVendorID),
-        textField("vendorURL", &ZezureProject::vendorURL),
-        textField("vendorEmail", &ZezureProject::vendorEmail),
-        textField("aaxPluginName", &ZezureProject::aaxPluginName),
-        textField("aaxShortPluginName", &ZezureProject::aaxShortPluginName),
-        boolField("synthPlugin", &ZezureProject::synthPlugin),
-        boolField("enableSidechain", &ZezureProject::enableSidechain),
-        boolField("enableParamSmoothing", &ZezureProject::enableParamSmoothing),
-        timeField("smoothingTimeMsec", &ZezureProject::smoothingTimeMsec),
-        timeField("tailTimeMsec", &ZezureProject::tailTimeMsec),
-        boolField("infiniteTail", &ZezureProject::infiniteTail),
-        boolField("linkFFTW", &ZezureProject::linkFFTW),
-        boolField("useTemplate", &ZezureProject::useTemplate, true),
-        boolField("universalAPI", &ZezureProject::universalAPI),
-        boolField("makeAAX", &ZezureProject::makeAAX),
-        boolField("makeVST", &ZezureProject::makeVST),
-        boolField("makeAU", &ZezureProject::makeAU),
-        boolField("includeFXObjects", &ZezureProject::includeFXObjects),
-        boolField("wantPTGRMeter", &ZezureProject::wantPTGRMeter),
-        boolField("enableSAAVST3", &ZezureProject::enableSAAVST3),
-        wholeField("saaGranulatity", Kind::count, &ZezureProject::saaGranulatity),
-        wholeField("latencyInSamples", Kind::count, &ZezureProject::latencyInSamples),
-        wholeField("aaxCagtegory", Kind::category, &ZezureProject::aaxCagtegory),
-        boolField("processFrames", &ZezureProject::processFrames),
-        wholeField("blockSize", Kind::block, &ZezureProject::blockSize),
-    };
-    return table;
-}
-
-const Field* findField(const std::string& name, Deliverable style)
-{
-    for (const Field& f : fields())
-        if (name == f.name && (!f.macOnly || style == Deliverable::mac)) return &f;
-    return nullptr;
-}
-
-bool allDigits(const std::string& text)
-{
-    for (const char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
-// The text is one number and nothing else (white space around it allowed),
-// the way the macOS numeric fields accept their text.
-bool isOneNumber(const std::string& text)
-{
-    const std::string t(trimWhiteSpace(text));
-    return !t.empty() && numtext::leadingNumberLength(t) == t.size();
-}
-
-// Reads a number field the way the style's page reads the typed text. The
-// value must be one number (white space around it allowed); the Windows page
-// also takes an empty field, which reads as 0. The Windows count edits hold
-// digits only, so they take no negative number.
-bool readNumberField(const Field& f, Deliverable style, const std::string& value, ZezureProject& record)
-{
-    if (f.kind == Kind::category) {
-        const std::string t(trimWhiteSpace(value));
-        for (const AaxCategory& c : kAaxCategories) {
-            if (t == c.name || (allDigits(t) && !t.empty() && t == numtext::unsignedText(c.code))) {
-                record.*f.whole = c.code;
-                return true;
-            }
-        }
-        return false;
+    switch (kind) {
+    case ProjectFieldKind::text: return "text";
+    case ProjectFieldKind::boolean: return "boolean";
+    case ProjectFieldKind::category: return "category";
+    default: return "number";
     }
-    if (style == Deliverable::windows) {
-        const std::string t(trimWhiteSpace(value));
-        if (!t.empty() && !isOneNumber(t)) return false;
-        if (f.kind == Kind::time) {
-            record.*f.number = numtext::windowsReadDecimal(value);
-            return true;
-        }
-        const int32_t n = numtext::windowsReadInteger(value);
-        if (n < 0 || (!t.empty() && t[0] == '-')) return false;
-        record.*f.whole = static_cast<uint32_t>(n);
-        return true;
-    }
-    if (!isOneNumber(value)) return false;
-    switch (f.kind) {
-    case Kind::time:
-        record.*f.number = static_cast<double>(numtext::macFloatValue(value));
-        return true;
-    case Kind::count:
-        record.*f.whole = numtext::truncToUnsigned(static_cast<double>(numtext::macFloatValue(value)));
-        return true;
-    case Kind::block: {
-        // A negative block size cannot be a number of samples: it reads as 0.
-        const int32_t n = numtext::macIntValue(value);
-        record.*f.whole = n < 0 ? 0u : static_cast<uint32_t>(n);
-        return true;
-    }
-    default:
-        return false;
-    }
+}
+
+// What --help shows of a field's value: texts in JSON quotes.
+std::string shownValue(const ZezureProject& record, const ProjectFieldInfo& f, Deliverable style)
+{
+    if (f.kind == ProjectFieldKind::text) return jsonString(record.*f.text);
+    return shownProjectField(record, f, style);
 }
 
 // Sets one field from its command-line text. Answers an error text naming the
 // field, or nothing.
 std::optional<std::string> setField(ZezureProject& record, Deliverable style, const Assignment& a)
 {
-    const Field* f = findField(a.field, style);
-    if (!f) return "unknown field '" + a.field + "'";
-    switch (f->kind) {
-    case Kind::text:
-        record.*f->text = a.value;
-        return std::nullopt;
-    case Kind::boolean: {
-        const auto b = parseBool(a.value);
-        if (!b) return "field '" + a.field + "' takes true, false, 1 or 0, not '" + a.value + "'";
-        record.*f->flag = *b;
-        return std::nullopt;
+    switch (setProjectField(record, style, a.field, a.value)) {
+    case FieldSet::ok: return std::nullopt;
+    case FieldSet::unknownField: return "unknown field '" + a.field + "'";
+    case FieldSet::badValue: break;
     }
-    case Kind::category:
-        if (!readNumberField(*f, style, a.value, record))
-            return "field '" + a.field + "' takes an AAX category code (0, 1, 2, 4, ... 8192), not '" + a.value + "'";
-        return std::nullopt;
-    default:
-        if (!readNumberField(*f, style, a.value, record))
-            return "field '" + a.field + "' takes a number, not '" + a.value + "'";
-        return std::nullopt;
+    switch (findProjectField(a.field, style)->kind) {
+    case ProjectFieldKind::boolean:
+        return "field '" + a.field + "' takes true, false, 1 or 0, not '" + a.value + "'";
+    case ProjectFieldKind::category:
+        return "field '" + a.field + "' takes an AAX category code (0, 1, 2, 4, ... 8192), not '" + a.value + "'";
+    default: return "field '" + a.field + "' takes a number, not '" + a.value + "'";
     }
-}
-
-// A field's value as the page shows it, for --help.
-std::string shownValue(const ZezureProject& record, const Field& f, Deliverable style)
-{
-    switch (f.kind) {
-    case Kind::text: return jsonString(record.*f.text);
-    case Kind::boolean: return record.*f.flag ? "true" : "false";
-    case Kind::time:
-        return style == Deliverable::windows ? numtext::fixed(record.*f.number, 2)
-                                             : numtext::nsNumberString(record.*f.number);
-    case Kind::category: {
-        const uint32_t code = record.*f.whole;
-        for (const AaxCategory& c : kAaxCategories)
-            if (c.code == code) return numtext::unsignedText(code) + " (" + c.name + ")";
-        return numtext::unsignedText(code);
-    }
-    default: return numtext::unsignedText(record.*f.whole);
-    }
-}
-
-const char* kindWord(Kind kind)
-{
-    switch (kind) {
-    case Kind::text: return "text";
-    case Kind::boolean: return "boolean";
-    case Kind::time: return "number";
-    case Kind::count: return "number";
-    case Kind::block: return "number";
-    case Kind::category: return "category";
-    }
-    return "";
 }
 
 void printHelp(Deliverable style, const ZezureProject& defaults)
@@ -266,7 +98,7 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
         hostDeliverable() == Deliverable::windows ? "windows" : "macos",
         windows ? "(whole, when the name passes its check)" : "(cut to 31 and 15 characters)",
         windows ? "windows" : "macos");
-    for (const Field& f : fields()) {
+    for (const ProjectFieldInfo& f : projectFields()) {
         if (f.macOnly && windows) continue;
         std::printf("  %-22s %-9s %s\n", f.name, kindWord(f.kind), shownValue(defaults, f, style).c_str());
     }
@@ -288,7 +120,7 @@ std::string chosenFolder(const std::string& folder, Deliverable style)
         return folder;
     }
     std::string f = folder;
-    const auto isSeparator = [](char c) { return c == kHostSeparator || c == '/'; };
+    const auto isSeparator = [](char c) { return c == files::hostPathSeparator() || c == '/'; };
     while (f.size() > 1 && isSeparator(f.back())) {
         if (f.size() == 3 && f[1] == ':') break;  // "C:\"
         f.pop_back();
@@ -342,12 +174,6 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
         }
     }
     return std::nullopt;
-}
-
-void printOutcome(const Outcome& outcome)
-{
-    std::fprintf(stderr, "%s\n", outcome.message.c_str());
-    if (!outcome.informativeText.empty()) std::fprintf(stderr, "%s\n", outcome.informativeText.c_str());
 }
 
 }  // namespace
@@ -407,27 +233,27 @@ int runCreate(const Invocation& inv)
     applySynthCategory(record);
 
     // 7. The style's name checks.
-    const Outcome check = style == Deliverable::windows
+    const Result check = style == Deliverable::windows
                               ? checkProjectName(record.projectName)
                               : validateShit(record.projectName, record.pluginName, record.fourCharProductID);
     if (!check.ok) {
-        printOutcome(check);
+        printResult(check);
         return 1;
     }
 
     // 8. The creation.
     const std::string templateFolder =
-        options.templateFolder ? *options.templateFolder : programFolder + kHostSeparator + "PluginTemplate";
+        options.templateFolder ? *options.templateFolder : windowsTemplateFolder(programFolder, files::hostPathSeparator());
     CreationResult result;
     if (style == Deliverable::windows) {
         WindowsCreateOptions windows;
-        windows.separator = kHostSeparator;
+        windows.separator = files::hostPathSeparator();
         result = makeProjectWindows(record, templateFolder, windows);
     } else {
         result = makeProjectMac(record, templateFolder);
     }
     if (!result.ok) {
-        printOutcome(result);
+        printResult(result);
         return 1;
     }
     std::printf("%s\n", result.destination.c_str());

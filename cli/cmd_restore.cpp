@@ -11,7 +11,8 @@
 #define ZZ_ISATTY(fd) isatty(fd)
 #endif
 
-#include "cliargs.h"
+#include "common/text.h"
+#include "options.h"
 #include "commands.h"
 #include "restore/templaterestore.h"
 
@@ -34,11 +35,9 @@ int usageError(const std::string& why)
 }
 
 // "y" and "yes", in any case and with blanks around them, say Yes.
-bool saysYes(std::string answer)
+bool saysYes(const std::string& typed)
 {
-    const auto first = answer.find_first_not_of(" \t\r\n");
-    const auto last = answer.find_last_not_of(" \t\r\n");
-    answer = first == std::string::npos ? std::string() : answer.substr(first, last - first + 1);
+    std::string answer(trimWhiteSpace(typed));
     for (auto& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return answer == "y" || answer == "yes";
 }
@@ -89,10 +88,9 @@ int runRestoreTemplate(const Invocation& inv)
         if (!std::getline(std::cin, answer) || !saysYes(answer)) return 1;
     }
 
-    const RestoreResult result = restoreTemplateDirectory(to, archive, [](const std::string& line) {
-        std::fprintf(stderr, "zizavizerovo: %s\n", line.c_str());
-    });
-    if (!result.success) {
+    const Result result = restoreTemplateDirectory(to, archive);
+    for (const std::string& line : result.systemLog) std::fprintf(stderr, "zizavizerovo: %s\n", line.c_str());
+    if (!result.ok) {
         std::fprintf(stderr, "%s\n", result.message.c_str());
         return 1;
     }

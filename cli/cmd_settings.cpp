@@ -1,21 +1,15 @@
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
-#include "cliargs.h"
+#include "options.h"
 #include "clisettings.h"
 #include "commands.h"
-#include "project/fspath.h"
 #include "project/settingsfile.h"
 
 // zizavizerovo settings: shows what a project page would find in the settings
 // memory file when it opens, making the file as the page would when it is
 // missing or blank.
 namespace zz::cli {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -45,58 +39,7 @@ int usageError(const std::string& problem)
     return 2;
 }
 
-void printReport(const SettingsFileReport& report)
-{
-    if (!report.shown()) return;
-    std::fprintf(stderr, "%s\n", report.message.c_str());
-    if (!report.informative.empty()) std::fprintf(stderr, "%s\n", report.informative.c_str());
-}
-
 }  // namespace
-
-std::string ownSettingsPath()
-{
-    return cliSettingsPath([](const char* name) -> const char* { return std::getenv(name); });
-}
-
-std::string loadRememberedSettings(ZezureProject& project, Deliverable style)
-{
-    const std::string path = ownSettingsPath();
-    if (path.empty()) return path;
-    // Nothing remembered yet: the record gets what the style's page would get
-    // on its first start. The Windows page writes its defaults and reads them
-    // back, so they stand; the macOS page takes its first-start content.
-    std::error_code ec;
-    const bool missing = !fs::exists(fsPath(path), ec);
-    if (missing && style == Deliverable::windows) return path;
-    SettingsFileServices services;
-    services.leaveFileAlone = true;
-    printReport(loadLogFile(missing ? Deliverable::mac : hostDeliverable(), project, path, services));
-    return path;
-}
-
-bool rememberSettings(const ZezureProject& project, const std::string& path)
-{
-    if (path.empty()) {
-        std::fputs("zizavizerovo create: no place for the settings file (HOME is not set); nothing remembered\n",
-                   stderr);
-        return false;
-    }
-    std::error_code ec;
-    fs::create_directories(fsPath(path).parent_path(), ec);  // the first --remember makes the folder
-    const SettingsFileReport report = saveLogFile(hostDeliverable(), project, path);
-    printReport(report);
-    if (report.written) return true;
-    if (!report.shown()) std::fprintf(stderr, "Could not write to: %s\n", path.c_str());
-    return false;
-}
-
-bool writeCreationLog(const std::string& creationLog, const std::string& file)
-{
-    if (writeTextFile(file, creationLog)) return true;
-    std::fprintf(stderr, "Failed to write diagnostics file at: %s\n", file.c_str());
-    return false;
-}
 
 int runSettings(const Invocation& inv)
 {
@@ -139,7 +82,7 @@ int runSettings(const Invocation& inv)
     // page's defaults and output are asked for; a file named with --file is
     // read as the style's page reads its own.
     const Deliverable format = haveFile ? style : hostDeliverable();
-    printReport(loadLogFile(format, project, path));
+    printResult(loadLogFile(format, project, path));
 
     printValue("vendorName", project.vendorName);
     printValue("fourCharVendorID", project.fourCharVendorID);

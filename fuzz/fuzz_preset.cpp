@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cliargs.h"
+#include "json.h"
 #include "fuzzcheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -3,8 +3,8 @@
 # Sanitizer) and runs each for a given time, starting from the seed corpus in
 # fuzz/corpus/NAME.
 #   fuzz/run.sh [SECONDS] [NAME...]     default: 20 s, every target
-# Environment: ZZ_FUZZ_BUILD (build folder, default build-fuzz),
-#              ZZ_FUZZ_JOBS (parallel compile jobs, default 2).
+# The build is the "fuzz" preset (build-fuzz/).
+# Environment: ZZ_FUZZ_JOBS (parallel compile jobs, default 2).
 # New inputs go to BUILD/corpus/NAME, crashes to BUILD/artifacts/NAME/.
 # Per-target libFuzzer flags can stand in fuzz/NAME.args (one line), a
 # dictionary in fuzz/NAME.dict.
@@ -14,14 +14,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 shift || true
-build=${ZZ_FUZZ_BUILD:-build-fuzz}
+build=build-fuzz
 
-cmake -S . -B "$build" -G Ninja \
-  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZZ_FUZZ=ON -DZZ_BUILD_TESTS=OFF -DZZ_BUILD_BENCH=OFF -DZZ_WERROR=ON >/dev/null
+cmake --preset fuzz >/dev/null
 # Tools that run during the build are instrumented too; they may leak at exit.
-ASAN_OPTIONS=detect_leaks=0 cmake --build "$build" -j"${ZZ_FUZZ_JOBS:-2}" --target fuzz_all
+ASAN_OPTIONS=detect_leaks=0 cmake --build --preset fuzz -j"${ZZ_FUZZ_JOBS:-2}"
 
 if (($# == 0)); then
   mapfile -t names <"$build/fuzz/targets.txt"

@@ -2,80 +2,73 @@
 
 #include <vector>
 
-#include "coder/fieldtext.h"
+#include "coder/coderfields.h"
+#include "coder/controlcheck.h"
+#include "coder/paramcode.h"
 #include "common/numtext.h"
-#include "corecalls.h"
 #include "resource.h"
 
 namespace zz::win {
 
 namespace {
 
+constexpr Deliverable kStyle = Deliverable::windows;
+
+// The hidden "Control Type:" list, which the page fills and never reads.
+const std::vector<std::string> kControlTypeListEntries = {"Continuous", "String-List: Off, On",
+                                                          "String-List: Multiple", "Meter"};
+
 // The drop-down lists in the order the window initialisation fills them.
 struct ListEntries {
     int id;
-    std::vector<const char*> entries;
+    std::vector<std::string> entries;
 };
-const ListEntries kLists[] = {
-    {IDC_CONTROL_TYPE_LIST, {"Continuous", "String-List: Off, On", "String-List: Multiple", "Meter"}},
-    {IDC_CONTROL_TAPER, {"Linear", "Log", "Anti-Log", "Volt/Octave"}},
-    {IDC_CONTROL_DATA_TYPE, {"float", "double", "integer"}},
-    {IDC_BOUND_VAR_TYPE, {"float", "double", "integer"}},
-    {IDC_METER_DETECTOR, {"Peak", "Mean-Square", "R.M.S."}},
-    {IDC_METER_CAL, {"Linear", "Logarithmic"}},
-};
+std::vector<ListEntries> lists()
+{
+    return {
+        {IDC_CONTROL_TYPE_LIST, kControlTypeListEntries},
+        {IDC_CONTROL_TAPER, enumDisplayItems(kStyle, Enumeration::controlTaper)},
+        {IDC_CONTROL_DATA_TYPE, enumDisplayItems(kStyle, Enumeration::controlDataType)},
+        {IDC_BOUND_VAR_TYPE, enumDisplayItems(kStyle, Enumeration::boundVarDataType)},
+        {IDC_METER_DETECTOR, enumDisplayItems(kStyle, Enumeration::meterDetector)},
+        {IDC_METER_CAL, enumDisplayItems(kStyle, Enumeration::meterCal)},
+    };
+}
 
 const int kTypeButtons[] = {IDC_TYPE_CONTINUOUS, IDC_TYPE_ONOFF, IDC_TYPE_MULTI, IDC_TYPE_METER};
 
-// A list's selected entry index as the record's enumeration value; a list
-// without a selection gives -1, which names no entry.
-template <typename Field>
-void readSelection(Controls& c, int id, Field& field)
+void readSelection(Controls& c, int id, uint32_t& field)
 {
-    field = static_cast<Field>(c.selection(id));
+    field = enumValueOfSelection(c.selection(id));
 }
 
-template <typename Field>
-void selectEntry(Controls& c, int id, Field value)
+void selectEntry(Controls& c, int id, uint32_t value)
 {
-    c.setSelection(id, static_cast<int>(value));
-}
-
-uint32_t readCount(const std::string& text)
-{
-    return readWholeField(Deliverable::windows, text);
+    c.setSelection(id, selectionOfEnumValue(value));
 }
 
 double readDecimal(const std::string& text)
 {
-    return readDecimalField(Deliverable::windows, text);
-}
-
-std::string joined(const std::vector<std::string>& fragments)
-{
-    std::string text;
-    for (const std::string& fragment : fragments)
-        text += fragment;
-    return text;
+    return readDecimalField(kStyle, text);
 }
 
 }  // namespace
 
 ControlCoderPage::ControlCoderPage(Platform& platform)
     : PropertyPage(platform, IDD_CONTROLCODERPAGE),
-      defKontrol(core::windowsCoderPageDefaults()),
-      kontrol(core::windowsRecordDefaults())
+      defKontrol(windowsDefKontrol()),
+      kontrol(makeZizudavuveva(kStyle))
 {
 }
 
 bool ControlCoderPage::OnInitDialog()
 {
     Controls& c = controls();
-    for (const ListEntries& list : kLists) {
+    for (const ListEntries& list : lists()) {
         if (!c.exists(list.id))
             return false;
         c.clearItems(list.id);
-        for (const char* entry : list.entries)
+        for (const std::string& entry : list.entries)
             c.addItem(list.id, entry);
         c.setSelection(list.id, 0);
     }
@@ -163,7 +156,7 @@ void ControlCoderPage::parseControls()
     k.maxValue = readDecimal(c.text(IDC_MAX_VALUE));
     k.defValue = readDecimal(c.text(IDC_DEF_VALUE));
     readSelection(c, IDC_CONTROL_TAPER, k.controlTaper);
-    k.displayPrecision = readCount(c.text(IDC_DISPLAY_PRECISION));
+    k.displayPrecision = readPrecisionField(kStyle, c.text(IDC_DISPLAY_PRECISION));
     readSelection(c, IDC_CONTROL_DATA_TYPE, k.controlDataType);
     k.offOnStringList = c.text(IDC_ONOFF_LIST);
     k.onfOffDefOFF = c.checked(IDC_DEFAULT_OFF);
@@ -172,7 +165,7 @@ void ControlCoderPage::parseControls()
     k.boundVariableName = c.text(IDC_BOUND_VAR_NAME);
     k.includePIParamDeclaration = c.checked(IDC_INCLUDE_DECLARATION);
     k.multiStringList = c.text(IDC_MULTI_LIST);
-    k.defaultMultiStringIndex = readCount(c.text(IDC_MULTI_DEFAULT_INDEX));
+    k.defaultMultiStringIndex = readWholeField(kStyle, c.text(IDC_MULTI_DEFAULT_INDEX));
     k.attackTime = readDecimal(c.text(IDC_ATTACK_TIME));
     k.releaseTime = readDecimal(c.text(IDC_RELEASE_TIME));
     readSelection(c, IDC_METER_DETECTOR, k.meterDetector);
@@ -189,24 +182,25 @@ void ControlCoderPage::handleReset()
 void ControlCoderPage::copyCodeClipboard()
 {
     parseControls();
-    if (auto message = core::validateShit(kontrol)) {
-        if (!message->empty())
-            platform().messageBox(*message);
+    const Result check = validateShit(kontrol, kStyle);
+    if (!check) {
+        if (check.shown())
+            platform().messageBox(check.message);
         return;
     }
-    copyToClipboard(joined(core::makeParameterCode(kontrol, kontrol.commentString)));
+    copyToClipboard(joinFragments(makeParameterCode(kontrol, kontrol.commentString, kStyle).fragments));
 }
 
 void ControlCoderPage::copyBoundVarClipboard()
 {
     parseControls();
-    std::vector<std::string> fragments;
-    if (auto refusal = core::makeBoundVarCode(kontrol, fragments)) {
-        if (!refusal->empty())
-            platform().messageBox(*refusal);
+    const CodeResult code = makeBoundVarCode(kontrol, kStyle);
+    if (!code) {
+        if (code.shown())
+            platform().messageBox(code.message);
         return;
     }
-    copyToClipboard(joined(fragments));
+    copyToClipboard(joinFragments(code.fragments));
 }
 
 bool ControlCoderPage::copyToClipboard(const std::string& text)

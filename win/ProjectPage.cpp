@@ -4,8 +4,13 @@
 
 #include "MainSheet.h"
 #include "SuccessDlg.h"
+#include "common/files.h"
 #include "common/numtext.h"
-#include "corecalls.h"
+#include "project/diagnostics.h"
+#include "project/makeproject.h"
+#include "project/projectchecks.h"
+#include "project/projectfields.h"
+#include "project/settingsfile.h"
 #include "resource.h"
 
 namespace zz::win {
@@ -29,12 +34,13 @@ const TextField kTextFields[] = {
     {IDC_AAX_SHORT_NAME, &ZezureProject::aaxShortPluginName},
 };
 
-uint32_t readCount(const std::string& text)
+constexpr Deliverable kStyle = Deliverable::windows;
+
+// The program joins paths with a backslash; the page tests run the same pages
+// on other hosts, whose file systems want their own separator.
+char separator()
 {
-    // The counts are unsigned; a typed minus sign cannot reach a digits-only
-    // edit, but text set otherwise reads as its two's complement like the C
-    // runtime's conversion would.
-    return static_cast<uint32_t>(numtext::windowsReadInteger(text));
+    return files::hostPathSeparator();
 }
 
 }  // namespace
@@ -47,7 +53,7 @@ ProjectPage::ProjectPage(Platform& platform) : PropertyPage(platform, IDD_PROJEC
 
 std::string ProjectPage::programFolder()
 {
-    return core::programFolderOf(platform().programPath());
+    return files::folderOfProgramFile(platform().programPath());
 }
 
 bool ProjectPage::OnInitDialog()
@@ -77,7 +83,7 @@ bool ProjectPage::OnInitDialog()
     // The Windows defaults; the processing fields keep what the page set.
     const bool processFrames = project.processFrames;
     const uint32_t blockSize = project.blockSize;
-    project = makeDefaultProject(Deliverable::windows, programFolder());
+    project = makeDefaultProject(kStyle, programFolder());
     project.processFrames = processFrames;
     project.blockSize = blockSize;
 
@@ -175,14 +181,14 @@ void ProjectPage::parseControls()
 
     project.synthPlugin = c.checked(IDC_SYNTH_PLUGIN);
     project.enableSidechain = c.checked(IDC_ENABLE_SIDECHAIN);
-    project.smoothingTimeMsec = numtext::windowsReadDecimal(c.text(IDC_SMOOTHING_TIME));
+    project.smoothingTimeMsec = readTimeField(kStyle, c.text(IDC_SMOOTHING_TIME));
     project.enableParamSmoothing = c.checked(IDC_PARAM_SMOOTHING);
-    project.latencyInSamples = readCount(c.text(IDC_LATENCY));
-    project.tailTimeMsec = numtext::windowsReadDecimal(c.text(IDC_TAIL_TIME));
+    project.latencyInSamples = readCountField(kStyle, c.text(IDC_LATENCY));
+    project.tailTimeMsec = readTimeField(kStyle, c.text(IDC_TAIL_TIME));
     project.linkFFTW = c.checked(IDC_LINK_FFTW);
     project.infiniteTail = c.checked(IDC_INFINITE_TAIL);
     project.enableSAAVST3 = c.checked(IDC_ENABLE_SAA);
-    project.saaGranulatity = readCount(c.text(IDC_SAA_GRANULARITY));
+    project.saaGranulatity = readCountField(kStyle, c.text(IDC_SAA_GRANULARITY));
     project.includeFXObjects = c.checked(IDC_INCLUDE_FX_OBJECTS);
     project.wantPTGRMeter = c.checked(IDC_PT_GR_METER);
 
@@ -201,7 +207,7 @@ void ProjectPage::parseControls()
     if (c.checked(IDC_PROCESS_BUFFERS))
         project.blockSize = 0;
     else if (c.checked(IDC_PROCESS_BLOCKS))
-        project.blockSize = readCount(c.text(IDC_BLOCK_SIZE));
+        project.blockSize = readBlockSizeField(kStyle, c.text(IDC_BLOCK_SIZE));
 
     if (categoryCombo) {
         int index = c.selection(categoryCombo);
@@ -237,8 +243,9 @@ void ProjectPage::browseForProjFolder()
 bool ProjectPage::checkProjectName()
 {
     Controls& c = controls();
-    if (auto message = core::checkProjectName(c.text(IDC_PROJECT_NAME))) {
-        platform().messageBox(*message);
+    const Result check = zz::checkProjectName(c.text(IDC_PROJECT_NAME));
+    if (!check) {
+        platform().messageBox(check.message);
         c.clearSelection(IDC_PROJECT_NAME);
         c.scrollCaret(IDC_PROJECT_NAME);
         return false;
@@ -251,10 +258,10 @@ void ProjectPage::updateProjectName()
     if (!checkProjectName())
         return;
     Controls& c = controls();
-    const std::string name = c.text(IDC_PROJECT_NAME);
-    c.setText(IDC_PLUGIN_NAME, name);
-    c.setText(IDC_AAX_PLUGIN_NAME, name);
-    c.setText(IDC_AAX_SHORT_NAME, name);
+    const DerivedNames names = deriveNames(kStyle, c.text(IDC_PROJECT_NAME));
+    c.setText(IDC_PLUGIN_NAME, names.pluginName);
+    c.setText(IDC_AAX_PLUGIN_NAME, names.aaxPluginName);
+    c.setText(IDC_AAX_SHORT_NAME, names.aaxShortPluginName);
 }
 
 void ProjectPage::updateAuvalLine()
@@ -269,11 +276,14 @@ void ProjectPage::updateAuvalLine()
 bool ProjectPage::makeProject()
 {
     parseControls();
-    core::CreationOutcome outcome = core::makeProject(project, programFolder());
-    creationLog = outcome.log;
-    if (!outcome.message.empty())
-        platform().messageBox(outcome.message);
-    return outcome.succeeded;
+    WindowsCreateOptions options;
+    options.separator = separator();
+    const CreationResult result =
+        makeProjectWindows(project, windowsTemplateFolder(programFolder(), separator()), options);
+    creationLog = result.creationLog;
+    if (!result.ok)
+        platform().messageBox(result.message);
+    return result.ok;
 }
 
 void ProjectPage::OnCreateProject()
@@ -282,25 +292,31 @@ void ProjectPage::OnCreateProject()
         return;
     SuccessDlg dialog;
     const int result = platform().runSuccessDialog(dialog);
-    if (result == kResultOK && dialog.saveDiagnostics)
-        platform().messageBox(core::saveDiagnostics(creationLog, programFolder()));
+    const Result saved = saveDiagnosticsAfterSuccess(result == kResultOK, dialog.saveDiagnostics, creationLog,
+                                                     programFolder(), separator());
+    if (saved.shown())
+        platform().messageBox(saved.message);
 }
 
 std::string ProjectPage::settingsFilePath()
 {
-    return core::settingsFilePath(platform().environment("APPDATA"));
+    return windowsSettingsPath(platform().environment("APPDATA"), separator());
 }
 
 void ProjectPage::loadLogFile()
 {
-    if (auto message = core::loadLogFile(project, logFileText, settingsFilePath()))
-        platform().messageBox(*message);
+    const Result loaded = zz::loadLogFile(kStyle, project, settingsFilePath());
+    logFileText = settingsFileText(kStyle, project);
+    if (loaded.shown())
+        platform().messageBox(loaded.message);
 }
 
 void ProjectPage::saveLogFile()
 {
-    if (auto message = core::saveLogFile(project, logFileText, settingsFilePath()))
-        platform().messageBox(*message);
+    logFileText = settingsFileText(kStyle, project);
+    const Result saved = zz::saveLogFile(kStyle, project, settingsFilePath());
+    if (saved.shown())
+        platform().messageBox(saved.message);
 }
 
 }  // namespace zz::win

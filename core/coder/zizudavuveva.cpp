@@ -1,6 +1,7 @@
 #include "coder/zizudavuveva.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zz {
 
@@ -114,6 +115,16 @@ std::string enumIdentifier(Enumeration enumeration, uint32_t value)
 {
     const auto& ids = table(enumeration).identifiers;
     return value < ids.size() ? ids[value] : std::string();
+}
+
+uint32_t enumValueOfSelection(int index)
+{
+    return index < 0 ? kNoSelection : static_cast<uint32_t>(index);
+}
+
+int selectionOfEnumValue(uint32_t value)
+{
+    return value > 0x7FFFFFFFu ? -1 : static_cast<int>(value);
 }
 
 std::string stringForControlDataType(const Zizudavuveva& r)

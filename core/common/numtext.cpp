@@ -1,4 +1,4 @@
-#include "numtext.h"
+#include "common/numtext.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,8 @@
 #include <limits>
 #include <system_error>
 
-#include "text.h"
+#include "common/text.h"
+#include "common/utf8.h"
 
 namespace zz::numtext {
 
@@ -146,6 +147,38 @@ float macFloatValue(std::string_view text)
     if (value >= limit) return std::numeric_limits<float>::infinity();
     if (value <= -limit) return -std::numeric_limits<float>::infinity();
     return static_cast<float>(value);
+}
+
+namespace {
+
+// The white space and line breaks NSScanner skips by default.
+bool isScannerSpace(char32_t c)
+{
+    return c == 0x20 || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+// The index of the first character from `i` on that is no scanner white
+// space (or the end).
+size_t skipScannerSpace(std::string_view s, size_t i)
+{
+    while (i < s.size()) {
+        const utf8::Char c = utf8::decodeAt(s, i);
+        if (!isScannerSpace(c.codePoint)) break;
+        i += c.bytes;
+    }
+    return i;
+}
+
+}  // namespace
+
+bool macIsOneNumber(std::string_view text)
+{
+    const size_t start = skipScannerSpace(text, 0);
+    const size_t length = leadingNumberLength(text.substr(start));
+    if (length == 0) return false;
+    return skipScannerSpace(text, start + length) == text.size();
 }
 
 int32_t macIntValue(std::string_view text)

@@ -1,23 +1,25 @@
-#include "text.h"
+#include "common/text.h"
 
 namespace zz {
 
-namespace {
-
-bool isWhiteSpace(char c)
+std::string_view trimCharacters(std::string_view text, std::string_view set)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    const size_t begin = text.find_first_not_of(set);
+    if (begin == std::string_view::npos) return text.substr(text.size());
+    const size_t end = text.find_last_not_of(set);
+    return text.substr(begin, end - begin + 1);
 }
-
-}  // namespace
 
 std::string_view trimWhiteSpace(std::string_view text)
 {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && isWhiteSpace(text[begin])) ++begin;
-    while (end > begin && isWhiteSpace(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
+    return trimCharacters(text, " \t\n\r\v\f");
+}
+
+std::optional<bool> booleanWord(std::string_view word)
+{
+    if (word == "true" || word == "1") return true;
+    if (word == "false" || word == "0") return false;
+    return std::nullopt;
 }
 
 }  // namespace zz

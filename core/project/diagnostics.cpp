@@ -2,26 +2,27 @@
 
 namespace zz {
 
-std::string diagnosticsPath(const std::string& programFolder)
+std::string diagnosticsPath(const std::string& programFolder, char separator)
 {
-    return programFolder + "\\diagnostics.txt";
+    return programFolder + separator + "diagnostics.txt";
 }
 
-std::string saveDiagnostics(const std::string& creationLog, const std::string& path, const LogWriter& writer)
+Result saveDiagnostics(const std::string& creationLog, const std::string& path, const LogWriter& writer)
 {
     // Written in place like any text file of the Windows program; a failed
     // write loses nothing of value, the project is already complete.
     const bool written = writer ? writer(path, creationLog) : writeTextFile(path, creationLog);
-    if (written) return "Wrote diagnostics file at: " + path;
-    return "Failed to write diagnostics file at: " + path;
+    Result r;
+    r.ok = written;
+    r.message = (written ? "Wrote diagnostics file at: " : "Failed to write diagnostics file at: ") + path;
+    return r;
 }
 
-std::optional<std::string> saveDiagnosticsAfterSuccess(bool closedWithOk, bool saveBoxTicked,
-                                                       const std::string& creationLog,
-                                                       const std::string& programFolder, const LogWriter& writer)
+Result saveDiagnosticsAfterSuccess(bool closedWithOk, bool saveBoxTicked, const std::string& creationLog,
+                                   const std::string& programFolder, char separator, const LogWriter& writer)
 {
-    if (!closedWithOk || !saveBoxTicked) return std::nullopt;
-    return saveDiagnostics(creationLog, diagnosticsPath(programFolder), writer);
+    if (!closedWithOk || !saveBoxTicked) return Result::success();
+    return saveDiagnostics(creationLog, diagnosticsPath(programFolder, separator), writer);
 }
 
 }  // namespace zz

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "project/fspath.h"
+#include "common/files.h"
 #include "project/macfiles.h"
 #include "project/markers.h"
 #include "project/projectchecks.h"
@@ -11,16 +11,17 @@ namespace fs = std::filesystem;
 
 namespace zz {
 
+using files::EntryKind;
+
 namespace {
 
-// True when a file, folder or link is at `path`. A path the file system
-// cannot look at (a name too long, say) has nothing there; making the folder
-// then fails with its own message.
-bool somethingAt(const std::string& path)
+// True when a file, folder or link (also one that leads nowhere) is at
+// `path`. A path the file system cannot look at (a name too long, say) has
+// nothing there; making the folder then fails with its own message.
+bool anythingAt(const std::string& path)
 {
-    std::error_code ec;
-    const fs::file_type type = fs::symlink_status(fsPath(path), ec).type();
-    return type != fs::file_type::not_found && type != fs::file_type::none;
+    const EntryKind kind = files::entryAt(path);
+    return kind != EntryKind::missing && kind != EntryKind::unknown;
 }
 
 }  // namespace
@@ -47,18 +48,18 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     log += "Project Destination (dest):" + r.destination + "\n";
 
     log += "Validating destination: ";
-    if (somethingAt(r.destination)) {
+    if (anythingAt(r.destination)) {
         log += "Failed to create destination folder. \n";
         return fail("Project already exists. Delete it or change the project name.");
     }
     // A template that is not there at all is found before anything is made,
     // so that such a run leaves nothing behind.
     std::error_code ec;
-    if (!fs::is_directory(fsPath(templateFolder), ec)) {
+    if (files::targetAt(templateFolder) != EntryKind::folder) {
         log += "\nTemplate Folder XCopy: FAILED \n";
         return fail("Could not copy the template folder: " + templateFolder);
     }
-    if (!fs::create_directory(fsPath(r.destination), ec) || ec)
+    if (!fs::create_directory(files::fsPath(r.destination), ec) || ec)
         return fail("Could not create destination folder: " + r.destination);
     log += "Succeeded in creating destination folder. \n";
     log += "\n";
@@ -77,9 +78,8 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     // A project file that leads to neither a file nor a folder is not read:
     // a device or a pipe would be read without end or not at all, and a
     // link to nothing would have the read make a file where it points.
-    const fs::path projectPath = fsPath(r.projectFile);
-    const bool notAFile = somethingAt(r.projectFile) && !fs::is_regular_file(projectPath, ec) &&
-                          !fs::is_directory(projectPath, ec);
+    const EntryKind target = files::targetAt(r.projectFile);
+    const bool notAFile = anythingAt(r.projectFile) && target != EntryKind::file && target != EntryKind::folder;
     if (notAFile || !readTextFile(r.projectFile, text, true, 1, true, options.wait))
         return fail("Could not readFile: " + r.projectFile + "\n\nfor modification");
     log += "PASSED \n";
@@ -89,7 +89,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     // A project file copied as a link to a file elsewhere is replaced by a
     // file of the project's own; writing through the link would change the
     // file it points to.
-    if (fs::is_symlink(projectPath, ec)) fs::remove(projectPath, ec);
+    if (files::entryAt(r.projectFile) == EntryKind::link) fs::remove(files::fsPath(r.projectFile), ec);
     const bool written = options.writer ? options.writer(r.projectFile, text) : writeTextFile(r.projectFile, text);
     if (!written) return fail("Could not writeFile: " + r.projectFile + "\n\nfor modification");
     log += "PASSED \n";
@@ -126,9 +126,8 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     }
 
     std::string text;
-    std::error_code ec;
     // Only a file is read: a link to a device would be read without end.
-    if (!fs::is_regular_file(fsPath(r.projectFile), ec) || !macfiles::stringWithContentsOfFile(r.projectFile, text)) {
+    if (files::targetAt(r.projectFile) != EntryKind::file || !macfiles::stringWithContentsOfFile(r.projectFile, text)) {
         r.ok = false;
         return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
     }

@@ -1,6 +1,7 @@
 #include "project/projectchecks.h"
 
 #include "common/utf16.h"
+#include "common/utf8.h"
 
 namespace zz {
 
@@ -18,7 +19,7 @@ bool isMacWhitespace(char32_t c)
 bool macContainsWhitespace(const std::string& text)
 {
     for (size_t i = 0; i < text.size();) {
-        const utf16::Utf8Char c = utf16::decodeAt(text, i);
+        const utf8::Char c = utf8::decodeAt(text, i);
         if (isMacWhitespace(c.codePoint)) return true;
         i += c.bytes;
     }
@@ -30,7 +31,7 @@ std::string macTrimWhitespace(const std::string& text)
     size_t begin = text.size();
     size_t end = 0;
     for (size_t i = 0; i < text.size();) {
-        const utf16::Utf8Char c = utf16::decodeAt(text, i);
+        const utf8::Char c = utf8::decodeAt(text, i);
         if (!isMacWhitespace(c.codePoint)) {
             if (begin == text.size()) begin = i;
             end = i + c.bytes;
@@ -49,29 +50,29 @@ bool isUnsafeFolderName(const std::string& projectName)
            projectName.find_first_of(std::string("/\\\0", 3)) != std::string::npos;
 }
 
-Outcome checkProjectName(const std::string& projectName)
+Result checkProjectName(const std::string& projectName)
 {
-    if (projectName.empty()) return Outcome::refusal("Project name is empty.", ProjectField::projectName);
+    if (projectName.empty()) return Result::refusal("Project name is empty.", ProjectField::projectName);
     if (projectName.find(' ') != std::string::npos)
-        return Outcome::refusal("Project name can not contain whitespaces.", ProjectField::projectName);
+        return Result::refusal("Project name can not contain whitespaces.", ProjectField::projectName);
     if (isUnsafeFolderName(projectName))
-        return Outcome::refusal("Project name is not a valid folder name.", ProjectField::projectName);
-    return Outcome::success();
+        return Result::refusal("Project name is not a valid folder name.", ProjectField::projectName);
+    return Result::success();
 }
 
-Outcome validateShit(const std::string& projectName, const std::string& pluginName, const std::string& pluginCode)
+Result validateShit(const std::string& projectName, const std::string& pluginName, const std::string& pluginCode)
 {
-    if (projectName.empty()) return Outcome::refusal("You must supply a project name!", ProjectField::projectName);
+    if (projectName.empty()) return Result::refusal("You must supply a project name!", ProjectField::projectName);
     if (macContainsWhitespace(macTrimWhitespace(projectName))) {
-        Outcome o = Outcome::refusal("Whitespaces are not allowed in project name.", ProjectField::projectName);
+        Result o = Result::refusal("Whitespaces are not allowed in project name.", ProjectField::projectName);
         o.systemLog.push_back("Found whitespace");
         return o;
     }
     if (isUnsafeFolderName(projectName))
-        return Outcome::refusal("The project name is not a valid folder name.", ProjectField::projectName);
-    if (pluginName.empty()) return Outcome::refusal("You must supply a plugin name!", ProjectField::pluginName);
-    if (pluginCode.empty()) return Outcome::refusal("You must supply a plugin code!", ProjectField::pluginCode);
-    return Outcome::success();
+        return Result::refusal("The project name is not a valid folder name.", ProjectField::projectName);
+    if (pluginName.empty()) return Result::refusal("You must supply a plugin name!", ProjectField::pluginName);
+    if (pluginCode.empty()) return Result::refusal("You must supply a plugin code!", ProjectField::pluginCode);
+    return Result::success();
 }
 
 DerivedNames deriveNames(Deliverable deliverable, const std::string& projectName)

@@ -1,20 +1,9 @@
 #include "project/settingsfile.h"
 
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
-
 #include "common/numtext.h"
 #include "common/text.h"
-#include "project/fspath.h"
+#include "common/utf8.h"
 #include "project/macfiles.h"
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -22,27 +11,12 @@ namespace zz {
 
 namespace {
 
+// True when something a read could open is at `path`: a link that leads
+// nowhere does not count.
 bool somethingExists(const std::string& path)
 {
-    std::error_code ec;
-    return fs::exists(fsPath(path), ec);
-}
-
-// Makes the folder that holds `path`, with any missing folders above it.
-bool makeParentFolder(const std::string& path)
-{
-    const fs::path parent = fsPath(path).parent_path();
-    if (parent.empty()) return true;
-    std::error_code ec;
-    if (fs::is_directory(parent, ec)) return true;
-    fs::create_directories(parent, ec);
-    return fs::is_directory(parent, ec);
-}
-
-bool createEmptyFile(const std::string& path)
-{
-    std::ofstream out(fsPath(path), std::ios::binary | std::ios::app);
-    return static_cast<bool>(out);
+    const files::EntryKind kind = files::targetAt(path);
+    return kind != files::EntryKind::missing && kind != files::EntryKind::unknown;
 }
 
 // Splits UTF-8 text at every newline character as the macOS platform knows
@@ -52,38 +26,19 @@ bool createEmptyFile(const std::string& path)
 std::vector<std::string> splitAtNewlines(const std::string& text)
 {
     std::vector<std::string> items;
-    std::string current;
+    size_t start = 0;
     for (size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        size_t sep = 0;
-        if (c >= 0x0A && c <= 0x0D) {
-            sep = 1;
-        } else if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x85) {
-            sep = 2;
-        } else if (c == 0xE2 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x80 &&
-                   (static_cast<unsigned char>(text[i + 2]) == 0xA8 ||
-                    static_cast<unsigned char>(text[i + 2]) == 0xA9)) {
-            sep = 3;
+        const utf8::Char c = utf8::decodeAt(text, i);
+        const bool newline = (c.codePoint >= 0x0A && c.codePoint <= 0x0D) || c.codePoint == 0x85 ||
+                             c.codePoint == 0x2028 || c.codePoint == 0x2029;
+        if (newline && c.valid) {
+            items.push_back(text.substr(start, i - start));
+            start = i + c.bytes;
         }
-        if (sep != 0) {
-            items.push_back(current);
-            current.clear();
-            i += sep;
-        } else {
-            current.push_back(text[i]);
-            ++i;
-        }
+        i += c.bytes;
     }
-    items.push_back(current);
+    items.push_back(text.substr(start));
     return items;
-}
-
-std::string trimmed(const std::string& text, const char* blanks)
-{
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
 }
 
 void applyMacFirstStartValues(ZezureProject& project)
@@ -103,26 +58,9 @@ std::string macFirstStartText()
     return settingsFileText(Deliverable::mac, values);
 }
 
-// A name beside `path` that no other file has: the page runs on one thread.
-std::string temporaryNameFor(const std::string& path)
+Result windowsWriteFailure(const std::string& path)
 {
-    static std::mt19937_64 generator{std::random_device{}()};
-    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string suffix = ".tmp-";
-    auto value = generator();
-    for (int i = 0; i < 10; ++i) {
-        suffix.push_back(digits[value % 36]);
-        value /= 36;
-    }
-    return path + suffix;
-}
-
-SettingsFileReport windowsWriteFailure(const std::string& path)
-{
-    SettingsFileReport report;
-    report.message = "Could not write to: " + path;
-    report.written = false;
-    return report;
+    return Result::refusal("Could not write to: " + path);
 }
 
 // Writes the settings file in the deliverable's format, replacing it at once.
@@ -133,23 +71,20 @@ bool writeSettingsFile(Deliverable deliverable, const ZezureProject& project, co
 {
     const std::string text = settingsFileText(deliverable, project);
     if (deliverable == Deliverable::windows) {
-        makeParentFolder(path);
-        return replaceFileAtomically(path, windowsBytesFromText(text + "\n"), services.writer);
+        files::makeParentFolders(path);
+        return files::replaceFileAtomically(path, windowsBytesFromText(text + "\n"), services.writer);
     }
-    return replaceFileAtomically(path, text, services.writer);
+    return files::replaceFileAtomically(path, text, services.writer);
 }
 
-SettingsFileReport loadWindows(ZezureProject& project, const std::string& path,
-                               const SettingsFileServices& services)
+Result loadWindows(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
 {
-    SettingsFileReport report;
-    if (!services.leaveFileAlone) makeParentFolder(path);
+    Result report;
+    if (!services.leaveFileAlone) files::makeParentFolders(path);
 
     std::string text;
-    if (!readTextFile(path, text, true, 5, !services.leaveFileAlone, services.wait)) {
-        report.message = "Could not find or create: " + path;
-        return report;
-    }
+    if (!readTextFile(path, text, true, 5, !services.leaveFileAlone, services.wait))
+        return Result::refusal("Could not find or create: " + path);
     if (trimWhiteSpace(text).empty()) {
         if (services.leaveFileAlone) return report;  // the record keeps its defaults either way
         if (!writeSettingsFile(Deliverable::windows, project, path, services)) return windowsWriteFailure(path);
@@ -163,9 +98,9 @@ SettingsFileReport loadWindows(ZezureProject& project, const std::string& path,
     return report;
 }
 
-SettingsFileReport loadMac(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
+Result loadMac(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
 {
-    SettingsFileReport report;
+    Result report;
     if (services.leaveFileAlone) {
         if (!somethingExists(path)) {
             // What the first start would write and then read back.
@@ -173,13 +108,13 @@ SettingsFileReport loadMac(ZezureProject& project, const std::string& path, cons
             return report;
         }
     } else {
-        makeParentFolder(path);  // a failure here shows later, when the file cannot be read
+        files::makeParentFolders(path);  // a failure here shows later, when the file cannot be read
     }
 
     if (!somethingExists(path)) {
         report.systemLog.push_back("created log file!");
-        createEmptyFile(path);
-        report.written = replaceFileAtomically(path, macFirstStartText(), services.writer);
+        files::createEmptyFile(path);
+        report.ok = files::replaceFileAtomically(path, macFirstStartText(), services.writer);
     } else {
         report.systemLog.push_back("found log file!");
     }
@@ -189,8 +124,9 @@ SettingsFileReport loadMac(ZezureProject& project, const std::string& path, cons
     if (macfiles::stringWithContentsOfFile(path, text)) items = splitAtNewlines(text);
 
     if (items.empty()) {
+        report.ok = false;
         report.message = "Setup logfile was empty.";
-        report.informative = "Can't read log data. ";
+        report.informativeText = "Can't read log data. ";
         return report;
     }
     if (items.size() < 5) {
@@ -208,9 +144,9 @@ SettingsFileReport loadMac(ZezureProject& project, const std::string& path, cons
 
 }  // namespace
 
-std::string windowsSettingsPath(const char* appData)
+std::string windowsSettingsPath(const std::optional<std::string>& appData, char separator)
 {
-    return std::string(appData ? appData : "") + "\\Zizavizerovo\\" + kSettingsFileName;
+    return appData.value_or(std::string()) + separator + "Zizavizerovo" + separator + kSettingsFileName;
 }
 
 std::string macSettingsPath(const std::string& applicationSupportFolder)
@@ -223,7 +159,8 @@ std::string macSettingsPath(const std::string& applicationSupportFolder)
 std::string cliSettingsPath(const EnvironmentLookup& env)
 {
 #if defined(_WIN32)
-    return windowsSettingsPath(env("APPDATA"));
+    const char* appData = env("APPDATA");
+    return windowsSettingsPath(appData ? std::optional<std::string>(appData) : std::nullopt);
 #elif defined(__APPLE__)
     const char* home = env("HOME");
     if (!home || !*home) return {};
@@ -243,61 +180,6 @@ std::string cliSettingsPath(const EnvironmentLookup& env)
 #endif
 }
 
-bool writeNewFile(const std::string& path, const std::string& bytes)
-{
-#ifndef _WIN32
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    size_t done = 0;
-    bool ok = true;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    return ok;
-#else
-    std::ofstream out(fsPath(path), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const bool ok = static_cast<bool>(out);
-    out.close();
-    return ok && !out.fail();
-#endif
-}
-
-bool replaceFileAtomically(const std::string& path, const std::string& bytes, const FileWriter& writer)
-{
-    std::error_code ec;
-    // Renaming over a folder would fail anyway; do not leave a temporary file
-    // behind trying.
-    if (fs::is_directory(fsPath(path), ec)) return false;
-
-    const std::string temporary = temporaryNameFor(path);
-    const bool written = writer ? writer(temporary, bytes) : writeNewFile(temporary, bytes);
-    if (!written) {
-        fs::remove(fsPath(temporary), ec);
-        return false;
-    }
-    // The new file keeps the access rights of the one it replaces.
-    const fs::file_status earlier = fs::status(fsPath(path), ec);
-    if (!ec && fs::is_regular_file(earlier)) fs::permissions(fsPath(temporary), earlier.permissions(), ec);
-    fs::rename(fsPath(temporary), fsPath(path), ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(fsPath(temporary), ignored);
-        return false;
-    }
-    return true;
-}
-
 std::string popFirstLine(std::string& text)
 {
     std::string line;
@@ -308,7 +190,7 @@ std::string popFirstLine(std::string& text)
         line = text.substr(0, lf);
         text.erase(0, lf + 1);
     }
-    return trimmed(line, " \t\r");
+    return std::string(trimCharacters(line, " \t\r"));
 }
 
 std::string settingsFileText(Deliverable deliverable, const ZezureProject& project)
@@ -319,20 +201,20 @@ std::string settingsFileText(Deliverable deliverable, const ZezureProject& proje
     return text;
 }
 
-SettingsFileReport loadLogFile(Deliverable deliverable, ZezureProject& project, const std::string& path,
+Result loadLogFile(Deliverable deliverable, ZezureProject& project, const std::string& path,
                                const SettingsFileServices& services)
 {
     return deliverable == Deliverable::windows ? loadWindows(project, path, services)
                                                : loadMac(project, path, services);
 }
 
-SettingsFileReport saveLogFile(Deliverable deliverable, const ZezureProject& project, const std::string& path,
-                               const SettingsFileServices& services)
+Result saveLogFile(Deliverable deliverable, const ZezureProject& project, const std::string& path,
+                   const SettingsFileServices& services)
 {
-    if (writeSettingsFile(deliverable, project, path, services)) return {};
+    if (writeSettingsFile(deliverable, project, path, services)) return Result::success();
     if (deliverable == Deliverable::windows) return windowsWriteFailure(path);
-    SettingsFileReport report;
-    report.written = false;  // the macOS page does not report it
+    Result report;
+    report.ok = false;  // the macOS page does not report it
     return report;
 }
 

@@ -1,9 +1,9 @@
 #include "restore/templaterestore.h"
 
 #include <filesystem>
-#include <random>
 #include <system_error>
 
+#include "common/files.h"
 #include "restore/ziparchive.h"
 
 namespace fs = std::filesystem;
@@ -45,32 +45,21 @@ std::string appendingComponent(const std::string& path, const std::string& compo
     return path + "/" + component;
 }
 
-void writeLog(const SystemLog& log, const std::string& line)
+Result failed(Result result, const std::string& detail)
 {
-    if (log) log(line);
-}
-
-RestoreResult failed(const std::string& detail)
-{
-    RestoreResult result;
-    result.success = false;
+    result.ok = false;
     result.message = kRestoreFailureMessage;
+    result.style = AlertStyle::warning;
     result.detail = detail;
     return result;
 }
 
 // A name beside the template folder that nothing uses yet, hidden so that the
 // user's file browser does not show it while the restore runs.
-fs::path freeSibling(const fs::path& parent, const std::string& stem, const char* purpose)
+fs::path freeSibling(const fs::path& dir, const char* purpose)
 {
-    std::random_device seed;
-    std::mt19937 gen(seed());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = parent / fs::u8path("." + stem + "." + purpose + "-" + std::to_string(gen() % 1000000u));
-        std::error_code ec;
-        if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
-    }
-    return {};
+    const std::string name = files::uniqueSiblingPath(files::utf8Path(dir), purpose);
+    return name.empty() ? fs::path() : files::fsPath(name);
 }
 
 }  // namespace
@@ -90,83 +79,82 @@ std::string pluginTemplateZIPPath(const std::string& bundlePath)
                               kTemplateArchiveName);
 }
 
-bool createTemplateDirectory(const std::string& path, const SystemLog& log)
+bool createTemplateDirectory(const std::string& path, std::vector<std::string>& systemLog)
 {
     std::error_code ec;
     const fs::path folder = fs::u8path(path);
     if (fs::exists(fs::symlink_status(folder, ec))) return fs::is_directory(folder, ec);
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder, ec)) {
-        writeLog(log, "Error: Create folder failed " + path);
+        systemLog.push_back("Error: Create folder failed " + path);
         return false;
     }
     return true;
 }
 
-RestoreResult restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath,
-                                       const SystemLog& log)
+Result restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath)
 {
+    Result r;
     std::error_code ec;
     fs::path dir = fs::u8path(templateDir).lexically_normal();
     if (!dir.has_filename()) dir = dir.parent_path();  // "…/PluginTemplate/"
     if (dir.empty() || !dir.has_filename() || dir.filename() == "." || dir.filename() == "..")
-        return failed("no template folder named in \"" + templateDir + "\"");
+        return failed(r, "no template folder named in \"" + templateDir + "\"");
     fs::path parent = dir.parent_path();
     if (parent.empty()) parent = ".";
-    const std::string stem = dir.filename().u8string();
 
     // The folder that holds the template folder; the template folder itself is
     // only touched once the new content is complete.
-    if (!createTemplateDirectory(parent.u8string(), log))
-        return failed("cannot create the folder " + parent.u8string());
+    if (!createTemplateDirectory(parent.u8string(), r.systemLog))
+        return failed(r, "cannot create the folder " + parent.u8string());
 
-    const fs::path staging = freeSibling(parent, stem, "restore");
+    const fs::path staging = freeSibling(dir, "restore");
     if (staging.empty() || !fs::create_directory(staging, ec) || ec) {
-        writeLog(log, "Error: Create folder failed " + staging.u8string());
-        return failed("cannot create a folder beside " + dir.u8string());
+        r.systemLog.push_back("Error: Create folder failed " + staging.u8string());
+        return failed(r, "cannot create a folder beside " + dir.u8string());
     }
 
     std::string why;
     if (!extractArchive(archivePath, staging.u8string(), true, kTemplateArchivePassword, &why)) {
         fs::remove_all(staging, ec);
-        return failed(why);
+        return failed(r, why);
     }
 
     if (fs::exists(fs::symlink_status(dir, ec))) {
-        const fs::path old = freeSibling(parent, stem, "old");
+        const fs::path old = freeSibling(dir, "old");
         if (old.empty()) {
             fs::remove_all(staging, ec);
-            return failed("cannot move " + dir.u8string() + " aside");
+            return failed(r, "cannot move " + dir.u8string() + " aside");
         }
         fs::rename(dir, old, ec);
         if (ec) {
             const std::string reason = ec.message();
             fs::remove_all(staging, ec);
-            return failed("cannot move " + dir.u8string() + " aside: " + reason);
+            return failed(r, "cannot move " + dir.u8string() + " aside: " + reason);
         }
         fs::rename(staging, dir, ec);
         if (ec) {
             const std::string reason = ec.message();
             fs::rename(old, dir, ec);  // put the old folder back
             fs::remove_all(staging, ec);
-            return failed("cannot move the restored folder into place: " + reason);
+            return failed(r, "cannot move the restored folder into place: " + reason);
         }
         // The new folder is in place; a leftover of the old one is only logged.
         fs::remove_all(old, ec);
-        if (ec) writeLog(log, "Error: Remove folder failed " + old.u8string());
+        if (ec) r.systemLog.push_back("Error: Remove folder failed " + old.u8string());
     } else {
         fs::rename(staging, dir, ec);
         if (ec) {
             const std::string reason = ec.message();
             fs::remove_all(staging, ec);
-            return failed("cannot move the restored folder into place: " + reason);
+            return failed(r, "cannot move the restored folder into place: " + reason);
         }
     }
 
-    RestoreResult result;
-    result.success = true;
-    result.message = kRestoreSuccessMessage;
-    return result;
+    r.ok = true;
+    r.message = kRestoreSuccessMessage;
+    r.style = AlertStyle::informational;
+    return r;
 }
 
 }  // namespace zz

@@ -230,9 +230,8 @@ NSAlert* AppKitServices::makeAlert(const zz::mac::Alert& alert) const
     [panel setMessageText:zzString(alert.message)];
     [panel setInformativeText:zzString(alert.informative)];
     switch (alert.style) {
-    case zz::mac::Alert::Style::warning: [panel setAlertStyle:NSWarningAlertStyle]; break;
-    case zz::mac::Alert::Style::informational: [panel setAlertStyle:NSInformationalAlertStyle]; break;
-    case zz::mac::Alert::Style::critical: [panel setAlertStyle:NSCriticalAlertStyle]; break;
+    case zz::AlertStyle::warning: [panel setAlertStyle:NSWarningAlertStyle]; break;
+    case zz::AlertStyle::informational: [panel setAlertStyle:NSInformationalAlertStyle]; break;
     }
     for (const auto& title : alert.buttons) [panel addButtonWithTitle:zzString(title)];
     return panel;

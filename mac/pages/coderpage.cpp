@@ -1,6 +1,8 @@
 #include "coderpage.h"
 
-#include "coderbridge.h"
+#include "coder/coderfields.h"
+#include "coder/controlcheck.h"
+#include "coder/paramcode.h"
 #include "common/numtext.h"
 #include "projectpage.h"
 #include "shareddata.h"
@@ -9,22 +11,38 @@ namespace zz::mac {
 
 namespace {
 
+constexpr Deliverable kStyle = Deliverable::mac;
+
 constexpr Outlet kTypeButtons[] = {Outlet::continuousControlButt, Outlet::onOffControlButt,
                                    Outlet::multiStringControlButt, Outlet::meterControlButt};
 
-constexpr Outlet kCombos[] = {Outlet::controlTaperCombo, Outlet::controlDataCombo, Outlet::boundVarDataypeCombo,
-                              Outlet::meterDetectCombo, Outlet::meterCalCombo};
+// The five combo boxes and the enumerations they choose.
+struct Combo {
+    Outlet outlet;
+    Enumeration enumeration;
+};
+constexpr Combo kCombos[] = {{Outlet::controlTaperCombo, Enumeration::controlTaper},
+                             {Outlet::controlDataCombo, Enumeration::controlDataType},
+                             {Outlet::boundVarDataypeCombo, Enumeration::boundVarDataType},
+                             {Outlet::meterDetectCombo, Enumeration::meterDetector},
+                             {Outlet::meterCalCombo, Enumeration::meterCal}};
 
 // A combo box's selection as the record's enumeration value.
 uint32_t enumerationOf(const Outlets& outlets, Outlet combo)
 {
-    const int index = outlets.selectedIndex(combo);
-    return index < 0 ? bridge::kNoSelection : static_cast<uint32_t>(index);
+    return enumValueOfSelection(outlets.selectedIndex(combo));
 }
 
 void selectEnumeration(Outlets& outlets, Outlet combo, uint32_t value)
 {
-    outlets.selectIndex(combo, value > 0x7FFFFFFFu ? -1 : static_cast<int>(value));
+    outlets.selectIndex(combo, selectionOfEnumValue(value));
+}
+
+void showAlert(Services& services, const std::string& message)
+{
+    Alert alert;
+    alert.message = message;
+    services.runModalAlert(alert);
 }
 
 }  // namespace
@@ -42,9 +60,9 @@ ControlCoderPage::~ControlCoderPage()
 void ControlCoderPage::viewDidLoad()
 {
     shared_.koderPage = this;
-    kontrol_ = bridge::defaultControl();
-    defKontrol_ = bridge::defaultControl();
-    for (Outlet combo : kCombos) outlets_.addItems(combo, bridge::comboItems(combo));
+    kontrol_ = makeZizudavuveva(kStyle);
+    defKontrol_ = makeZizudavuveva(kStyle);
+    for (const Combo& combo : kCombos) outlets_.addItems(combo.outlet, enumDisplayItems(kStyle, combo.enumeration));
     initControls();
     outlets_.makeFirstResponder(Outlet::controlName);
 }
@@ -117,19 +135,16 @@ void ControlCoderPage::parseControls()
     k.meterDetector = enumerationOf(o, Outlet::meterDetectCombo);
     k.meterCal = enumerationOf(o, Outlet::meterCalCombo);
 
-    k.minValue = numtext::macFloatValue(o.text(Outlet::minValue));
-    k.maxValue = numtext::macFloatValue(o.text(Outlet::maxValue));
-    k.defValue = numtext::macFloatValue(o.text(Outlet::defaultValue));
+    k.minValue = readDecimalField(kStyle, o.text(Outlet::minValue));
+    k.maxValue = readDecimalField(kStyle, o.text(Outlet::maxValue));
+    k.defValue = readDecimalField(kStyle, o.text(Outlet::defaultValue));
 
-    // A negative precision becomes 0. A negative default index keeps its
-    // bits, which no list can reach: the checks refuse it as out of bounds.
-    const int32_t precision = numtext::macIntValue(o.text(Outlet::displayPrecision));
-    k.displayPrecision = precision < 0 ? 0u : static_cast<uint32_t>(precision);
+    k.displayPrecision = readPrecisionField(kStyle, o.text(Outlet::displayPrecision));
 
-    k.attackTime = numtext::macFloatValue(o.text(Outlet::meterAttack));
-    k.releaseTime = numtext::macFloatValue(o.text(Outlet::meterRelease));
+    k.attackTime = readDecimalField(kStyle, o.text(Outlet::meterAttack));
+    k.releaseTime = readDecimalField(kStyle, o.text(Outlet::meterRelease));
 
-    k.defaultMultiStringIndex = static_cast<uint32_t>(numtext::macIntValue(o.text(Outlet::defaultMultiStringIndex)));
+    k.defaultMultiStringIndex = readWholeField(kStyle, o.text(Outlet::defaultMultiStringIndex));
 
     k.onfOffDefOFF = o.isOn(Outlet::offOnDefOff);
 
@@ -153,24 +168,21 @@ void ControlCoderPage::handleOffOnDefaultButtChange(Outlet) {}
 void ControlCoderPage::copyCodeClipboard()
 {
     parseControls();
-    const bridge::ControlCheck check = bridge::validateControl(kontrol_);
-    if (check.alert) services_.runModalAlert(*check.alert);
-    if (!check.ok) return;
+    const Result check = validateShit(kontrol_, kStyle);
+    if (check.shown()) showAlert(services_, check.message);
+    if (!check) return;
     kontrol_.enableParamSmoothing = shared_.enableParameterSmoothing;
     kontrol_.smoothingTimeMsec = shared_.smoothingTime_mSec;
-    services_.writePasteboard(bridge::parameterCode(kontrol_, outlets_.text(Outlet::textView)));
+    services_.writePasteboard(makeParameterCode(kontrol_, outlets_.text(Outlet::textView), kStyle).fragments);
 }
 
 void ControlCoderPage::copyBoundVarClipboard()
 {
     parseControls();
-    if (!kontrol_.enableVariableBinding) {
-        Alert alert;
-        alert.message = "Variable binding is not enabled.";
-        services_.runModalAlert(alert);
-        return;
-    }
-    services_.writePasteboard(bridge::boundVariableCode(kontrol_));
+    const CodeResult code = makeBoundVarCode(kontrol_, kStyle);
+    if (code.shown()) showAlert(services_, code.message);
+    if (!code) return;
+    services_.writePasteboard(code.fragments);
 }
 
 void ControlCoderPage::handleReset()

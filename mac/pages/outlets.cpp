@@ -1,10 +1,6 @@
 #include "outlets.h"
 
 #include <array>
-#include <cstdint>
-
-#include "common/numtext.h"
-#include "common/utf16.h"
 
 namespace zz::mac {
 
@@ -98,45 +94,6 @@ const std::vector<std::vector<Outlet>>& radioGroups()
     return groups;
 }
 
-// The white space and line breaks NSScanner skips by default.
-bool isScannerSpace(char32_t c)
-{
-    return c == 0x20 || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
-           c == 0x3000;
-}
-
-// Skips scanner white space from `i`; answers the index of the first other
-// character (or the end).
-size_t skipScannerSpace(const std::string& s, size_t i)
-{
-    while (i < s.size()) {
-        const utf16::Utf8Char c = utf16::decodeAt(s, i);
-        if (!isScannerSpace(c.codePoint)) break;
-        i += c.bytes;
-    }
-    return i;
-}
-
-// NSScanner's scanDouble followed by isAtEnd: one decimal number with
-// nothing but white space and line breaks around it.
-bool readsAsOneNumber(const std::string& text)
-{
-    const size_t start = skipScannerSpace(text, 0);
-    const size_t length = numtext::leadingNumberLength(std::string_view(text).substr(start));
-    if (length == 0) return false;
-    return skipScannerSpace(text, start + length) == text.size();
-}
-
-std::string upperCase(const std::string& text)
-{
-    std::string upper = text;
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
-
 }  // namespace
 
 const char* outletName(Outlet outlet)
@@ -167,19 +124,6 @@ std::vector<Outlet> radioGroupOf(Outlet outlet)
         }
     }
     return {};
-}
-
-FormatterRule::Verdict FormatterRule::check(const std::string& proposed) const
-{
-    // The length limit compares unsigned numbers, so a negative limit lets
-    // everything through.
-    if (utf16::length(proposed) > static_cast<uint32_t>(maxLength)) return {false, std::nullopt};
-    if (numericOnly && !readsAsOneNumber(proposed)) return {false, std::nullopt};
-    if (forceUppercase) {
-        std::string upper = upperCase(proposed);
-        if (upper != proposed) return {false, std::move(upper)};
-    }
-    return {true, std::nullopt};
 }
 
 }  // namespace zz::mac

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/result.h"
+#include "formatterrule.h"
+
 // The narrow window through which the two macOS pages talk to their controls
 // and to the platform. The AppKit layer implements it over real NSControls;
 // the tests implement it in memory. Texts are UTF-8 throughout.
@@ -99,23 +102,6 @@ std::optional<Outlet> outletNamed(const std::string& name);
 // so the AppKit layer applies these groups itself.
 std::vector<Outlet> radioGroupOf(Outlet outlet);
 
-// What a page can ask of an edit filter (CustomTextFieldFormatter): cap the
-// length of a text, admit one number only, force upper case.
-struct FormatterRule {
-    int maxLength = 2147483647;
-    bool forceUppercase = false;  // no setter: nothing switches it on
-    bool numericOnly = false;
-
-    struct Verdict {
-        bool accepted = false;
-        // Set when the field should show this text instead of the edit
-        // (the upper-case form of a refused edit).
-        std::optional<std::string> replacement;
-    };
-    // The answer to an edit whose result would be `proposed`.
-    Verdict check(const std::string& proposed) const;
-};
-
 // The controls of both pages, by outlet.
 class Outlets {
 public:
@@ -142,10 +128,9 @@ public:
 // A modal alert: the answer is 1000 for the first button, 1001 for the
 // second and so on.
 struct Alert {
-    enum class Style { warning, informational, critical };
     std::string message;
     std::string informative;
-    Style style = Style::warning;
+    AlertStyle style = AlertStyle::warning;
     std::vector<std::string> buttons{"OK"};
 };
 inline constexpr int kAlertFirstButtonReturn = 1000;

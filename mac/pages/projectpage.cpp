@@ -1,19 +1,37 @@
 #include "projectpage.h"
 
 #include "common/numtext.h"
-#include "projectbridge.h"
+#include "project/makeproject.h"
+#include "project/projectchecks.h"
+#include "project/projectfields.h"
+#include "project/settingsfile.h"
+#include "restore/templaterestore.h"
 #include "shareddata.h"
 
 namespace zz::mac {
 
 namespace {
 
-// Shows an outcome: its log lines, its alert, then the focus.
-void present(const bridge::Outcome& outcome, Outlets& outlets, Services& services)
+constexpr Deliverable kStyle = Deliverable::mac;
+
+// Shows a result as the page does: its log lines, its alert when it has a
+// message, then the focus.
+void present(const Result& result, Outlets& outlets, Services& services)
 {
-    for (const auto& line : outcome.logLines) services.log(line);
-    if (outcome.alert) services.runModalAlert(*outcome.alert);
-    if (outcome.focus) outlets.makeFirstResponder(*outcome.focus);
+    for (const auto& line : result.systemLog) services.log(line);
+    if (result.shown()) {
+        Alert alert;
+        alert.message = result.message;
+        alert.informative = result.informativeText;
+        alert.style = result.style;
+        services.runModalAlert(alert);
+    }
+    switch (result.focus) {
+    case ProjectField::projectName: outlets.makeFirstResponder(Outlet::projectName); break;
+    case ProjectField::pluginName: outlets.makeFirstResponder(Outlet::pluginName); break;
+    case ProjectField::pluginCode: outlets.makeFirstResponder(Outlet::fourCharCode); break;
+    case ProjectField::none: break;
+    }
 }
 
 }  // namespace
@@ -31,19 +49,19 @@ ViewController::~ViewController()
 void ViewController::viewDidLoad()
 {
     shared_.projectPage = this;
-    project_ = makeDefaultProject(Deliverable::mac);
+    project_ = makeDefaultProject(kStyle);
     setUpPaths();
-    present(bridge::loadLogFile(project_, logFilePath_), outlets_, services_);
+    present(loadLogFile(kStyle, project_, logFilePath_), outlets_, services_);
     initControls();
     outlets_.makeFirstResponder(Outlet::projectName);
 }
 
 void ViewController::setUpPaths()
 {
-    logFilePath_ = bridge::logFilePath(services_.applicationSupportFolder());
+    logFilePath_ = macSettingsPath(services_.applicationSupportFolder());
     pluginTemplateResourcePath_ = services_.resourcePath("PluginTemplate");
     pluginTemplateZIPPath_ = services_.resourcePath("PluginTemplate.zip");
-    pluginTemplateDIRPath_ = bridge::pluginTemplateDIRPath(services_.bundlePath());
+    pluginTemplateDIRPath_ = zz::pluginTemplateDIRPath(services_.bundlePath());
 }
 
 void ViewController::viewWillDisappear()
@@ -132,8 +150,7 @@ void ViewController::initControls()
     }
     o.selectIndex(Outlet::categoryCombo, selected);
 
-    categoryCodes_[0] = 0;
-    for (size_t i = 1; i < categoryCodes_.size(); ++i) categoryCodes_[i] = 1u << (i - 1);
+    for (size_t i = 0; i < categoryCodes_.size(); ++i) categoryCodes_[i] = kAaxCategories[i].code;
 }
 
 uint32_t ViewController::categoryCodeAt(int index) const
@@ -164,15 +181,15 @@ bool ViewController::parseControls()
 
     // Times in single precision; the two counts cut toward zero, a negative
     // entry giving 0.
-    p.smoothingTimeMsec = numtext::macFloatValue(o.text(Outlet::smoothingTime));
-    p.latencyInSamples = numtext::truncToUnsigned(numtext::macFloatValue(o.text(Outlet::pluginLatency)));
-    p.tailTimeMsec = numtext::macFloatValue(o.text(Outlet::tailTime));
+    p.smoothingTimeMsec = readTimeField(kStyle, o.text(Outlet::smoothingTime));
+    p.latencyInSamples = readCountField(kStyle, o.text(Outlet::pluginLatency));
+    p.tailTimeMsec = readTimeField(kStyle, o.text(Outlet::tailTime));
 
     p.linkFFTW = o.isOn(Outlet::linkFFTW);
     p.infiniteTail = o.isOn(Outlet::infiniteTail);
     p.enableSAAVST3 = o.isOn(Outlet::saaAutomation);
 
-    p.saaGranulatity = numtext::truncToUnsigned(numtext::macFloatValue(o.text(Outlet::saaGranulatiry)));
+    p.saaGranulatity = readCountField(kStyle, o.text(Outlet::saaGranulatiry));
 
     p.wantPTGRMeter = o.isOn(Outlet::exposePTGRMeter);
     p.includeFXObjects = o.isOn(Outlet::includeFXObjects);
@@ -182,8 +199,7 @@ bool ViewController::parseControls()
     if (o.isOn(Outlet::processBuffers)) {
         p.blockSize = 0;
     } else {
-        const int32_t typed = numtext::macIntValue(o.text(Outlet::blockSize));
-        p.blockSize = typed < 0 ? 0u : static_cast<uint32_t>(typed);
+        p.blockSize = readBlockSizeField(kStyle, o.text(Outlet::blockSize));
     }
 
     p.universalAPI = o.isOn(Outlet::universalProject);
@@ -219,9 +235,9 @@ void ViewController::individAPISelect(Outlet) {}
 void ViewController::updateProjectName()
 {
     services_.log("updateProjectName");
-    const bridge::DerivedNames names = bridge::deriveNames(outlets_.text(Outlet::projectName));
+    const DerivedNames names = deriveNames(kStyle, outlets_.text(Outlet::projectName));
     outlets_.setText(Outlet::aaxPluginName, names.aaxPluginName);
-    outlets_.setText(Outlet::shortPluginName, names.shortPluginName);
+    outlets_.setText(Outlet::shortPluginName, names.aaxShortPluginName);
     outlets_.setText(Outlet::pluginName, names.pluginName);
 }
 
@@ -239,32 +255,33 @@ void ViewController::browseForProjFolder()
 void ViewController::makeProject()
 {
     parseControls();
-    const bridge::Outcome checked =
-        bridge::validateShit(project_, outlets_.text(Outlet::projectName), outlets_.text(Outlet::pluginName),
-                             outlets_.text(Outlet::fourCharCode));
+    const Result checked = validateShit(project_.projectName, project_.pluginName, project_.fourCharProductID);
     present(checked, outlets_, services_);
-    if (!checked.ok) return;
-    present(bridge::makeProject(project_, pluginTemplateResourcePath_), outlets_, services_);
+    if (!checked) return;
+    present(makeProjectMac(project_, pluginTemplateResourcePath_), outlets_, services_);
 }
 
 void ViewController::restoreTemplateFolder()
 {
-    services_.beginSheetAlert(bridge::restoreConfirmation(), [this](int returnCode) { alertDidEnd(returnCode); });
+    Alert confirmation;
+    confirmation.message = kRestoreConfirmMessage;
+    confirmation.buttons = {kRestoreYesButton, kRestoreNoButton};
+    services_.beginSheetAlert(confirmation, [this](int returnCode) { alertDidEnd(returnCode); });
 }
 
 void ViewController::alertDidEnd(int returnCode)
 {
-    if (returnCode == kAlertFirstButtonReturn) restoreTemplateDirectory();
+    if (confirmationRestores(returnCode)) restoreTemplateDirectory();
 }
 
 void ViewController::restoreTemplateDirectory()
 {
-    present(bridge::restoreTemplateDirectory(pluginTemplateDIRPath_, pluginTemplateZIPPath_), outlets_, services_);
+    present(zz::restoreTemplateDirectory(pluginTemplateDIRPath_, pluginTemplateZIPPath_), outlets_, services_);
 }
 
 void ViewController::saveLogFile()
 {
-    bridge::saveLogFile(project_, logFilePath_);
+    zz::saveLogFile(kStyle, project_, logFilePath_);
 }
 
 void ViewController::closeApp()

@@ -1,7 +1,7 @@
 // The preset reader and the JSON text writer of the command-line tool.
 #include <gtest/gtest.h>
 
-#include "cliargs.h"
+#include "json.h"
 
 namespace {
 

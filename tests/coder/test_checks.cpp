@@ -75,8 +75,8 @@ TEST(Checks, RulesInOrderForBothDeliverables)
             Zizudavuveva r = windowsDefKontrol();
             c.change(r);
             const Zizudavuveva before = r;
-            const CheckResult result = validateShit(r, d);
-            EXPECT_EQ(result.passed, c.message.empty()) << c.name;
+            const Result result = validateShit(r, d);
+            EXPECT_EQ(result.ok, c.message.empty()) << c.name;
             EXPECT_EQ(result.message, c.message.empty() ? "" : forDeliverable(c.message, d)) << c.name;
             EXPECT_EQ(r, before) << c.name;
         }
@@ -85,7 +85,7 @@ TEST(Checks, RulesInOrderForBothDeliverables)
 
 TEST(Checks, MacDefaultsFailOnTheIdentifier)
 {
-    const CheckResult result = validateShit(pageDefaults(Deliverable::mac), Deliverable::mac);
+    const Result result = validateShit(pageDefaults(Deliverable::mac), Deliverable::mac);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.message, kIdEmpty);
 }
@@ -94,7 +94,7 @@ TEST(Checks, UnknownControlTypeFailsWithoutMessage)
 {
     Zizudavuveva r = windowsDefKontrol();
     r.controlType = 4;
-    const CheckResult result = validateShit(r, Deliverable::windows);
+    const Result result = validateShit(r, Deliverable::windows);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.message, "");
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "coder/fieldtext.h"
+#include "coder/coderfields.h"
 #include "coder/zizudavuveva.h"
 
 using namespace zz;
@@ -135,9 +135,9 @@ TEST(FieldText, SettingFieldsByName)
     EXPECT_EQ(r, before);
 
     // Every listed field can be set.
-    for (const auto& f : zizudavuvevaFields()) {
-        const char* value = f.kind == FieldKind::boolean ? "true" : "1";
+    for (const auto& f : coderFields()) {
+        const char* value = f.kind == CoderFieldKind::boolean ? "true" : "1";
         EXPECT_EQ(setFieldFromText(r, Deliverable::windows, f.name, value), FieldSet::ok) << f.name;
     }
-    EXPECT_EQ(zizudavuvevaFields().size(), 27u);
+    EXPECT_EQ(coderFields().size(), 27u);
 }

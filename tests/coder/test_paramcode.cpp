@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "coder/fieldtext.h"
+#include "coder/coderfields.h"
 #include "coder/paramcode.h"
 
 using namespace zz;

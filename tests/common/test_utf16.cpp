@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/utf16.h"
+#include "common/utf8.h"
 
 using namespace zz::utf16;
 
@@ -27,7 +28,7 @@ TEST(Utf16, PrefixNeverSplitsACharacter)
     EXPECT_EQ(prefix(forty, 31), std::string(31, 'x'));
 }
 
-TEST(Utf16, DecodesOneCharacterAtATime)
+TEST(Utf8, DecodesOneCharacterAtATime)
 {
     struct Case {
         const char* text;
@@ -43,7 +44,7 @@ TEST(Utf16, DecodesOneCharacterAtATime)
         {"\xE3\x80x", 0xFFFD, 1},             // broken
     };
     for (const auto& c : cases) {
-        const Utf8Char got = decodeAt(c.text, 0);
+        const zz::utf8::Char got = zz::utf8::decodeAt(c.text, 0);
         EXPECT_EQ(got.codePoint, c.codePoint) << c.text;
         EXPECT_EQ(got.bytes, c.bytes) << c.text;
     }

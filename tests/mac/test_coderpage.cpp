@@ -130,7 +130,7 @@ TEST_F(CoderPage, CopyCodeChecksFirstAndLeavesThePasteboardOnRefusal)
     ASSERT_EQ(services.alerts.size(), 1u);
     EXPECT_EQ(services.alerts[0].message, "The Control ID can not be empty.");
     EXPECT_EQ(services.alerts[0].buttons, std::vector<std::string>{"OK"});
-    EXPECT_EQ(services.alerts[0].style, Alert::Style::warning);
+    EXPECT_EQ(services.alerts[0].style, AlertStyle::warning);
     EXPECT_EQ(services.pasteboardWrites, 0);
 }
 

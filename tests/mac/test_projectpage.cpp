@@ -71,7 +71,7 @@ TEST_F(ProjectPage, AnUnreadableSettingsFileIsReportedAndTheDefaultsStay)
     ASSERT_EQ(services.alerts.size(), 1u);
     EXPECT_EQ(services.alerts[0].message, "Setup logfile was empty.");
     EXPECT_EQ(services.alerts[0].informative, "Can't read log data. ");
-    EXPECT_EQ(services.alerts[0].style, Alert::Style::warning);
+    EXPECT_EQ(services.alerts[0].style, AlertStyle::warning);
     EXPECT_EQ(outlets.text(Outlet::vendorName), "");
     EXPECT_EQ(outlets.text(Outlet::projectName), "NewZezurePlugin");
 }
@@ -251,7 +251,7 @@ TEST_F(ProjectPage, CreateProjectMakesTheFolderAndSaysSo)
     ASSERT_EQ(services.alerts.size(), 1u);
     EXPECT_EQ(services.alerts[0].message, "Successfully created Zezure project!.");
     EXPECT_EQ(services.alerts[0].informative, destination.string());
-    EXPECT_EQ(services.alerts[0].style, Alert::Style::informational);
+    EXPECT_EQ(services.alerts[0].style, AlertStyle::informational);
     const std::string cmake = readBytes(destination / "CMakeLists.txt");
     EXPECT_NE(cmake.find("Delay"), std::string::npos);
     EXPECT_NE(cmake.find("DLY1"), std::string::npos);
@@ -288,7 +288,7 @@ TEST_F(ProjectPage, CreateProjectStopsAtTheFirstFailedCheckAndFocusesItsField)
         projectPage->makeProject();
         ASSERT_EQ(services.alerts.size(), 1u) << c.message;
         EXPECT_EQ(services.alerts[0].message, c.message);
-        EXPECT_EQ(services.alerts[0].style, Alert::Style::warning);
+        EXPECT_EQ(services.alerts[0].style, AlertStyle::warning);
         EXPECT_EQ(outlets.firstResponder, c.focus) << c.message;
     }
     EXPECT_FALSE(std::filesystem::exists(root / "Good"));

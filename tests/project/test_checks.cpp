@@ -29,7 +29,7 @@ TEST(Checks, WindowsProjectName)
         {"Ab12", ""},
     };
     for (const auto& c : cases) {
-        const Outcome o = checkProjectName(c.name);
+        const Result o = checkProjectName(c.name);
         EXPECT_EQ(o.ok, *c.message == '\0') << '"' << c.name << '"';
         EXPECT_EQ(o.message, c.message) << '"' << c.name << '"';
         if (!o.ok) {
@@ -62,7 +62,7 @@ TEST(Checks, MacValidateShit)
         {"Name", "Plug", "", "You must supply a plugin code!", ProjectField::pluginCode},
     };
     for (const auto& c : cases) {
-        const Outcome o = validateShit(c.project, c.plugin, c.code);
+        const Result o = validateShit(c.project, c.plugin, c.code);
         SCOPED_TRACE(c.project);
         EXPECT_EQ(o.ok, *c.message == '\0');
         EXPECT_EQ(o.message, c.message);

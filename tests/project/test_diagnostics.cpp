@@ -16,7 +16,7 @@ TEST(Diagnostics, SavedLogOfASuccessfulRunHasTenLines)
                             "Opening File..." "PASSED \n" "Modifying & writing File to dest..." "PASSED \n" "END \n";
     TempFolder dir;
     writeBytes(dir / "diagnostics.txt", std::string(4096, 'x'));  // an earlier file is replaced
-    EXPECT_EQ(saveDiagnostics(log, dir / "diagnostics.txt"), "Wrote diagnostics file at: " + (dir / "diagnostics.txt"));
+    EXPECT_EQ(saveDiagnostics(log, dir / "diagnostics.txt").message, "Wrote diagnostics file at: " + (dir / "diagnostics.txt"));
     EXPECT_EQ(readBytes(dir / "diagnostics.txt"),
               "Project Destination (dest):C:\\Dev\\Synth\r\n"
               "Validating destination: Succeeded in creating destination folder. \r\n"
@@ -29,13 +29,14 @@ TEST(Diagnostics, SavedLogOfASuccessfulRunHasTenLines)
               "END \r\n"
               "\r\n");
     EXPECT_EQ(diagnosticsPath("C:\\Tools\\Zz"), "C:\\Tools\\Zz\\diagnostics.txt");
+    EXPECT_EQ(diagnosticsPath("/opt/zz", '/'), "/opt/zz/diagnostics.txt");
 }
 
 TEST(Diagnostics, FailedWriteIsReported)
 {
     TempFolder dir;
     std::filesystem::create_directory(dir / "diagnostics.txt");
-    EXPECT_EQ(saveDiagnostics("log\n", dir / "diagnostics.txt"),
+    EXPECT_EQ(saveDiagnostics("log\n", dir / "diagnostics.txt").message,
               "Failed to write diagnostics file at: " + (dir / "diagnostics.txt"));
 }
 
@@ -43,13 +44,13 @@ TEST(Diagnostics, OnlyOkWithTheBoxTickedSaves)
 {
     for (const auto& [ok, ticked] : {std::pair{true, true}, {true, false}, {false, true}, {false, false}}) {
         int writes = 0;
-        const auto message = saveDiagnosticsAfterSuccess(ok, ticked, "log\n", "C:\\Zz",
+        const Result saved = saveDiagnosticsAfterSuccess(ok, ticked, "log\n", "C:\\Zz", '\\',
                                                          [&](const std::string&, const std::string&) {
                                                              ++writes;
                                                              return true;
                                                          });
         EXPECT_EQ(writes, ok && ticked ? 1 : 0);
-        EXPECT_EQ(message.value_or("nothing"),
+        EXPECT_EQ(saved.shown() ? saved.message : "nothing",
                   ok && ticked ? "Wrote diagnostics file at: C:\\Zz\\diagnostics.txt" : "nothing");
     }
 }

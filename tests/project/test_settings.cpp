@@ -30,11 +30,11 @@ const std::string kMacFirstStartBytes = "My Company\nDIRO\n" + kUrl + "\n" + kMa
 
 struct Loaded {
     ZezureProject project;
-    SettingsFileReport report;
+    Result report;
     std::vector<int> waits;  // the pauses between tries to open the Windows file
 };
 
-Loaded load(Deliverable d, const std::string& path, bool useTemplate = false, const FileWriter& writer = {})
+Loaded load(Deliverable d, const std::string& path, bool useTemplate = false, const files::FileWriter& writer = {})
 {
     Loaded l{makeDefaultProject(d, kProgram), {}, {}};
     l.project.useTemplate = useTemplate;
@@ -138,7 +138,7 @@ TEST(SettingsFile, FileThatCannotBeOpened)
     for (const std::string& path : {dir / "z.txt", dir / "latin1.txt"}) {
         const Loaded m = load(Deliverable::mac, path);
         EXPECT_EQ(m.report.message, "Setup logfile was empty.");
-        EXPECT_EQ(m.report.informative, "Can't read log data. ");
+        EXPECT_EQ(m.report.informativeText, "Can't read log data. ");
         EXPECT_EQ(m.report.systemLog, std::vector<std::string>{"found log file!"});
         EXPECT_EQ(valuesOf(m.project), kMacDefaults);
     }
@@ -156,9 +156,9 @@ TEST(SettingsFile, FolderThatCannotBeMade)
 
     const Loaded m = load(Deliverable::mac, path);
     EXPECT_EQ(m.report.message, "Setup logfile was empty.");
-    const SettingsFileReport saved = saveLogFile(Deliverable::mac, m.project, path);
+    const Result saved = saveLogFile(Deliverable::mac, m.project, path);
     EXPECT_FALSE(saved.shown());
-    EXPECT_FALSE(saved.written);
+    EXPECT_FALSE(saved.ok);
 }
 
 TEST(SettingsFile, SaveThenLoadGivesTheSameValues)
@@ -170,7 +170,7 @@ TEST(SettingsFile, SaveThenLoadGivesTheSameValues)
             ZezureProject out = makeDefaultProject(d, kProgram);
             out.vendorName = v[0], out.fourCharVendorID = v[1], out.vendorURL = v[2], out.vendorEmail = v[3];
             out.projectFolderPath = v[4], out.useTemplate = v[5] == "1";
-            ASSERT_TRUE(saveLogFile(d, out, dir / "z.txt").written);
+            ASSERT_TRUE(saveLogFile(d, out, dir / "z.txt").ok);
             Values expected = v;
             if (d == Deliverable::windows) expected[5] = "0";  // the Windows file has no sixth value
             EXPECT_EQ(valuesOf(load(d, dir / "z.txt").project), expected);
@@ -193,8 +193,8 @@ TEST(SettingsFile, FailedWriteLeavesTheEarlierFileWhole)
         writeBytes(dir / "z.txt", earlier);
         SettingsFileServices io;
         io.writer = truncatingWriter;
-        const SettingsFileReport r = saveLogFile(d, makeDefaultProject(d, kProgram), dir / "z.txt", io);
-        EXPECT_FALSE(r.written);
+        const Result r = saveLogFile(d, makeDefaultProject(d, kProgram), dir / "z.txt", io);
+        EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.message, d == Deliverable::windows ? "Could not write to: " + (dir / "z.txt") : "");
         EXPECT_EQ(readBytes(dir / "z.txt"), earlier);
         EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"z.txt"}) << "no temporary file left behind";
@@ -216,7 +216,7 @@ TEST(SettingsFile, ReplacedFileKeepsItsAccessRights)
     TempFolder dir;
     writeBytes(dir / "z.txt", "old");
     fs::permissions(dir / "z.txt", fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_TRUE(replaceFileAtomically(dir / "z.txt", "new"));
+    ASSERT_TRUE(files::replaceFileAtomically(dir / "z.txt", "new"));
     EXPECT_EQ(readBytes(dir / "z.txt"), "new");
     EXPECT_EQ(fs::status(dir / "z.txt").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
@@ -260,7 +260,9 @@ TEST(SettingsFile, Locations)
 {
     EXPECT_EQ(windowsSettingsPath("C:\\Users\\me\\AppData\\Roaming"),
               "C:\\Users\\me\\AppData\\Roaming\\Zizavizerovo\\zezurelog.txt");
-    EXPECT_EQ(windowsSettingsPath(nullptr), "\\Zizavizerovo\\zezurelog.txt");
+    EXPECT_EQ(windowsSettingsPath(std::nullopt), "\\Zizavizerovo\\zezurelog.txt");
+    // The pages' tests run on hosts that join paths with "/".
+    EXPECT_EQ(windowsSettingsPath("/tmp/AppData", '/'), "/tmp/AppData/Zizavizerovo/zezurelog.txt");
     EXPECT_EQ(macSettingsPath("/Users/me/Library/Application Support"),
               "/Users/me/Library/Application Support/org.zizavizerovo.VADEzeravi/zezurelog.txt");
 #if !defined(_WIN32) && !defined(__APPLE__)

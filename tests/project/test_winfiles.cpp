@@ -162,17 +162,3 @@ TEST(WinFiles, CopyFolderTreeCopiesLinksAsLinks)
     EXPECT_TRUE(fs::is_symlink(dst + "/loop"));
     EXPECT_EQ(readBytes(dst + "/real.txt"), "r");
 }
-
-TEST(WinFiles, ProgramFolder)
-{
-    EXPECT_EQ(folderOfProgramFile("/opt/tools/zizavizerovo"), "/opt/tools");
-    EXPECT_EQ(folderOfProgramFile("zizavizerovo"), "");
-    EXPECT_EQ(folderOfProgramFile("/zizavizerovo"), "");
-    const std::string longFolder = "/" + std::string(300, 'x') + "/bin";
-    EXPECT_EQ(folderOfProgramFile(longFolder + "/prog"), longFolder);
-
-    // The test program itself lives in the build tree's tests/project.
-    const std::string folder = programFolder();
-    EXPECT_EQ(fs::path(folder), fs::path(programFile()).parent_path());
-    EXPECT_TRUE(fs::exists(fs::path(folder) / fs::path(programFile()).filename()));
-}

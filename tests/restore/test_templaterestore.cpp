@@ -19,8 +19,6 @@ struct RestoreFixture : ::testing::Test {
     fs::path archive = tmp.path() / "PluginTemplate.zip";
     fs::path sdk = tmp.path() / "SDK";
     fs::path templ = sdk / "PluginTemplate";
-    std::vector<std::string> logLines;
-    SystemLog log = [this](const std::string& line) { logLines.push_back(line); };
 
     void SetUp() override
     {
@@ -59,11 +57,11 @@ TEST(TemplatePaths, FolderFromBundle)
 
 TEST_F(RestoreFixture, MissingFolderIsCreatedAndFilled)
 {
-    const RestoreResult r = restoreTemplateDirectory(templ.string(), archive.string(), log);
-    EXPECT_TRUE(r.success) << r.detail;
+    const Result r = restoreTemplateDirectory(templ.string(), archive.string());
+    EXPECT_TRUE(r.ok) << r.detail;
     EXPECT_EQ(r.message, "PluginTemplate folder has been restored to factory fresh condition.");
     EXPECT_EQ(snapshot(templ), snapshot(shipped));
-    EXPECT_TRUE(logLines.empty());
+    EXPECT_TRUE(r.systemLog.empty());
     expectOnlyTemplateInSdk();
 }
 
@@ -73,8 +71,8 @@ TEST_F(RestoreFixture, EditedFolderLosesWhatTheArchiveDoesNotHold)
     writeBytes(templ / "mine.txt", "user file\n");
     writeBytes(templ / "source" / "extra" / "x.cpp", "x\n");
     fs::remove_all(shipped / "resources");  // also gone from the shipped tree below
-    const RestoreResult r = restoreTemplateDirectory((templ.string() + "/"), archive.string(), log);
-    EXPECT_TRUE(r.success) << r.detail;
+    const Result r = restoreTemplateDirectory((templ.string() + "/"), archive.string());
+    EXPECT_TRUE(r.ok) << r.detail;
     fs::create_directories(shipped / "resources" / "empty");
     EXPECT_EQ(snapshot(templ), snapshot(shipped));
     expectOnlyTemplateInSdk();
@@ -94,8 +92,8 @@ TEST_F(RestoreFixture, FailedRestoreLeavesTheOldFolderAsItWas)
         fs::create_directories(templ / "empty");
         const auto before = snapshot(templ);
 
-        const RestoreResult r = restoreTemplateDirectory(templ.string(), (tmp.path() / bad).string(), log);
-        EXPECT_FALSE(r.success) << bad;
+        const Result r = restoreTemplateDirectory(templ.string(), (tmp.path() / bad).string());
+        EXPECT_FALSE(r.ok) << bad;
         EXPECT_EQ(r.message, "PluginTemplate extraction failed.") << bad;
         EXPECT_FALSE(r.detail.empty()) << bad;
         EXPECT_EQ(snapshot(templ), before) << bad;
@@ -110,9 +108,9 @@ TEST_F(RestoreFixture, FolderThatCannotBeCreatedIsLoggedAndFails)
     // created below it.
     writeBytes(tmp.path() / "file", "a file");
     const fs::path below = tmp.path() / "file" / "SDK";
-    const RestoreResult r = restoreTemplateDirectory((below / "PluginTemplate").string(), archive.string(), log);
-    EXPECT_FALSE(r.success);
+    const Result r = restoreTemplateDirectory((below / "PluginTemplate").string(), archive.string());
+    EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, "PluginTemplate extraction failed.");
-    EXPECT_EQ(logLines, std::vector<std::string>{"Error: Create folder failed " + below.string()});
+    EXPECT_EQ(r.systemLog, std::vector<std::string>{"Error: Create folder failed " + below.string()});
     EXPECT_EQ(readBytes(tmp.path() / "file"), "a file");
 }

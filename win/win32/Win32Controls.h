@@ -1,6 +1,5 @@
-// The Win32 side of the page interface: real dialog controls, the clipboard,
-// the shell folder browser and message boxes. Texts cross this layer as
-// UTF-8 and reach the controls through the wide API.
+// The Win32 side of the page interface: real dialog controls. Texts cross
+// this layer as UTF-8 and reach the controls through the wide API.
 #pragma once
 
 #ifndef NOMINMAX
@@ -53,21 +52,6 @@ private:
     }
 
     HWND dialog_;
-};
-
-class Win32Platform : public Platform {
-public:
-    explicit Win32Platform(HINSTANCE instance) : instance_(instance) {}
-
-    void messageBox(const std::string& text) override;
-    bool copyToClipboard(const std::string& text) override;
-    std::string browseForFolder(const std::string& title, const std::string& start) override;
-    std::string programPath() override;
-    std::optional<std::string> environment(const std::string& name) override;
-    int runSuccessDialog(SuccessDlg& dialog) override;
-
-private:
-    HINSTANCE instance_;
 };
 
 }  // namespace zz::win

@@ -1,7 +1,7 @@
 // The Windows program's entry point and the window procedures that connect the
 // property sheet, its two pages and their controls to the page classes.
 
-#include "Win32Controls.h"
+#include "Win32Platform.h"
 
 #include <commctrl.h>
 #include <ole2.h>

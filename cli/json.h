@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "options.h"
+
+// The JSON the tool reads (presets) and writes (--json).
+namespace zz::cli {
+
+// Reads a preset: a JSON object whose keys are field names and whose values are
+// strings, numbers or booleans. Each value becomes the text a user would type
+// (an unpaired \uD800-\uDFFF escape becomes U+FFFD):
+// a string as it stands, a number as it is written in the file, a boolean as
+// "true" or "false". On failure answers nothing and sets `error`.
+std::optional<std::vector<Assignment>> readPreset(const std::string& path, std::string& error);
+
+// The same, from JSON text already in memory.
+std::optional<std::vector<Assignment>> parsePreset(const std::string& json, std::string& error);
+
+// A JSON string literal (with quotes) for UTF-8 text; control characters are
+// escaped as \uXXXX and a byte that is not part of valid UTF-8 becomes \ufffd.
+std::string jsonString(const std::string& text);
+
+// A JSON array of strings on one line.
+std::string jsonArray(const std::vector<std::string>& texts);
+
+}  // namespace zz::cli

@@ -1,0 +1,60 @@
+#include "options.h"
+
+#include <cstdio>
+
+#include "common/files.h"
+
+namespace zz::cli {
+
+std::optional<Deliverable> parseStyle(const std::string& word)
+{
+    if (word == "windows") return Deliverable::windows;
+    if (word == "macos") return Deliverable::mac;
+    return std::nullopt;
+}
+
+std::optional<Assignment> parseAssignment(const std::string& word)
+{
+    const auto eq = word.find('=');
+    if (eq == std::string::npos || eq == 0) return std::nullopt;
+    return Assignment{word.substr(0, eq), word.substr(eq + 1)};
+}
+
+bool OptionScanner::next()
+{
+    if (started_) ++index_;
+    started_ = true;
+    if (index_ >= args_.size()) return false;
+    const std::string& w = args_[index_];
+    inline_.reset();
+    name_ = w;
+    const auto eq = w.find('=');
+    if (w.rfind("--", 0) == 0 && eq != std::string::npos) {
+        name_ = w.substr(0, eq);
+        inline_ = w.substr(eq + 1);
+    }
+    return true;
+}
+
+std::optional<std::string> OptionScanner::value()
+{
+    if (inline_) return inline_;
+    if (index_ + 1 >= args_.size()) return std::nullopt;
+    return args_[++index_];
+}
+
+int usageError(const char* command, const std::string& what)
+{
+    std::fprintf(stderr, "zizavizerovo %s: %s\nRun 'zizavizerovo %s --help' for the options.\n", command, what.c_str(),
+                 command);
+    return 2;
+}
+
+std::string executableFolder(const std::string& argv0)
+{
+    std::string folder = files::programFolder();
+    if (folder.empty()) folder = files::folderOfProgramFile(argv0);
+    return folder.empty() ? "." : folder;
+}
+
+}  // namespace zz::cli

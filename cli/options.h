@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/deliverable.h"
+
+// The words of a command line, as every sub-command reads them: options, the
+// style, FIELD=VALUE assignments; and how a usage error is told.
+namespace zz::cli {
+
+// "windows" or "macos"; nothing for any other word.
+std::optional<Deliverable> parseStyle(const std::string& word);
+
+// One FIELD=VALUE assignment, as given with --set or read from a preset.
+struct Assignment {
+    std::string field;
+    std::string value;
+};
+
+// Splits "FIELD=VALUE" at the first '='. Nothing when there is no '=' or the
+// field is empty.
+std::optional<Assignment> parseAssignment(const std::string& word);
+
+// Walks the words after a command: "--name VALUE", "--name=VALUE" and flags.
+//   OptionScanner scan(args);
+//   while (scan.next()) {
+//       if (scan.is("--json")) { if (!scan.flag()) ...; }
+//       else if (scan.is("--style")) { auto v = scan.value(); ... }
+//   }
+class OptionScanner {
+public:
+    explicit OptionScanner(const std::vector<std::string>& args) : args_(args) {}
+
+    // Moves to the next word; false past the last one.
+    bool next();
+    // The word as given ("--style=macos").
+    const std::string& word() const { return args_[index_]; }
+    // The option's name without an inline value ("--style").
+    const std::string& name() const { return name_; }
+    bool is(const char* option) const { return name_ == option; }
+    // For an option without a value: false when one was given inline.
+    bool flag() const { return !inline_; }
+    // The option's value: the inline one, or the next word (which is used up).
+    // Nothing when the option is the last word.
+    std::optional<std::string> value();
+
+private:
+    const std::vector<std::string>& args_;
+    size_t index_ = 0;
+    bool started_ = false;
+    std::string name_;
+    std::optional<std::string> inline_;
+};
+
+// Prints "zizavizerovo COMMAND: WHAT" and where to find the options to stderr;
+// answers 2, the exit code of a usage error.
+int usageError(const char* command, const std::string& what);
+
+// The folder that holds the running program, without a trailing separator.
+std::string executableFolder(const std::string& argv0);
+
+}  // namespace zz::cli

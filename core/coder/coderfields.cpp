@@ -1,0 +1,134 @@
+#include "coder/coderfields.h"
+
+#include <optional>
+
+#include "common/numtext.h"
+#include "common/text.h"
+
+namespace zz {
+
+namespace {
+
+using K = CoderFieldKind;
+using Z = Zizudavuveva;
+
+CoderFieldInfo textField(const char* name, std::string Z::*m) { return {name, K::text, m}; }
+CoderFieldInfo decimalField(const char* name, double Z::*m) { return {name, K::decimal, nullptr, m}; }
+CoderFieldInfo wholeField(const char* name, K kind, uint32_t Z::*m) { return {name, kind, nullptr, nullptr, m}; }
+CoderFieldInfo boolField(const char* name, bool Z::*m) { return {name, K::boolean, nullptr, nullptr, nullptr, m}; }
+
+// Unsigned 32-bit decimal: digits only, no sign, no blanks.
+std::optional<uint32_t> parseEnumValue(std::string_view text)
+{
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<uint64_t>(c - '0');
+    }
+    if (value > UINT32_MAX) return std::nullopt;
+    return static_cast<uint32_t>(value);
+}
+
+const CoderFieldInfo* findField(std::string_view name)
+{
+    for (const CoderFieldInfo& f : coderFields())
+        if (name == f.name) return &f;
+    return nullptr;
+}
+
+}  // namespace
+
+const std::vector<CoderFieldInfo>& coderFields()
+{
+    static const std::vector<CoderFieldInfo> fields{
+        textField("controlName", &Z::controlName),
+        textField("controlID", &Z::controlID),
+        textField("controlUnits", &Z::controlUnits),
+        textField("offOnStringList", &Z::offOnStringList),
+        textField("boundVariableName", &Z::boundVariableName),
+        textField("multiStringList", &Z::multiStringList),
+        textField("commentString", &Z::commentString),
+        decimalField("minValue", &Z::minValue),
+        decimalField("maxValue", &Z::maxValue),
+        decimalField("defValue", &Z::defValue),
+        wholeField("displayPrecision", K::precision, &Z::displayPrecision),
+        wholeField("defaultMultiStringIndex", K::whole, &Z::defaultMultiStringIndex),
+        decimalField("attackTime", &Z::attackTime),
+        decimalField("releaseTime", &Z::releaseTime),
+        boolField("enableParamSmoothing", &Z::enableParamSmoothing),
+        decimalField("smoothingTimeMsec", &Z::smoothingTimeMsec),
+        boolField("onfOffDefOFF", &Z::onfOffDefOFF),
+        boolField("invertedMeter", &Z::invertedMeter),
+        boolField("proToolsGainMeter", &Z::proToolsGainMeter),
+        boolField("includePIParamDeclaration", &Z::includePIParamDeclaration),
+        wholeField("controlType", K::enumeration, &Z::controlType),
+        wholeField("boundVarDataType", K::enumeration, &Z::boundVarDataType),
+        wholeField("controlDataType", K::enumeration, &Z::controlDataType),
+        boolField("enableVariableBinding", &Z::enableVariableBinding),
+        wholeField("controlTaper", K::enumeration, &Z::controlTaper),
+        wholeField("meterDetector", K::enumeration, &Z::meterDetector),
+        wholeField("meterCal", K::enumeration, &Z::meterCal),
+    };
+    return fields;
+}
+
+double readDecimalField(Deliverable deliverable, std::string_view typed)
+{
+    if (deliverable == Deliverable::windows) return numtext::windowsReadDecimal(typed);
+    return static_cast<double>(numtext::macFloatValue(typed));
+}
+
+uint32_t readWholeField(Deliverable deliverable, std::string_view typed)
+{
+    const int32_t value =
+        deliverable == Deliverable::windows ? numtext::windowsReadInteger(typed) : numtext::macIntValue(typed);
+    return static_cast<uint32_t>(value);
+}
+
+uint32_t readPrecisionField(Deliverable deliverable, std::string_view typed)
+{
+    if (deliverable == Deliverable::windows) return readWholeField(deliverable, typed);
+    const int32_t precision = numtext::macIntValue(typed);
+    return precision < 0 ? 0u : static_cast<uint32_t>(precision);
+}
+
+FieldSet setFieldFromText(Zizudavuveva& r, Deliverable deliverable, std::string_view name, std::string_view typed)
+{
+    const CoderFieldInfo* f = findField(name);
+    if (!f) return FieldSet::unknownField;
+    switch (f->kind) {
+    case K::text: r.*f->text = std::string(typed); return FieldSet::ok;
+    case K::decimal: r.*f->number = readDecimalField(deliverable, typed); return FieldSet::ok;
+    case K::whole: r.*f->whole = readWholeField(deliverable, typed); return FieldSet::ok;
+    case K::precision: r.*f->whole = readPrecisionField(deliverable, typed); return FieldSet::ok;
+    case K::enumeration: {
+        const auto parsed = parseEnumValue(typed);
+        if (!parsed) return FieldSet::badValue;
+        r.*f->whole = *parsed;
+        return FieldSet::ok;
+    }
+    case K::boolean: {
+        const auto parsed = booleanWord(typed);
+        if (!parsed) return FieldSet::badValue;
+        r.*f->flag = *parsed;
+        return FieldSet::ok;
+    }
+    }
+    return FieldSet::unknownField;
+}
+
+std::string shownCoderField(const Zizudavuveva& r, const CoderFieldInfo& f)
+{
+    switch (f.kind) {
+    case K::text: return r.*f.text;
+    case K::decimal: return numtext::nsNumberString(r.*f.number);
+    case K::whole:
+    case K::precision:
+    case K::enumeration: return std::to_string(r.*f.whole);
+    case K::boolean: return r.*f.flag ? "true" : "false";
+    }
+    return {};
+}
+
+}  // namespace zz

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "coder/zizudavuveva.h"
+#include "common/result.h"
+
+namespace zz {
+
+// The ordered text fragments of generated code. The Windows page joins them
+// into one clipboard text; the macOS page writes one pasteboard item each.
+using Fragments = std::vector<std::string>;
+
+// Generated code, or the refusal to generate it. A refusal's message is what
+// the page shows; it is empty when nothing is to be shown.
+struct CodeResult : Result {
+    Fragments fragments;
+
+    static CodeResult code(Fragments f)
+    {
+        CodeResult r;
+        r.fragments = std::move(f);
+        return r;
+    }
+    static CodeResult refusal(std::string text)
+    {
+        CodeResult r;
+        r.ok = false;
+        r.message = std::move(text);
+        return r;
+    }
+};
+
+// The text the declaration button refuses with when binding is switched off.
+inline constexpr std::string_view kBindingNotEnabled = "Variable binding is not enabled.";
+
+// The code that creates, configures and registers the parameter. Meant for a
+// record that passed validateShit; a control type outside 0 to 3 is refused
+// without a message. `comment` goes into a comment block ahead of the code
+// when it is not empty (the Windows page passes the record's commentString,
+// the macOS page the text of its comment box).
+CodeResult makeParameterCode(const Zizudavuveva& record, std::string_view comment, Deliverable deliverable);
+
+// The declaration of the bound variable (with an enumeration class naming the
+// entries of a switch). Refused with kBindingNotEnabled when binding is off;
+// a control type outside 0 to 3 is refused without a message. The checks of
+// validateShit do not apply.
+CodeResult makeBoundVarCode(const Zizudavuveva& record, Deliverable deliverable);
+
+// All fragments joined without separators, as the Windows clipboard gets them.
+std::string joinFragments(const Fragments& fragments);
+
+}  // namespace zz

@@ -1,0 +1,142 @@
+#include "common/files.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+// The parts of the file services that the standard library gives the same on
+// every host; files_posix.cpp and files_win32.cpp hold the rest.
+namespace zz::files {
+
+namespace {
+
+EntryKind kindOf(const fs::file_status& status)
+{
+    switch (status.type()) {
+    case fs::file_type::not_found: return EntryKind::missing;
+    case fs::file_type::regular: return EntryKind::file;
+    case fs::file_type::directory: return EntryKind::folder;
+    case fs::file_type::symlink: return EntryKind::link;
+    case fs::file_type::none:
+    case fs::file_type::unknown: return EntryKind::unknown;
+    default: return EntryKind::other;
+    }
+}
+
+}  // namespace
+
+fs::path fsPath(const std::string& utf8)
+{
+    return fs::u8path(utf8);
+}
+
+std::string utf8Path(const fs::path& path)
+{
+    const auto text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+EntryKind entryAt(const std::string& path)
+{
+    std::error_code ec;
+    return kindOf(fs::symlink_status(fsPath(path), ec));
+}
+
+EntryKind targetAt(const std::string& path)
+{
+    std::error_code ec;
+    return kindOf(fs::status(fsPath(path), ec));
+}
+
+bool readWholeFile(const std::string& path, std::string& bytes)
+{
+    bytes.clear();
+    if (targetAt(path) == EntryKind::folder) return false;
+    std::ifstream in(fsPath(path), std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
+bool writeNewFile(const std::string& path, const std::string& bytes)
+{
+    return writeWholeFile(path, bytes, true);
+}
+
+bool replaceFileAtomically(const std::string& path, const std::string& bytes, const FileWriter& writer)
+{
+    // Renaming over a folder would fail anyway; do not leave a new file
+    // behind trying.
+    if (targetAt(path) == EntryKind::folder) return false;
+
+    const std::string fresh = uniqueSiblingPath(path, "tmp");
+    if (fresh.empty()) return false;
+    std::error_code ec;
+    const bool written = writer ? writer(fresh, bytes) : writeNewFile(fresh, bytes);
+    if (!written) {
+        fs::remove(fsPath(fresh), ec);
+        return false;
+    }
+    const fs::file_status earlier = fs::status(fsPath(path), ec);
+    if (!ec && fs::is_regular_file(earlier)) fs::permissions(fsPath(fresh), earlier.permissions(), ec);
+    fs::rename(fsPath(fresh), fsPath(path), ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(fsPath(fresh), ignored);
+        return false;
+    }
+    return true;
+}
+
+bool createEmptyFile(const std::string& path)
+{
+    std::ofstream out(fsPath(path), std::ios::binary | std::ios::app);
+    return static_cast<bool>(out);
+}
+
+bool makeParentFolders(const std::string& path)
+{
+    const fs::path parent = fsPath(path).parent_path();
+    if (parent.empty()) return true;
+    std::error_code ec;
+    if (fs::is_directory(parent, ec)) return true;
+    fs::create_directories(parent, ec);
+    return fs::is_directory(parent, ec);
+}
+
+std::string uniqueSiblingPath(const std::string& path, const std::string& purpose)
+{
+    fs::path target = fsPath(path);
+    if (!target.has_filename()) target = target.parent_path();  // "…/name/"
+    const fs::path parent = target.parent_path();
+    const std::string name = utf8Path(target.filename());
+    static std::mt19937_64 generator{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate =
+            parent / fsPath("." + name + "." + purpose + "-" + std::to_string(generator() % 1000000000u));
+        std::error_code ec;
+        if (fs::symlink_status(candidate, ec).type() == fs::file_type::not_found) return utf8Path(candidate);
+    }
+    return {};
+}
+
+std::string folderOfProgramFile(const std::string& programFile)
+{
+    const auto cut = programFile.find_last_of(hostPathSeparators());
+    if (cut == std::string::npos) return {};
+    return programFile.substr(0, cut);
+}
+
+std::string programFolder()
+{
+    return folderOfProgramFile(programFile());
+}
+
+}  // namespace zz::files

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "common/result.h"
+#include "project/winfiles.h"
+#include "project/zezureproject.h"
+
+// Creating a project from the template folder, as each deliverable does it:
+// make the project folder, copy the template into it, rewrite its
+// CMakeLists.txt with the marker values of the record. The front end has
+// already copied its form into the record (and, on macOS, run validateShit).
+namespace zz {
+
+// What a creation did. On failure `message` (and on macOS `informativeText`
+// and `style`) is what the front end shows. What a failed run has already put
+// on disk stays.
+struct CreationResult : Result {
+    std::string destination;  // the project folder, as composed
+    std::string projectFile;  // its CMakeLists.txt
+    std::string creationLog;  // Windows: the account of the run, step by step
+};
+
+// Writes the rewritten project file; the default is the deliverable's own
+// writer. Tests pass one that fails.
+using TextWriter = std::function<bool(const std::string& path, const std::string& text)>;
+
+struct WindowsCreateOptions {
+    char separator = '\\';  // how the Windows program joins paths
+    RetryWait wait = files::sleepMilliseconds;
+    TextWriter writer;  // empty: writeTextFile
+};
+
+// The template beside the program: programFolder + "\PluginTemplate".
+std::string windowsTemplateFolder(const std::string& programFolder, char separator = '\\');
+
+// The Windows deliverable: destination = projectFolderPath + "\" +
+// projectName. Refuses an existing destination and a name that is not a
+// folder name, stops when the folder cannot be made, the template cannot be
+// copied whole, or the project file cannot be read or written. Every step
+// adds its line to `creationLog`.
+CreationResult makeProjectWindows(const ZezureProject& project, const std::string& templateFolder,
+                                  const WindowsCreateOptions& options = {});
+
+// The macOS deliverable: destination = projectFolderPath and projectName run
+// together; the project file is destination + "/CMakeLists.txt". The copy
+// refuses an existing destination; a project file that cannot be read or
+// written stops the command with a warning. Success is an informational alert
+// with the destination path.
+CreationResult makeProjectMac(const ZezureProject& project, const std::string& templateFolder,
+                              const TextWriter& writer = {});
+
+}  // namespace zz

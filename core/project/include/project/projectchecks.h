@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+#include "common/deliverable.h"
+#include "common/result.h"
+
+// The checks of the project page and the names it derives from the project
+// name.
+namespace zz {
+
+// Windows: run when the project-name field loses the focus, with the field's
+// text. Refuses an empty name, a name with a space (other white space passes)
+// and a name that cannot be a folder name. On refusal the page clears the
+// field's selection and scrolls its caret into view; the focus stays.
+Result checkProjectName(const std::string& projectName);
+
+// macOS: the checks before a creation, with the texts of the project-name,
+// plug-in name and plug-in code fields, in this order: project name given, no
+// white space inside it (white space at its ends is accepted), a valid folder
+// name, plug-in name given, plug-in code given. The first failure answers a
+// warning alert and the field to focus.
+Result validateShit(const std::string& projectName, const std::string& pluginName, const std::string& pluginCode);
+
+// A project name that could never be the name of the project's folder: one
+// holding "/", "\" or a NUL byte, or "." or "..". Both deliverables refuse it before
+// anything is written.
+bool isUnsafeFolderName(const std::string& projectName);
+
+// The three names the page fills in from the project name.
+struct DerivedNames {
+    std::string pluginName;
+    std::string aaxPluginName;
+    std::string aaxShortPluginName;
+};
+
+inline constexpr size_t kAaxNameLimit = 31;
+inline constexpr size_t kShortNameLimit = 15;
+
+// Windows copies the name whole into all three (the typing limits of the AAX
+// fields do not apply); macOS cuts the AAX name to 31 and the short name to 15
+// UTF-16 code units, never splitting a character in two.
+DerivedNames deriveNames(Deliverable deliverable, const std::string& projectName);
+
+// The white space of the macOS checks: tab and the Unicode space separators.
+bool macContainsWhitespace(const std::string& text);
+std::string macTrimWhitespace(const std::string& text);
+
+}  // namespace zz

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/deliverable.h"
+#include "common/result.h"
+#include "project/zezureproject.h"
+
+// The fields of the project record, one table for everything that reads them
+// from text: the pages' number fields, the command line's --set and presets,
+// and the help that lists them. Each style reads typed text as its page does.
+namespace zz {
+
+// How a field takes typed text.
+enum class ProjectFieldKind {
+    text,       // taken as it stands
+    boolean,    // a check box or a choice: true, false, 1 or 0
+    time,       // milliseconds: smoothingTimeMsec, tailTimeMsec
+    count,      // samples: latencyInSamples, saaGranulatity
+    blockSize,  // blockSize
+    category,   // aaxCagtegory: a code of the category table, or its name
+};
+
+struct ProjectFieldInfo {
+    const char* name;
+    ProjectFieldKind kind;
+    bool macOnly = false;  // useTemplate lives in the macOS settings file only
+    std::string ZezureProject::*text = nullptr;
+    bool ZezureProject::*flag = nullptr;
+    double ZezureProject::*number = nullptr;
+    uint32_t ZezureProject::*whole = nullptr;
+};
+
+// Every field of the record, in record order.
+const std::vector<ProjectFieldInfo>& projectFields();
+
+// The field of that name among the style's fields; null when there is none.
+const ProjectFieldInfo* findProjectField(std::string_view name, Deliverable style);
+
+// ---- What the pages' number fields give ----------------------------------------
+
+// Windows: the decimal edit's number (no number gives 0.0). macOS: floatValue,
+// single precision.
+double readTimeField(Deliverable style, std::string_view typed);
+// Windows: the integer edit's number, a typed sign kept as the C runtime's
+// conversion keeps it. macOS: floatValue cut toward zero, a negative one 0.
+uint32_t readCountField(Deliverable style, std::string_view typed);
+// Windows: the integer edit's number. macOS: intValue, a negative one 0.
+uint32_t readBlockSizeField(Deliverable style, std::string_view typed);
+
+// ---- Setting fields from text ---------------------------------------------------
+
+// Sets one field from the text a user gives for it: a text as it stands, a
+// boolean as true/false/1/0, a category as its code or its display name, a
+// number as the style's page reads it. A number must be one number (white
+// space around it allowed); the Windows page also takes an empty field (0),
+// and its count edits no negative number. Leaves the record unchanged unless
+// it answers ok.
+FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_view name, std::string_view value);
+
+// A field's value as the style's page shows it: a text as it stands, times
+// with two decimals (Windows) or as the platform's number text (macOS), a
+// category as its code and name ("2048 (Software Synth)").
+std::string shownProjectField(const ZezureProject& record, const ProjectFieldInfo& field, Deliverable style);
+
+}  // namespace zz

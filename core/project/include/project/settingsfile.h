@@ -1,0 +1,93 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <optional>
+#include <vector>
+
+#include "common/deliverable.h"
+#include "common/files.h"
+#include "common/result.h"
+#include "project/winfiles.h"
+#include "project/zezureproject.h"
+
+// The settings memory file, zezurelog.txt: the vendor details and the project
+// folder (and on macOS the template-source flag) remembered from one run to
+// the next. The project page reads it once when it opens and writes it when
+// the user leaves with Exit.
+//
+// Windows layout: five lines, system code page, CR LF after each and one more
+// CR LF at the end. macOS layout: six lines, UTF-8, LF after each.
+namespace zz {
+
+// The bundle identifier of the macOS application; it names the settings folder
+// under Application Support.
+inline constexpr const char* kMacBundleIdentifier = "org.zizavizerovo.VADEzeravi";
+
+inline constexpr const char* kSettingsFileName = "zezurelog.txt";
+
+// The macOS first-start folder value, used when the file has no values of its own.
+inline constexpr const char* kMacPathNotSet = "path not set";
+
+// ---- Locations --------------------------------------------------------------
+
+// Windows: APPDATA + "\Zizavizerovo\zezurelog.txt". Without APPDATA the path
+// starts at the root of the current drive. `separator` joins the parts: the
+// Windows program's is "\"; its pages run on other hosts with theirs.
+std::string windowsSettingsPath(const std::optional<std::string>& appData, char separator = '\\');
+
+// macOS: the user's Application Support folder, the bundle identifier as a
+// folder, then zezurelog.txt.
+std::string macSettingsPath(const std::string& applicationSupportFolder);
+
+// Reads one environment variable; null when it is not set.
+using EnvironmentLookup = std::function<const char*(const char* name)>;
+
+// The command-line tool's own settings file. Windows: the Windows deliverable's
+// location; macOS: the macOS deliverable's; other hosts:
+// $XDG_CONFIG_HOME/zizavizerovo/zezurelog.txt, or ~/.config/zizavizerovo/...
+// when XDG_CONFIG_HOME is unset, empty or not absolute. Empty when no location
+// can be made (no HOME).
+std::string cliSettingsPath(const EnvironmentLookup& env);
+
+// What the settings file code needs from the outside world; tests replace
+// pieces of it.
+struct SettingsFileServices {
+    // Writes the new file of an atomic replacement.
+    files::FileWriter writer = files::writeNewFile;
+    // The pause between two attempts to open the Windows file.
+    RetryWait wait = files::sleepMilliseconds;
+    // Read without making or fixing anything: the values are those a page
+    // would get, but a missing or blank file and a missing folder stay as
+    // they are.
+    bool leaveFileAlone = false;
+};
+
+// ---- Reading and writing ----------------------------------------------------
+
+// The Windows line splitter: takes the text up to the first LF (all of it when
+// there is none) off the front of `text` and answers it without spaces, tabs
+// and CRs at either end.
+std::string popFirstLine(std::string& text);
+
+// Reading and writing answer a Result: `message` (and on macOS `informativeText`)
+// is what the page shows, `systemLog` the macOS diagnostic lines, and `ok` is
+// false when the file could not be read or a needed write of it failed.
+
+// Reads the file at `path` into the record as the deliverable's project page
+// does when it opens. Windows: vendorName, fourCharVendorID, vendorURL,
+// vendorEmail and projectFolderPath; macOS: those and useTemplate. A missing or
+// blank file is (re)made from the defaults.
+Result loadLogFile(Deliverable deliverable, ZezureProject& project, const std::string& path,
+                               const SettingsFileServices& services = {});
+
+// Writes the record to the file at `path` as the deliverable's Exit does,
+// replacing the file atomically. Windows reports a failure with
+// "Could not write to: " + path; macOS shows nothing (but `ok` tells).
+Result saveLogFile(Deliverable deliverable, const ZezureProject& project, const std::string& path,
+                               const SettingsFileServices& services = {});
+
+// The file text (before the platform's line-end rules) that saveLogFile writes.
+std::string settingsFileText(Deliverable deliverable, const ZezureProject& project);
+
+}  // namespace zz

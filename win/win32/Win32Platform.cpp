@@ -1,0 +1,119 @@
+#include "Win32Platform.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "../Zizavizerovo.h"
+#include "Win32SuccessDlg.h"
+#include "common/files.h"
+
+namespace zz::win {
+
+void Win32Platform::messageBox(const std::string& text)
+{
+    MessageBoxW(GetActiveWindow(), widen(text).c_str(), widen(kApplicationName).c_str(), MB_OK);
+}
+
+bool Win32Platform::copyToClipboard(const std::string& text)
+{
+    // Owner: the active window of this thread (the sheet while it runs).
+    // Another program (a clipboard manager, a remote-desktop agent, a reader
+    // polling the clipboard) may hold it open for a moment; a click must not
+    // silently leave the old text there, so try for up to half a second.
+    const HWND owner = GetActiveWindow();
+    bool opened = OpenClipboard(owner) != FALSE;
+    for (int attempt = 0; !opened && attempt < 25; ++attempt) {
+        Sleep(20);
+        opened = OpenClipboard(owner) != FALSE;
+    }
+    if (!opened)
+        return false;
+    EmptyClipboard();
+    bool placed = false;
+    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1)) {
+        if (void* memory = GlobalLock(block)) {
+            std::memcpy(memory, text.c_str(), text.size() + 1);
+            GlobalUnlock(block);
+            placed = SetClipboardData(CF_TEXT, block) != nullptr;
+        }
+        if (!placed)
+            GlobalFree(block);  // the clipboard did not take it
+    }
+    CloseClipboard();
+    return placed;
+}
+
+namespace {
+
+int CALLBACK browseCallback(HWND dialog, UINT message, LPARAM parameter, LPARAM data)
+{
+    switch (message) {
+    case BFFM_INITIALIZED:
+        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+        break;
+    case BFFM_SELCHANGED: {
+        wchar_t path[MAX_PATH];
+        if (SHGetPathFromIDListW(reinterpret_cast<LPCITEMIDLIST>(parameter), path))
+            SendMessageW(dialog, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(path));
+        break;
+    }
+    default:
+        break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string Win32Platform::browseForFolder(const std::string& title, const std::string& start)
+{
+    IMalloc* allocator = nullptr;
+    if (FAILED(SHGetMalloc(&allocator)) || !allocator)
+        return start;
+
+    std::wstring wideTitle = widen(title);
+    std::wstring wideStart = widen(start);
+    BROWSEINFOW info{};
+    info.hwndOwner = GetActiveWindow();
+    info.pidlRoot = nullptr;
+    info.pszDisplayName = nullptr;
+    info.lpszTitle = wideTitle.c_str();
+    info.ulFlags = BIF_STATUSTEXT | BIF_NEWDIALOGSTYLE;
+    info.lpfn = browseCallback;
+    info.lParam = reinterpret_cast<LPARAM>(wideStart.c_str());
+
+    std::string result = start;
+    if (LPITEMIDLIST item = SHBrowseForFolderW(&info)) {
+        wchar_t path[MAX_PATH] = L"";
+        if (SHGetPathFromIDListW(item, path))
+            result = narrow(path);
+        allocator->Free(item);
+    }
+    allocator->Release();
+    return result;
+}
+
+std::string Win32Platform::programPath()
+{
+    return files::programFile();
+}
+
+std::optional<std::string> Win32Platform::environment(const std::string& name)
+{
+    std::wstring wideName = widen(name);
+    DWORD n = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+    if (n == 0)
+        return std::nullopt;
+    std::wstring value(n, L'\0');
+    n = GetEnvironmentVariableW(wideName.c_str(), value.data(), n);
+    value.resize(n);
+    return narrow(value);
+}
+
+int Win32Platform::runSuccessDialog(SuccessDlg& dialog)
+{
+    return runSuccessDialogBox(instance_, dialog);
+}
+
+}  // namespace zz::win

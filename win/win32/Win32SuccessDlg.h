@@ -1,0 +1,17 @@
+// The success dialog (template 136) as a Win32 modal dialog box.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace zz::win {
+
+class SuccessDlg;
+
+// Runs the dialog modally, owned by the active window of the thread (no
+// parent is given); answers kResultOK or kResultCancel.
+int runSuccessDialogBox(HINSTANCE instance, SuccessDlg& dialog);
+
+}  // namespace zz::win
