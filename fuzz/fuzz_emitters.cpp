@@ -8,7 +8,7 @@
 #include <string>
 
 #include "coder/controlcheck.h"
-#include "coder/fieldtext.h"
+#include "coder/coderfields.h"
 #include "coder/paramcode.h"
 #include "fuzzcheck.h"
 
@@ -19,7 +19,7 @@ bool contains(const std::string& text, const std::string& piece) { return text.f
 void emitFor(zz::Deliverable deliverable, FuzzedDataProvider& in)
 {
     zz::Zizudavuveva record = zz::pageDefaults(deliverable);
-    const auto& fields = zz::zizudavuvevaFields();
+    const auto& fields = zz::coderFields();
     const int assignments = in.ConsumeIntegralInRange(0, 12);
     for (int i = 0; i < assignments; ++i) {
         const auto& field = fields[in.ConsumeIntegralInRange<size_t>(0, fields.size() - 1)];
@@ -32,15 +32,15 @@ void emitFor(zz::Deliverable deliverable, FuzzedDataProvider& in)
     if (in.ConsumeBool()) record.controlType = in.ConsumeIntegralInRange<uint32_t>(0, 5);
     const std::string comment = in.ConsumeRandomLengthString(128);
 
-    const zz::CheckResult check = zz::validateShit(record, deliverable);
+    const zz::Result check = zz::validateShit(record, deliverable);
     const zz::CodeResult code = zz::makeParameterCode(record, comment, deliverable);
     const zz::CodeResult declaration = zz::makeBoundVarCode(record, deliverable);
 
     const bool known = record.controlType <= zz::controltype::meter;
-    FUZZ_CHECK(code.refused == !known);
+    FUZZ_CHECK(!code.ok == !known);
     // An unknown kind is refused silently, after the identifier check.
-    if (!known) FUZZ_CHECK(!check.passed && check.message.empty() != record.controlID.empty());
-    if (!check.passed && known) FUZZ_CHECK(!check.message.empty());
+    if (!known) FUZZ_CHECK(!check.ok && check.message.empty() != record.controlID.empty());
+    if (!check.ok && known) FUZZ_CHECK(!check.message.empty());
     if (known) {
         const std::string text = zz::joinFragments(code.fragments);
         FUZZ_CHECK(contains(text, "piParam = new PluginParameter(" + record.controlID + ", " +
@@ -49,9 +49,9 @@ void emitFor(zz::Deliverable deliverable, FuzzedDataProvider& in)
         if (record.enableVariableBinding) FUZZ_CHECK(contains(text, "\tpiParam->setBoundVariable(&" + record.boundVariableName + ", "));
         FUZZ_CHECK(code.fragments.back() == "\n");
     }
-    FUZZ_CHECK(declaration.refused == (!record.enableVariableBinding || !known));
-    if (declaration.refused && known) FUZZ_CHECK(declaration.message == zz::kBindingNotEnabled);
-    if (!declaration.refused) {
+    FUZZ_CHECK(!declaration.ok == (!record.enableVariableBinding || !known));
+    if (!declaration.ok && known) FUZZ_CHECK(declaration.message == zz::kBindingNotEnabled);
+    if (declaration.ok) {
         FUZZ_CHECK(!declaration.fragments.empty());
         FUZZ_CHECK(contains(declaration.fragments.front(), " " + record.boundVariableName + " = "));
     }

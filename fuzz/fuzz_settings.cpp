@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return 0;
     }
 
-    FUZZ_CHECK(zz::saveLogFile(deliverable, first, path, services).written);
+    FUZZ_CHECK(zz::saveLogFile(deliverable, first, path, services).ok);
     zz::ZezureProject second = zz::makeDefaultProject(deliverable);
     zz::loadLogFile(deliverable, second, path, services);
     FUZZ_CHECK(valuesOf(second) == read);
