@@ -4,6 +4,7 @@
 #include "coder/controlcheck.h"
 #include "coder/paramcode.h"
 #include "common/numtext.h"
+#include "present.h"
 #include "projectpage.h"
 #include "shareddata.h"
 
@@ -36,13 +37,6 @@ uint32_t enumerationOf(const Outlets& outlets, Outlet combo)
 void selectEnumeration(Outlets& outlets, Outlet combo, uint32_t value)
 {
     outlets.selectIndex(combo, selectionOfEnumValue(value));
-}
-
-void showAlert(Services& services, const std::string& message)
-{
-    Alert alert;
-    alert.message = message;
-    services.runModalAlert(alert);
 }
 
 }  // namespace
@@ -169,7 +163,7 @@ void ControlCoderPage::copyCodeClipboard()
 {
     parseControls();
     const Result check = validateShit(kontrol_, kStyle);
-    if (check.shown()) showAlert(services_, check.message);
+    present(check, outlets_, services_);
     if (!check) return;
     kontrol_.enableParamSmoothing = shared_.enableParameterSmoothing;
     kontrol_.smoothingTimeMsec = shared_.smoothingTime_mSec;
@@ -180,7 +174,7 @@ void ControlCoderPage::copyBoundVarClipboard()
 {
     parseControls();
     const CodeResult code = makeBoundVarCode(kontrol_, kStyle);
-    if (code.shown()) showAlert(services_, code.message);
+    present(code, outlets_, services_);
     if (!code) return;
     services_.writePasteboard(code.fragments);
 }

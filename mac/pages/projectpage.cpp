@@ -1,6 +1,7 @@
 #include "projectpage.h"
 
 #include "common/numtext.h"
+#include "present.h"
 #include "project/makeproject.h"
 #include "project/projectchecks.h"
 #include "project/projectfields.h"
@@ -13,26 +14,6 @@ namespace zz::mac {
 namespace {
 
 constexpr Deliverable kStyle = Deliverable::mac;
-
-// Shows a result as the page does: its log lines, its alert when it has a
-// message, then the focus.
-void present(const Result& result, Outlets& outlets, Services& services)
-{
-    for (const auto& line : result.systemLog) services.log(line);
-    if (result.shown()) {
-        Alert alert;
-        alert.message = result.message;
-        alert.informative = result.informativeText;
-        alert.style = result.style;
-        services.runModalAlert(alert);
-    }
-    switch (result.focus) {
-    case ProjectField::projectName: outlets.makeFirstResponder(Outlet::projectName); break;
-    case ProjectField::pluginName: outlets.makeFirstResponder(Outlet::pluginName); break;
-    case ProjectField::pluginCode: outlets.makeFirstResponder(Outlet::fourCharCode); break;
-    case ProjectField::none: break;
-    }
-}
 
 }  // namespace
 
