@@ -183,7 +183,7 @@ std::optional<std::vector<Assignment>> parsePreset(const std::string& json, std:
 std::optional<std::vector<Assignment>> readPreset(const std::string& path, std::string& error)
 {
     std::string bytes;
-    if (!files::readWholeFile(path, bytes)) {
+    if (files::readWholeFile(path, bytes, files::kUserFileLimit) != files::ReadStatus::ok) {
         error = "cannot read preset file " + path;
         return std::nullopt;
     }

@@ -51,20 +51,6 @@ EntryKind targetAt(const std::string& path)
     return kindOf(fs::status(fsPath(path), ec));
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes)
-{
-    bytes.clear();
-    if (targetAt(path) == EntryKind::folder) return false;
-    std::ifstream in(fsPath(path), std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        bytes.clear();
-        return false;
-    }
-    return true;
-}
-
 bool writeNewFile(const std::string& path, const std::string& bytes)
 {
     return writeWholeFile(path, bytes, true);
@@ -125,6 +111,98 @@ std::string uniqueSiblingPath(const std::string& path, const std::string& purpos
         if (fs::symlink_status(candidate, ec).type() == fs::file_type::not_found) return utf8Path(candidate);
     }
     return {};
+}
+
+// ---- Staging folders ----------------------------------------------------------
+
+namespace {
+
+constexpr const char* kStagingPrefix = ".zizavizerovo-";
+
+}  // namespace
+
+StagingFolder::StagingFolder(const std::string& parent, const std::string& purpose)
+{
+    const fs::path folder = fsPath(parent.empty() ? std::string(".") : parent);
+    static std::mt19937_64 generator{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate =
+            folder / fsPath(kStagingPrefix + purpose + "-" + std::to_string(generator() % 1000000000u));
+        std::error_code ec;
+        if (fs::create_directory(candidate, ec) && !ec) {
+            path_ = utf8Path(candidate);
+            hold_ = holdFolder(path_);
+            return;
+        }
+        // Only a name that is taken is worth another try.
+        if (fs::symlink_status(candidate, ec).type() == fs::file_type::not_found) return;
+    }
+}
+
+StagingFolder::~StagingFolder()
+{
+    if (!moved_) discard();
+    release();
+}
+
+void StagingFolder::release()
+{
+    if (hold_ != -1) releaseFolder(hold_);
+    hold_ = -1;
+}
+
+bool StagingFolder::moveTo(const std::string& destination)
+{
+    if (!made() || moved_) return false;
+    // Windows does not rename a folder that is held open; the rename follows
+    // at once.
+    release();
+    moved_ = renameNoReplace(path_, destination);
+    if (!moved_) hold_ = holdFolder(path_);
+    return moved_;
+}
+
+bool StagingFolder::moveItemTo(const std::string& item, const std::string& destination)
+{
+    return made() && !moved_ && renameNoReplace(item, destination);
+}
+
+void StagingFolder::discard()
+{
+    if (!made() || moved_) return;
+    release();
+    std::error_code ec;
+    fs::remove_all(fsPath(path_), ec);
+    moved_ = true;  // nothing left to move or to remove
+}
+
+bool isStagingName(const std::string& name, const std::string& purpose)
+{
+    const std::string prefix = kStagingPrefix + purpose + "-";
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+    for (size_t i = prefix.size(); i < name.size(); ++i)
+        if (name[i] < '0' || name[i] > '9') return false;
+    return true;
+}
+
+void clearAbandonedStaging(const std::string& parent, const std::string& purpose, std::chrono::seconds minimumAge)
+{
+    std::error_code ec;
+    fs::directory_iterator it(fsPath(parent.empty() ? std::string(".") : parent), ec);
+    if (ec) return;
+    const auto now = fs::file_time_type::clock::now();
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        const fs::path entry = it->path();
+        if (!isStagingName(utf8Path(entry.filename()), purpose)) continue;
+        // A folder of our name, never a link to one; one that changed a moment
+        // ago may belong to a run that has not got its hold yet.
+        std::error_code statError;
+        if (!fs::is_directory(fs::symlink_status(entry, statError))) continue;
+        const auto changed = fs::last_write_time(entry, statError);
+        if (statError || now - changed < minimumAge) continue;
+        if (folderIsHeld(utf8Path(entry))) continue;
+        fs::remove_all(entry, statError);
+    }
 }
 
 std::string folderOfProgramFile(const std::string& programFile)

@@ -1,7 +1,11 @@
 #include "common/files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <cerrno>
 #include <chrono>
@@ -15,6 +19,45 @@
 
 // The file services on Linux and macOS.
 namespace zz::files {
+
+ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintmax_t limit)
+{
+    bytes.clear();
+    // What is there decides before anything is opened: opening a pipe for
+    // reading would wait for a writer.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT || errno == ENOTDIR ? ReadStatus::missing
+                                                                                     : ReadStatus::unreadable;
+    if (S_ISDIR(info.st_mode)) return ReadStatus::folder;
+    if (!S_ISREG(info.st_mode)) return ReadStatus::special;
+    if (static_cast<std::uintmax_t>(info.st_size) > limit) return ReadStatus::tooLarge;
+
+    // The entry may change between the look and the open: the open does not
+    // wait, and what it opened is looked at again.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return ReadStatus::unreadable;
+    ReadStatus status = ReadStatus::ok;
+    if (::fstat(fd, &info) != 0) status = ReadStatus::unreadable;
+    else if (S_ISDIR(info.st_mode)) status = ReadStatus::folder;
+    else if (!S_ISREG(info.st_mode)) status = ReadStatus::special;
+    std::string content;
+    char buffer[65536];
+    while (status == ReadStatus::ok) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            status = ReadStatus::unreadable;
+            break;
+        }
+        // A file that grows while it is read still stops at the limit.
+        if (content.size() + static_cast<size_t>(n) > limit) status = ReadStatus::tooLarge;
+        else content.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    if (status == ReadStatus::ok) bytes.swap(content);
+    return status;
+}
 
 bool writeWholeFile(const std::string& path, std::string_view bytes, bool synced)
 {
@@ -34,6 +77,49 @@ bool writeWholeFile(const std::string& path, std::string_view bytes, bool synced
     if (ok && synced && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;
     return ok;
+}
+
+bool renameNoReplace(const std::string& from, const std::string& to)
+{
+#if defined(__APPLE__)
+    return ::renamex_np(from.c_str(), to.c_str(), RENAME_EXCL) == 0;
+#else
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without the flag: claim the name with a folder of our
+    // own, which a rename of a folder then replaces.
+    struct stat info {};
+    if (::lstat(from.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+    if (::mkdir(to.c_str(), 0700) != 0) return false;
+    if (::rename(from.c_str(), to.c_str()) == 0) return true;
+    ::rmdir(to.c_str());
+    return false;
+#endif
+}
+
+std::intptr_t holdFolder(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void releaseFolder(std::intptr_t hold)
+{
+    if (hold >= 0) ::close(static_cast<int>(hold));  // closing lets go of the lock
+}
+
+bool folderIsHeld(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;  // what cannot be looked at is left alone
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
 }
 
 std::string_view hostPathSeparators()

@@ -1,39 +1,111 @@
 #include "common/files.h"
 
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
-// The two system calls the file services need, declared here so that the core
-// stays free of the system headers.
-extern "C" __declspec(dllimport) unsigned long __stdcall GetModuleFileNameW(void* module, wchar_t* name,
-                                                                            unsigned long size);
-extern "C" __declspec(dllimport) void __stdcall Sleep(unsigned long milliseconds);
-
-// The file services on Windows.
+// The file services on Windows. This file and the Win32 layer of the Windows
+// program are the only places that include the system's header.
 namespace zz::files {
+
+namespace {
+
+std::wstring widePath(const std::string& path)
+{
+    return fsPath(path).wstring();
+}
+
+}  // namespace
+
+ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintmax_t limit)
+{
+    bytes.clear();
+    const std::wstring wide = widePath(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadStatus::missing
+                                                                              : ReadStatus::unreadable;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return ReadStatus::folder;
+    // Other programs may read and write the file meanwhile.
+    const HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return ReadStatus::unreadable;
+    ReadStatus status = ReadStatus::ok;
+    LARGE_INTEGER size{};
+    if (GetFileType(file) != FILE_TYPE_DISK) status = ReadStatus::special;
+    else if (!GetFileSizeEx(file, &size)) status = ReadStatus::unreadable;
+    else if (static_cast<std::uintmax_t>(size.QuadPart) > limit) status = ReadStatus::tooLarge;
+    std::string content;
+    std::vector<char> buffer(65536);
+    while (status == ReadStatus::ok) {
+        DWORD got = 0;
+        if (!ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+            status = ReadStatus::unreadable;
+            break;
+        }
+        if (got == 0) break;
+        if (content.size() + got > limit) status = ReadStatus::tooLarge;
+        else content.append(buffer.data(), got);
+    }
+    CloseHandle(file);
+    if (status == ReadStatus::ok) bytes.swap(content);
+    return status;
+}
 
 bool writeWholeFile(const std::string& path, std::string_view bytes, bool synced)
 {
-    const int fd = _wopen(fsPath(path).c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
-                          _S_IREAD | _S_IWRITE);
-    if (fd < 0) return false;
-    size_t done = 0;
+    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = true;
-    while (done < bytes.size()) {
-        const size_t chunk = bytes.size() - done < 0x40000000u ? bytes.size() - done : 0x40000000u;
-        const int n = _write(fd, bytes.data() + done, static_cast<unsigned>(chunk));
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        done += static_cast<size_t>(n);
+    size_t done = 0;
+    while (ok && done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+        done += written;
     }
-    if (ok && synced && _commit(fd) != 0) ok = false;
-    if (_close(fd) != 0) ok = false;
+    if (ok && synced) ok = FlushFileBuffers(file) != FALSE;
+    if (!CloseHandle(file)) ok = false;
     return ok;
+}
+
+bool renameNoReplace(const std::string& from, const std::string& to)
+{
+    // Without MOVEFILE_REPLACE_EXISTING the move fails when anything is there.
+    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), 0) != FALSE;
+}
+
+std::intptr_t holdFolder(const std::string& path)
+{
+    // An open handle that does not share deletion keeps other processes from
+    // removing the folder; it goes when the process does.
+    const HANDLE folder = CreateFileW(widePath(path).c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    return folder == INVALID_HANDLE_VALUE ? -1 : reinterpret_cast<std::intptr_t>(folder);
+}
+
+void releaseFolder(std::intptr_t hold)
+{
+    if (hold != -1) CloseHandle(reinterpret_cast<HANDLE>(hold));
+}
+
+bool folderIsHeld(const std::string& path)
+{
+    const HANDLE folder = CreateFileW(widePath(path).c_str(), FILE_LIST_DIRECTORY, 0, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) return true;  // held, or not ours to look at
+    CloseHandle(folder);
+    return false;
 }
 
 std::string_view hostPathSeparators()
@@ -49,9 +121,9 @@ char hostPathSeparator()
 std::string programFile()
 {
     // The name is read whole, however long: the buffer grows until it fits.
-    std::vector<wchar_t> buffer(260);
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const unsigned long n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<unsigned long>(buffer.size()));
+        const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return {};
         if (n < buffer.size()) return utf8Path(std::filesystem::path(std::wstring(buffer.data(), n)));
         if (buffer.size() >= 32768 * 2) return {};
@@ -61,7 +133,7 @@ std::string programFile()
 
 void sleepMilliseconds(int milliseconds)
 {
-    if (milliseconds > 0) Sleep(static_cast<unsigned long>(milliseconds));
+    if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
 }
 
 }  // namespace zz::files

@@ -10,10 +10,13 @@ namespace fs = std::filesystem;
 
 namespace zz::macfiles {
 
-bool copyItemAtPath(const std::string& source, const std::string& destination, std::string& error)
+bool copyItemAtPath(const std::string& source, const std::string& destination, std::string& error,
+                    const std::string& shownDestination,
+                    const std::function<bool(const std::string&, const std::string&)>& copyTree)
 {
     const fs::path from = files::fsPath(source);
     const fs::path to = files::fsPath(destination);
+    const fs::path shown = shownDestination.empty() ? to : files::fsPath(shownDestination);
     std::error_code ec;
     // The item named by the caller is followed when it is a link: copying the
     // link itself would make the new project a link into the template, and
@@ -25,15 +28,14 @@ bool copyItemAtPath(const std::string& source, const std::string& destination, s
         return false;
     }
     if (files::entryAt(destination) != files::EntryKind::missing) {
-        error = "\"" + files::utf8Path(to.filename()) +
-                "\" couldn't be copied because an item with the same name already exists.";
+        error = alreadyExistsError(files::utf8Path(shown));
         return false;
     }
     if (fs::is_directory(sourceStatus)) {
         if (fs::create_directory(to, ec) && !ec) {
-            if (!copyFolderTree(source, destination)) {
+            if (!(copyTree ? copyTree(source, destination) : copyFolderTree(source, destination))) {
                 error = "\"" + files::utf8Path(from.filename()) + "\" couldn't be copied to \"" +
-                        files::utf8Path(to.parent_path().filename()) + "\".";
+                        files::utf8Path(shown.parent_path().filename()) + "\".";
                 return false;
             }
         }
@@ -47,10 +49,16 @@ bool copyItemAtPath(const std::string& source, const std::string& destination, s
     return true;
 }
 
-bool stringWithContentsOfFile(const std::string& path, std::string& text)
+std::string alreadyExistsError(const std::string& destination)
+{
+    return "\"" + files::utf8Path(files::fsPath(destination).filename()) +
+           "\" couldn't be copied because an item with the same name already exists.";
+}
+
+bool stringWithContentsOfFile(const std::string& path, std::string& text, std::uintmax_t limit)
 {
     std::string bytes;
-    if (!files::readWholeFile(path, bytes) || !utf8::isValid(bytes)) return false;
+    if (files::readWholeFile(path, bytes, limit) != files::ReadStatus::ok || !utf8::isValid(bytes)) return false;
     text.swap(bytes);
     return true;
 }

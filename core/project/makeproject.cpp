@@ -24,6 +24,13 @@ bool anythingAt(const std::string& path)
     return kind != EntryKind::missing && kind != EntryKind::unknown;
 }
 
+// The folder that receives the project: where it is built and cleared.
+std::string parentOf(const std::string& destination)
+{
+    const fs::path parent = files::fsPath(destination).parent_path();
+    return parent.empty() ? std::string(".") : files::utf8Path(parent);
+}
+
 }  // namespace
 
 std::string windowsTemplateFolder(const std::string& programFolder, char separator)
@@ -52,19 +59,20 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
         log += "Failed to create destination folder. \n";
         return fail("Project already exists. Delete it or change the project name.");
     }
-    // A template that is not there at all is found before anything is made,
-    // so that such a run leaves nothing behind.
-    std::error_code ec;
+    // A template that is not there at all is found before anything is made.
     if (files::targetAt(templateFolder) != EntryKind::folder) {
         log += "\nTemplate Folder XCopy: FAILED \n";
         return fail("Could not copy the template folder: " + templateFolder);
     }
-    if (!fs::create_directory(files::fsPath(r.destination), ec) || ec)
-        return fail("Could not create destination folder: " + r.destination);
+    const std::string parent = parentOf(r.destination);
+    files::clearAbandonedStaging(parent, kCreationStaging);
+    files::StagingFolder staging(parent, kCreationStaging);
+    if (!staging.made()) return fail("Could not create destination folder: " + r.destination);
     log += "Succeeded in creating destination folder. \n";
     log += "\n";
 
-    const bool copied = copyFolderTree(templateFolder, r.destination);
+    const bool copied = options.copier ? options.copier(templateFolder, staging.path())
+                                       : copyFolderTree(templateFolder, staging.path());
     log += "Template Folder XCopy: ";
     log += copied ? "PASSED \n" : "FAILED \n";
     if (!copied) return fail("Could not copy the template folder: " + templateFolder);
@@ -72,15 +80,17 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     log += "Editing CMake \n";
     r.projectFile = r.destination + options.separator + "CMakeLists.txt";
     log += "Path is: " + r.projectFile + "\n";
+    // The file the user will see under r.projectFile, while it is built.
+    const std::string stagedFile = staging.path() + files::hostPathSeparator() + "CMakeLists.txt";
 
     log += "Opening File...";
     std::string text;
     // A project file that leads to neither a file nor a folder is not read:
     // a device or a pipe would be read without end or not at all, and a
     // link to nothing would have the read make a file where it points.
-    const EntryKind target = files::targetAt(r.projectFile);
-    const bool notAFile = anythingAt(r.projectFile) && target != EntryKind::file && target != EntryKind::folder;
-    if (notAFile || !readTextFile(r.projectFile, text, true, 1, true, options.wait))
+    const EntryKind target = files::targetAt(stagedFile);
+    const bool notAFile = anythingAt(stagedFile) && target != EntryKind::file && target != EntryKind::folder;
+    if (notAFile || !readTextFile(stagedFile, text, true, 1, true, options.wait, kProjectFileLimit))
         return fail("Could not readFile: " + r.projectFile + "\n\nfor modification");
     log += "PASSED \n";
 
@@ -89,18 +99,25 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     // A project file copied as a link to a file elsewhere is replaced by a
     // file of the project's own; writing through the link would change the
     // file it points to.
-    if (files::entryAt(r.projectFile) == EntryKind::link) fs::remove(files::fsPath(r.projectFile), ec);
-    const bool written = options.writer ? options.writer(r.projectFile, text) : writeTextFile(r.projectFile, text);
+    std::error_code ec;
+    if (files::entryAt(stagedFile) == EntryKind::link) fs::remove(files::fsPath(stagedFile), ec);
+    const bool written = options.writer ? options.writer(stagedFile, text) : writeTextFile(stagedFile, text);
     if (!written) return fail("Could not writeFile: " + r.projectFile + "\n\nfor modification");
     log += "PASSED \n";
 
+    // The last step: the complete project takes its name, unless another run
+    // took it meanwhile.
+    if (!staging.moveTo(r.destination)) {
+        return fail(anythingAt(r.destination) ? "Project already exists. Delete it or change the project name."
+                                              : "Could not create destination folder: " + r.destination);
+    }
     log += "END \n";
     r.ok = true;
     return r;
 }
 
 CreationResult makeProjectMac(const ZezureProject& project, const std::string& templateFolder,
-                              const TextWriter& writer)
+                              const MacCreateOptions& options)
 {
     CreationResult r;
     const auto alert = [&r](AlertStyle style, std::string message, std::string informative) {
@@ -108,6 +125,11 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
         r.message = std::move(message);
         r.informativeText = std::move(informative);
         return r;
+    };
+    const auto copyFailed = [&](const std::string& error) {
+        r.ok = false;
+        r.systemLog.push_back("Error: " + error);
+        return alert(AlertStyle::warning, "Could not copy the basis directory to destination.", r.destination);
     };
 
     if (isUnsafeFolderName(project.projectName)) {
@@ -118,26 +140,45 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     r.destination = project.projectFolderPath + project.projectName;
     r.projectFile = r.destination + "/" + "CMakeLists.txt";
 
-    std::string error;
-    if (!macfiles::copyItemAtPath(templateFolder, r.destination, error)) {
-        r.ok = false;
-        r.systemLog.push_back("Error: " + error);
-        return alert(AlertStyle::warning, "Could not copy the basis directory to destination.", r.destination);
+    // The copy refuses an existing destination, as the platform's copy does.
+    if (anythingAt(r.destination)) return copyFailed(macfiles::alreadyExistsError(r.destination));
+    const std::string parent = parentOf(r.destination);
+    files::clearAbandonedStaging(parent, kCreationStaging);
+    files::StagingFolder staging(parent, kCreationStaging);
+    if (!staging.made()) {
+        return copyFailed("\"" + files::utf8Path(files::fsPath(templateFolder).filename()) +
+                          "\" couldn't be copied to \"" +
+                          files::utf8Path(files::fsPath(parent).filename()) + "\".");
     }
+    // The copy goes into the staging folder under the project's own name.
+    const std::string stagedItem =
+        staging.path() + "/" + files::utf8Path(files::fsPath(r.destination).filename());
+    const std::string stagedFile = stagedItem + "/CMakeLists.txt";
+
+    std::string error;
+    if (!macfiles::copyItemAtPath(templateFolder, stagedItem, error, r.destination, options.copier))
+        return copyFailed(error);
 
     std::string text;
     // Only a file is read: a link to a device would be read without end.
-    if (files::targetAt(r.projectFile) != EntryKind::file || !macfiles::stringWithContentsOfFile(r.projectFile, text)) {
+    if (files::targetAt(stagedFile) != EntryKind::file ||
+        !macfiles::stringWithContentsOfFile(stagedFile, text, kProjectFileLimit)) {
         r.ok = false;
         return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
     }
     replaceMarkers(Deliverable::mac, text, project);
-    const bool written = writer ? writer(r.projectFile, text) : macfiles::writeToFileAtomically(r.projectFile, text);
+    const bool written =
+        options.writer ? options.writer(stagedFile, text) : macfiles::writeToFileAtomically(stagedFile, text);
     if (!written) {
         r.ok = false;
         return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
     }
 
+    if (!staging.moveItemTo(stagedItem, r.destination)) {
+        return copyFailed(anythingAt(r.destination) ? macfiles::alreadyExistsError(r.destination)
+                                                    : "\"" + files::utf8Path(files::fsPath(r.destination).filename()) +
+                                                          "\" couldn't be moved into place.");
+    }
     r.ok = true;
     return alert(AlertStyle::informational, "Successfully created Zezure project!.", r.destination);
 }

@@ -74,20 +74,24 @@ std::string windowsBytesFromText(const std::string& text)
 }
 
 bool readTextFile(const std::string& path, std::string& text, bool retry, int retryCount, bool createIfMissing,
-                  const RetryWait& wait)
+                  const RetryWait& wait, std::uintmax_t limit)
 {
     text.clear();
     if (files::entryAt(path) == EntryKind::missing) {
         if (createIfMissing) files::createEmptyFile(path);  // the outcome is not looked at
         return true;
     }
+    using files::ReadStatus;
+    const auto worthAnotherTry = [](ReadStatus status) {
+        return status == ReadStatus::folder || status == ReadStatus::unreadable;
+    };
     std::string bytes;
-    bool opened = files::readWholeFile(path, bytes);
-    for (int attempt = 0; !opened && retry && attempt < retryCount; ++attempt) {
+    ReadStatus status = files::readWholeFile(path, bytes, limit);
+    for (int attempt = 0; worthAnotherTry(status) && retry && attempt < retryCount; ++attempt) {
         if (wait) wait(kRetryWaitMilliseconds);
-        opened = files::readWholeFile(path, bytes);
+        status = files::readWholeFile(path, bytes, limit);
     }
-    if (!opened) return false;
+    if (status != ReadStatus::ok) return false;
     text = windowsTextFromBytes(bytes);
     return true;
 }

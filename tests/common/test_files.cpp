@@ -41,17 +41,93 @@ TEST(Files, EntryAndTargetKinds)
     }
 }
 
-TEST(Files, ReadWholeFileTakesFilesOnly)
+TEST(Files, ReadWholeFileTakesRegularFilesOnlyAndNeverWaits)
 {
     TempFolder dir;
     writeBytes(dir / "file", std::string("a\0b\r\n", 5));
-    std::string bytes = "stale";
-    ASSERT_TRUE(readWholeFile(dir / "file", bytes));
-    EXPECT_EQ(bytes, std::string("a\0b\r\n", 5));
+    writeBytes(dir / "big", std::string(1000, 'x'));
     fs::create_directory(dir / "folder");
-    EXPECT_FALSE(readWholeFile(dir / "folder", bytes));
-    EXPECT_EQ(bytes, "");
-    EXPECT_FALSE(readWholeFile(dir / "missing", bytes));
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0644), 0);  // no writer: opening it to read would wait
+    fs::create_symlink("/dev/zero", dir / "endless");
+    fs::create_symlink(dir / "nowhere", dir / "dangling");
+    fs::create_symlink(dir / "file", dir / "linkToFile");
+    struct Case {
+        std::string name;
+        std::uintmax_t limit;
+        ReadStatus status;
+        std::string bytes;
+    } cases[] = {
+        {"file", 100, ReadStatus::ok, std::string("a\0b\r\n", 5)},
+        {"linkToFile", 100, ReadStatus::ok, std::string("a\0b\r\n", 5)},
+        {"big", 1000, ReadStatus::ok, std::string(1000, 'x')},
+        {"big", 999, ReadStatus::tooLarge, ""},
+        {"folder", 100, ReadStatus::folder, ""},
+        {"pipe", 100, ReadStatus::special, ""},
+        {"endless", kUserFileLimit, ReadStatus::special, ""},
+        {"dangling", 100, ReadStatus::missing, ""},
+        {"missing", 100, ReadStatus::missing, ""},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = "stale";
+        EXPECT_EQ(readWholeFile(dir / c.name, bytes, c.limit), c.status) << c.name;
+        EXPECT_EQ(bytes, c.bytes) << c.name;
+    }
+}
+
+TEST(Files, StagingFolderIsHeldAndGoesUnlessMoved)
+{
+    TempFolder dir;
+    std::string left;
+    {
+        StagingFolder staging(dir.str(), "creating");
+        ASSERT_TRUE(staging.made());
+        left = staging.path();
+        EXPECT_EQ(fs::path(left).parent_path(), dir.path());
+        EXPECT_TRUE(isStagingName(fs::path(left).filename().string(), "creating")) << left;
+        EXPECT_TRUE(folderIsHeld(left));
+        writeBytes(left + "/sub/file.txt", "content");
+    }
+    EXPECT_FALSE(fs::exists(left));
+
+    StagingFolder moved(dir.str(), "creating");
+    writeBytes(moved.path() + "/file.txt", "content");
+    writeBytes(dir / "Taken/mine.txt", "mine");
+    EXPECT_FALSE(moved.moveTo(dir / "Taken"));  // never over anything
+    EXPECT_EQ(readBytes(dir / "Taken/mine.txt"), "mine");
+    ASSERT_TRUE(moved.moveTo(dir / "Project"));
+    EXPECT_EQ(readBytes(dir / "Project/file.txt"), "content");
+
+    StagingFolder noParent(dir / "missing", "creating");
+    EXPECT_FALSE(noParent.made());
+}
+
+TEST(Files, OnlyAbandonedStagingFoldersAreCleared)
+{
+    TempFolder dir;
+    const auto makeFolder = [&](const std::string& name) {
+        fs::create_directory(dir / name);
+        writeBytes(dir / name + "/inside.txt", "x");
+    };
+    makeFolder(".zizavizerovo-creating-123");     // left by a killed run
+    makeFolder(".zizavizerovo-restore-123");      // another purpose
+    makeFolder(".zizavizerovo-creating-12a");     // not our name
+    makeFolder("zizavizerovo-creating-1");        // not hidden
+    fs::create_directory(dir / "target");
+    fs::create_directory_symlink(dir / "target", dir / ".zizavizerovo-creating-7");  // a link is never followed
+    StagingFolder running(dir.str(), "creating");  // a run that is alive
+    writeBytes(running.path() + "/inside.txt", "x");
+
+    clearAbandonedStaging(dir.str(), "creating", std::chrono::seconds(0));
+    EXPECT_FALSE(fs::exists(dir / ".zizavizerovo-creating-123"));
+    for (const char* kept : {".zizavizerovo-restore-123", ".zizavizerovo-creating-12a", "zizavizerovo-creating-1",
+                             ".zizavizerovo-creating-7", "target"})
+        EXPECT_TRUE(fs::exists(dir / kept)) << kept;
+    EXPECT_TRUE(fs::exists(running.path() + "/inside.txt"));
+
+    // A folder changed a moment ago may belong to a run that has just begun.
+    makeFolder(".zizavizerovo-creating-456");
+    clearAbandonedStaging(dir.str(), "creating");
+    EXPECT_TRUE(fs::exists(dir / ".zizavizerovo-creating-456"));
 }
 
 TEST(Files, UniqueSiblingsAreHiddenAndFree)

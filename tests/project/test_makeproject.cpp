@@ -197,7 +197,7 @@ TEST(MakeProjectWindows, ReportsAProjectFileThatCannotBeReadOrWritten)
     EXPECT_EQ(waits, 1);
     EXPECT_TRUE(r.creationLog.size() >= 15 &&
                 r.creationLog.compare(r.creationLog.size() - 15, 15, "Opening File...") == 0);
-    EXPECT_TRUE(fs::is_directory(tmp / "R"));  // nothing is rolled back
+    EXPECT_FALSE(fs::exists(tmp / "R"));  // nothing of the run remains
 
     const std::string good = makeTemplate(tmp);
     WindowsCreateOptions failing = posixWindowsOptions();
@@ -303,11 +303,12 @@ TEST(MakeProjectMac, AProjectFileThatCannotBeReadOrWrittenIsReported)
         EXPECT_EQ(r.message, "Could not modify the project file.");
         EXPECT_EQ(r.informativeText, tmp / ("P" + tpl) + "/CMakeLists.txt");
     }
-    EXPECT_EQ(readBytes(tmp / "PLatin1/CMakeLists.txt"), "project(caf\xE9)\n");  // the copy stays
+    EXPECT_FALSE(fs::exists(tmp / "PLatin1"));  // nothing of the run remains
 
     const std::string good = makeTemplate(tmp);
-    const CreationResult w = makeProjectMac(record(Deliverable::mac, tmp.str() + "/", "W"), good,
-                                            [](const std::string&, const std::string&) { return false; });
+    MacCreateOptions failing;
+    failing.writer = [](const std::string&, const std::string&) { return false; };
+    const CreationResult w = makeProjectMac(record(Deliverable::mac, tmp.str() + "/", "W"), good, failing);
     EXPECT_FALSE(w.ok);
     EXPECT_EQ(w.message, "Could not modify the project file.");
     EXPECT_EQ(w.informativeText, tmp / "W/CMakeLists.txt");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -34,9 +35,24 @@ EntryKind targetAt(const std::string& path);
 
 // ---- Reading and writing ------------------------------------------------------
 
-// Reads the whole file at `path` into `bytes`. Fails (and leaves `bytes`
-// empty) when nothing is there, on a folder, or when the file cannot be read.
-bool readWholeFile(const std::string& path, std::string& bytes);
+// What reading a whole file found.
+enum class ReadStatus {
+    ok,
+    missing,     // nothing there, or a link that leads nowhere
+    folder,      // a folder
+    special,     // a pipe, a device or a socket: never opened, never read
+    tooLarge,    // longer than the limit
+    unreadable,  // a file that could not be opened or read
+};
+
+// The most a file the user controls may hold: settings files, presets, tables.
+inline constexpr std::uintmax_t kUserFileLimit = std::uintmax_t{16} << 20;
+
+// Reads the whole file at `path` (links followed) into `bytes`, at most
+// `limit` bytes. Only a regular file is read: a pipe or a device is
+// recognised before anything opens it, so a read never blocks and never runs
+// without end. On anything but `ok` `bytes` is left empty.
+ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintmax_t limit);
 
 // Writes `bytes` as the whole content of the file at `path` (made, or cut to
 // length 0 first). With `synced` the bytes are on the disk when it answers.
@@ -66,10 +82,64 @@ bool createEmptyFile(const std::string& path);
 // Answers whether it is there afterwards.
 bool makeParentFolders(const std::string& path);
 
+// Renames `from` to `to` in one step when nothing is at `to`; never replaces
+// anything. False when something is there or the rename fails.
+bool renameNoReplace(const std::string& from, const std::string& to);
+
 // A hidden name beside `path` that nothing has yet:
 // parent + "/." + name + "." + purpose + "-" + a number.
 // Empty when no free name was found.
 std::string uniqueSiblingPath(const std::string& path, const std::string& purpose);
+
+// ---- Folders built beside their final place ------------------------------------
+
+// A hidden folder in `parent`, ".zizavizerovo-" + purpose + "-" + a number, in
+// which a run builds something before it moves it into its final place in one
+// step. The run holds the folder while it lives, so a run killed half-way
+// leaves an unheld folder behind, which clearAbandonedStaging removes later.
+// Unless it was moved into place, the folder goes (with everything in it)
+// when the object does.
+class StagingFolder {
+public:
+    StagingFolder(const std::string& parent, const std::string& purpose);
+    ~StagingFolder();
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+
+    // False when the folder could not be made (the parent is missing, say).
+    bool made() const { return !path_.empty(); }
+    const std::string& path() const { return path_; }
+
+    // Moves the folder, or `item` inside it, to `destination`, which must not
+    // exist (see renameNoReplace). True when it is in place.
+    bool moveTo(const std::string& destination);
+    bool moveItemTo(const std::string& item, const std::string& destination);
+
+    // Removes the folder and everything in it now.
+    void discard();
+
+private:
+    void release();
+
+    std::string path_;
+    std::intptr_t hold_ = -1;
+    bool moved_ = false;
+};
+
+// The name a StagingFolder of `purpose` gets in `parent` is recognised by this.
+bool isStagingName(const std::string& name, const std::string& purpose);
+
+// Removes the staging folders of `purpose` in `parent` that runs killed
+// half-way left behind: held by no running process and unchanged for at least
+// `minimumAge`. Nothing else is ever removed.
+void clearAbandonedStaging(const std::string& parent, const std::string& purpose,
+                           std::chrono::seconds minimumAge = std::chrono::seconds(10));
+
+// The platform's hold on a folder (StagingFolder): -1 when it cannot be had.
+std::intptr_t holdFolder(const std::string& path);
+void releaseFolder(std::intptr_t hold);
+// Whether any running process holds the folder.
+bool folderIsHeld(const std::string& path);
 
 // ---- The running program --------------------------------------------------------
 

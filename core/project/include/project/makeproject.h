@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -11,11 +12,16 @@
 // make the project folder, copy the template into it, rewrite its
 // CMakeLists.txt with the marker values of the record. The front end has
 // already copied its form into the record (and, on macOS, run validateShit).
+//
+// A project appears under its name only complete: it is built in a hidden
+// folder beside its destination (files::StagingFolder, purpose "creating")
+// and moved into place as the last step, never over anything that is there.
+// On any failure nothing the run made remains; a folder left by a run that was
+// killed half-way is cleared by the next creation in the same folder.
 namespace zz {
 
 // What a creation did. On failure `message` (and on macOS `informativeText`
-// and `style`) is what the front end shows. What a failed run has already put
-// on disk stays.
+// and `style`) is what the front end shows.
 struct CreationResult : Result {
     std::string destination;  // the project folder, as composed
     std::string projectFile;  // its CMakeLists.txt
@@ -26,10 +32,27 @@ struct CreationResult : Result {
 // writer. Tests pass one that fails.
 using TextWriter = std::function<bool(const std::string& path, const std::string& text)>;
 
+// Copies the content of the template folder into a folder that exists (as
+// copyFolderTree). Tests pass one that fails part of the way.
+using FolderCopier = std::function<bool(const std::string& source, const std::string& destination)>;
+
+// The longest project file that is read (a template's CMakeLists.txt).
+inline constexpr std::uintmax_t kProjectFileLimit = std::uintmax_t{256} << 20;
+
+// The staging purpose of a creation: its hidden folders are named
+// ".zizavizerovo-creating-" + a number.
+inline constexpr const char* kCreationStaging = "creating";
+
 struct WindowsCreateOptions {
     char separator = '\\';  // how the Windows program joins paths
     RetryWait wait = files::sleepMilliseconds;
-    TextWriter writer;  // empty: writeTextFile
+    TextWriter writer;    // empty: writeTextFile
+    FolderCopier copier;  // empty: copyFolderTree
+};
+
+struct MacCreateOptions {
+    TextWriter writer;    // empty: writeToFileAtomically
+    FolderCopier copier;  // empty: copyFolderTree (inside the folder copy)
 };
 
 // The template beside the program: programFolder + "\PluginTemplate".
@@ -49,6 +72,6 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
 // written stops the command with a warning. Success is an informational alert
 // with the destination path.
 CreationResult makeProjectMac(const ZezureProject& project, const std::string& templateFolder,
-                              const TextWriter& writer = {});
+                              const MacCreateOptions& options = {});
 
 }  // namespace zz

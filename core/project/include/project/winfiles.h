@@ -27,11 +27,13 @@ inline constexpr int kRetryWaitMilliseconds = 2500;
 // Reads a text file with the Windows text rules into `text`: each CR LF
 // becomes LF and every line, the last one included, ends with one LF.
 // When nothing exists at `path` the answer is success with an empty text, and
-// with `createIfMissing` an empty file is made there first. A file that cannot
-// be opened is tried again after `kRetryWaitMilliseconds` (through `wait`), at
-// most `retryCount` more times when `retry` is on; then the read fails.
+// with `createIfMissing` an empty file is made there first. A file (or a
+// folder) that cannot be opened is tried again after `kRetryWaitMilliseconds`
+// (through `wait`), at most `retryCount` more times when `retry` is on; then
+// the read fails. A pipe, a device or a file longer than `limit` fails at
+// once: no wait would change it.
 bool readTextFile(const std::string& path, std::string& text, bool retry, int retryCount, bool createIfMissing,
-                  const RetryWait& wait = files::sleepMilliseconds);
+                  const RetryWait& wait = files::sleepMilliseconds, std::uintmax_t limit = files::kUserFileLimit);
 
 // Writes `text` and one more LF to `path` with the Windows text rules (each
 // LF becomes CR LF), replacing the file. Fails only when the file cannot be

@@ -1,0 +1,197 @@
+// A project appears under its name only complete; a failed or killed
+// creation leaves nothing of its own behind and never touches what it did not
+// make.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <thread>
+
+#include "common/files.h"
+#include "project/makeproject.h"
+#include "project/winfiles.h"
+#include "tempfolder.h"
+
+namespace fs = std::filesystem;
+using namespace zz;
+
+namespace {
+
+// Every entry below `root` (relative path -> content, "/" for a folder).
+std::map<std::string, std::string> tree(const fs::path& root)
+{
+    std::map<std::string, std::string> entries;
+    for (const auto& e : fs::recursive_directory_iterator(root)) {
+        const std::string rel = e.path().lexically_relative(root).string();
+        entries[rel] = e.is_directory() ? "/" : readBytes(e.path().string());
+    }
+    return entries;
+}
+
+std::string makeTemplate(const std::string& folder, int files)
+{
+    writeBytes(folder + "/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
+    for (int i = 0; i < files; ++i) writeBytes(folder + "/source/file" + std::to_string(i) + ".cpp", "// x\n");
+    return folder;
+}
+
+ZezureProject record(Deliverable d, const std::string& folder, const std::string& name)
+{
+    ZezureProject p = makeDefaultProject(d, folder);
+    p.projectFolderPath = d == Deliverable::mac ? folder + "/" : folder;
+    p.projectName = name;
+    return p;
+}
+
+// Copies the template file by file and fails at the `failAt`-th file (from 1).
+FolderCopier failingAt(int failAt)
+{
+    return [failAt](const std::string& source, const std::string& destination) {
+        int copied = 0;
+        for (const auto& e : fs::recursive_directory_iterator(source)) {
+            const fs::path to = fs::path(destination) / e.path().lexically_relative(source);
+            if (e.is_directory()) {
+                fs::create_directories(to);
+                continue;
+            }
+            if (++copied == failAt) return false;
+            fs::copy_file(e.path(), to);
+        }
+        return true;
+    };
+}
+
+CreationResult create(Deliverable d, const ZezureProject& p, const std::string& tpl, FolderCopier copier = {})
+{
+    if (d == Deliverable::windows) {
+        WindowsCreateOptions o;
+        o.separator = '/';
+        o.wait = [](int) {};
+        o.copier = std::move(copier);
+        return makeProjectWindows(p, tpl, o);
+    }
+    MacCreateOptions o;
+    o.copier = std::move(copier);
+    return makeProjectMac(p, tpl, o);
+}
+
+class CreationStaging : public ::testing::TestWithParam<Deliverable> {};
+
+TEST_P(CreationStaging, ACopyThatFailsPartWayLeavesNothingAndTheRetryWorks)
+{
+    const Deliverable d = GetParam();
+    TempFolder tmp;
+    const std::string tpl = makeTemplate(tmp / "template", 6);
+    writeBytes(tmp / "projects/Other/mine.txt", "not ours");
+    const auto before = tree(tmp / "projects");
+
+    for (int failAt : {1, 3, 7}) {
+        const CreationResult r = create(d, record(d, tmp / "projects", "Half"), tpl, failingAt(failAt));
+        EXPECT_FALSE(r.ok) << failAt;
+        if (d == Deliverable::windows) {
+            EXPECT_EQ(r.message, "Could not copy the template folder: " + tpl);
+            EXPECT_EQ(r.creationLog, "Project Destination (dest):" + (tmp / "projects/Half") +
+                                         "\nValidating destination: Succeeded in creating destination folder. \n\n"
+                                         "Template Folder XCopy: FAILED \n");
+        } else {
+            EXPECT_EQ(r.message, "Could not copy the basis directory to destination.");
+            EXPECT_EQ(r.informativeText, tmp / "projects/Half");
+        }
+        EXPECT_EQ(tree(tmp / "projects"), before) << failAt;
+    }
+    const CreationResult retry = create(d, record(d, tmp / "projects", "Half"), tpl);
+    ASSERT_TRUE(retry.ok) << retry.message;
+    EXPECT_EQ(readBytes(tmp / "projects/Half/source/file5.cpp"), "// x\n");
+}
+
+TEST_P(CreationStaging, AProjectThatAppearsMeanwhileIsNeverReplaced)
+{
+    const Deliverable d = GetParam();
+    TempFolder tmp;
+    const std::string tpl = makeTemplate(tmp / "template", 1);
+    fs::create_directories(tmp / "projects");
+    // Another run takes the name while this one copies.
+    const FolderCopier racing = [&](const std::string& source, const std::string& destination) {
+        writeBytes(tmp / "projects/Race/theirs.txt", "the other run's");
+        return copyFolderTree(source, destination);
+    };
+    const CreationResult r = create(d, record(d, tmp / "projects", "Race"), tpl, racing);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, d == Deliverable::windows ? "Project already exists. Delete it or change the project name."
+                                                   : "Could not copy the basis directory to destination.");
+    EXPECT_EQ(tree(tmp / "projects"), (std::map<std::string, std::string>{{"Race", "/"},
+                                                                           {"Race/theirs.txt", "the other run's"}}));
+}
+
+TEST_P(CreationStaging, AKilledRunLeavesNoProjectAndTheNextRunClearsItsFolder)
+{
+    const Deliverable d = GetParam();
+    TempFolder tmp;
+    const std::string tpl = makeTemplate(tmp / "template", 3);
+    fs::create_directories(tmp / "projects");
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Copies one file, then waits to be killed.
+        create(d, record(d, tmp / "projects", "Killed"), tpl, [](const std::string& s, const std::string& t) {
+            fs::copy_file(fs::path(s) / "CMakeLists.txt", fs::path(t) / "CMakeLists.txt");
+            for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+            return true;
+        });
+        _exit(0);
+    }
+    // Wait for the half-made copy, then kill the run.
+    fs::path staging;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (staging.empty() && std::chrono::steady_clock::now() < deadline) {
+        for (const auto& e : fs::recursive_directory_iterator(tmp / "projects"))
+            if (e.path().filename() == "CMakeLists.txt") staging = e.path().parent_path();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    ASSERT_FALSE(staging.empty());
+
+    // Nothing under the project's name; the leftover is a hidden folder of ours.
+    EXPECT_FALSE(fs::exists(tmp / "projects/Killed"));
+    std::string leftover = staging.filename().string();
+    if (d == Deliverable::mac) leftover = staging.parent_path().filename().string();
+    EXPECT_TRUE(files::isStagingName(leftover, kCreationStaging)) << leftover;
+
+    // A moment later the next creation in that folder clears it.
+    fs::last_write_time(tmp.path() / "projects" / leftover, fs::file_time_type::clock::now() - std::chrono::minutes(1));
+    const CreationResult next = create(d, record(d, tmp / "projects", "Killed"), tpl);
+    ASSERT_TRUE(next.ok) << next.message;
+    EXPECT_EQ(tree(tmp / "projects").count(leftover), 0u);
+    EXPECT_EQ(readBytes(tmp / "projects/Killed/source/file2.cpp"), "// x\n");
+}
+
+// A file system too small for the template: the copy fails with the disk full.
+TEST_P(CreationStaging, AFullDiskLeavesNothing)
+{
+    const Deliverable d = GetParam();
+    TempFolder tmp;
+    const std::string small = tmp / "small";
+    fs::create_directories(small);
+    if (geteuid() != 0 || mount("zz-test", small.c_str(), "tmpfs", 0, "size=300k") != 0)
+        GTEST_SKIP() << "needs root and a tmpfs mount";
+    std::string tpl = tmp / "template";
+    writeBytes(tpl + "/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
+    for (int i = 0; i < 4; ++i) writeBytes(tpl + "/big" + std::to_string(i) + ".bin", std::string(100 * 1024, 'z'));
+    const CreationResult r = create(d, record(d, small, "Full"), tpl);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(fs::is_empty(small));
+    umount(small.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, CreationStaging, ::testing::Values(Deliverable::windows, Deliverable::mac),
+                         [](const auto& info) { return info.param == Deliverable::windows ? "windows" : "macos"; });
+
+}  // namespace
