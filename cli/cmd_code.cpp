@@ -95,9 +95,7 @@ std::optional<std::string> apply(Zizudavuveva& record, Deliverable style, const 
     switch (setFieldFromText(record, style, a.field, a.value)) {
     case FieldSet::ok: return std::nullopt;
     case FieldSet::unknownField: return "unknown field '" + a.field + "'";
-    case FieldSet::badValue:
-        return "'" + a.value + "' is not a value for " + a.field +
-               " (enumerations take an unsigned number, switches true, false, 1 or 0)";
+    case FieldSet::badValue: return fieldValueError(a.field, a.value, describeCoderField(style, *findCoderField(a.field)));
     }
     return std::nullopt;
 }

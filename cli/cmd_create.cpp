@@ -57,13 +57,7 @@ std::optional<std::string> setField(ZezureProject& record, Deliverable style, co
     case FieldSet::unknownField: return "unknown field '" + a.field + "'";
     case FieldSet::badValue: break;
     }
-    switch (findProjectField(a.field, style)->kind) {
-    case ProjectFieldKind::boolean:
-        return "field '" + a.field + "' takes true, false, 1 or 0, not '" + a.value + "'";
-    case ProjectFieldKind::category:
-        return "field '" + a.field + "' takes an AAX category code (0, 1, 2, 4, ... 8192), not '" + a.value + "'";
-    default: return "field '" + a.field + "' takes a number, not '" + a.value + "'";
-    }
+    return fieldValueError(a.field, a.value, describeProjectField(style, *findProjectField(a.field, style)));
 }
 
 void printHelp(Deliverable style, const ZezureProject& defaults)

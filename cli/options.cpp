@@ -43,6 +43,11 @@ std::optional<std::string> OptionScanner::value()
     return args_[++index_];
 }
 
+std::string fieldValueError(const std::string& field, const std::string& value, const std::string& takes)
+{
+    return "field '" + field + "' takes " + takes + ", not '" + value + "'";
+}
+
 int usageError(const char* command, const std::string& what)
 {
     std::fprintf(stderr, "zizavizerovo %s: %s\nRun 'zizavizerovo %s --help' for the options.\n", command, what.c_str(),

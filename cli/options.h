@@ -55,6 +55,10 @@ private:
     std::optional<std::string> inline_;
 };
 
+// The usage error of a value a field cannot hold, the same in every command:
+// "field 'NAME' takes WHAT, not 'VALUE'".
+std::string fieldValueError(const std::string& field, const std::string& value, const std::string& takes);
+
 // Prints "zizavizerovo COMMAND: WHAT" and where to find the options to stderr;
 // answers 2, the exit code of a usage error.
 int usageError(const char* command, const std::string& what);

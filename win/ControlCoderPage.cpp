@@ -188,7 +188,13 @@ void ControlCoderPage::copyCodeClipboard()
             platform().messageBox(check.message);
         return;
     }
-    copyToClipboard(joinFragments(makeParameterCode(kontrol, kontrol.commentString, kStyle).fragments));
+    const CodeResult code = makeParameterCode(kontrol, kontrol.commentString, kStyle);
+    if (!code) {
+        if (code.shown())
+            platform().messageBox(code.message);
+        return;
+    }
+    copyToClipboard(joinFragments(code.fragments));
 }
 
 void ControlCoderPage::copyBoundVarClipboard()

@@ -1,5 +1,6 @@
 #include "coder/coderfields.h"
 
+#include <cmath>
 #include <optional>
 
 #include "common/numtext.h"
@@ -12,9 +13,17 @@ namespace {
 using K = CoderFieldKind;
 using Z = Zizudavuveva;
 
+using F = numtext::TextFilter;
+
 CoderFieldInfo textField(const char* name, std::string Z::*m) { return {name, K::text, m}; }
-CoderFieldInfo decimalField(const char* name, double Z::*m) { return {name, K::decimal, nullptr, m}; }
-CoderFieldInfo wholeField(const char* name, K kind, uint32_t Z::*m) { return {name, kind, nullptr, nullptr, m}; }
+CoderFieldInfo decimalField(const char* name, double Z::*m, F windows = F::any, F mac = F::any)
+{
+    return {name, K::decimal, nullptr, m, nullptr, nullptr, windows, mac};
+}
+CoderFieldInfo wholeField(const char* name, K kind, uint32_t Z::*m, F windows = F::any, F mac = F::any)
+{
+    return {name, kind, nullptr, nullptr, m, nullptr, windows, mac};
+}
 CoderFieldInfo boolField(const char* name, bool Z::*m) { return {name, K::boolean, nullptr, nullptr, nullptr, m}; }
 
 // Unsigned 32-bit decimal: digits only, no sign, no blanks.
@@ -30,14 +39,14 @@ std::optional<uint32_t> parseEnumValue(std::string_view text)
     return static_cast<uint32_t>(value);
 }
 
-const CoderFieldInfo* findField(std::string_view name)
+}  // namespace
+
+const CoderFieldInfo* findCoderField(std::string_view name)
 {
     for (const CoderFieldInfo& f : coderFields())
         if (name == f.name) return &f;
     return nullptr;
 }
-
-}  // namespace
 
 const std::vector<CoderFieldInfo>& coderFields()
 {
@@ -52,12 +61,13 @@ const std::vector<CoderFieldInfo>& coderFields()
         decimalField("minValue", &Z::minValue),
         decimalField("maxValue", &Z::maxValue),
         decimalField("defValue", &Z::defValue),
-        wholeField("displayPrecision", K::precision, &Z::displayPrecision),
-        wholeField("defaultMultiStringIndex", K::whole, &Z::defaultMultiStringIndex),
-        decimalField("attackTime", &Z::attackTime),
-        decimalField("releaseTime", &Z::releaseTime),
+        wholeField("displayPrecision", K::precision, &Z::displayPrecision, F::windowsDigits, F::macNumeric),
+        wholeField("defaultMultiStringIndex", K::whole, &Z::defaultMultiStringIndex, F::windowsDigits,
+                   F::macNumeric),
+        decimalField("attackTime", &Z::attackTime, F::any, F::macNumeric),
+        decimalField("releaseTime", &Z::releaseTime, F::any, F::macNumeric),
         boolField("enableParamSmoothing", &Z::enableParamSmoothing),
-        decimalField("smoothingTimeMsec", &Z::smoothingTimeMsec),
+        decimalField("smoothingTimeMsec", &Z::smoothingTimeMsec, F::windowsDecimal, F::macNumeric),
         boolField("onfOffDefOFF", &Z::onfOffDefOFF),
         boolField("invertedMeter", &Z::invertedMeter),
         boolField("proToolsGainMeter", &Z::proToolsGainMeter),
@@ -95,11 +105,18 @@ uint32_t readPrecisionField(Deliverable deliverable, std::string_view typed)
 
 FieldSet setFieldFromText(Zizudavuveva& r, Deliverable deliverable, std::string_view name, std::string_view typed)
 {
-    const CoderFieldInfo* f = findField(name);
+    const CoderFieldInfo* f = findCoderField(name);
     if (!f) return FieldSet::unknownField;
+    if (!numtext::filterAdmits(deliverable == Deliverable::windows ? f->windowsFilter : f->macFilter, typed))
+        return FieldSet::badValue;
     switch (f->kind) {
     case K::text: r.*f->text = std::string(typed); return FieldSet::ok;
-    case K::decimal: r.*f->number = readDecimalField(deliverable, typed); return FieldSet::ok;
+    case K::decimal: {
+        const double value = readDecimalField(deliverable, typed);
+        if (!std::isfinite(value)) return FieldSet::badValue;
+        r.*f->number = value;
+        return FieldSet::ok;
+    }
     case K::whole: r.*f->whole = readWholeField(deliverable, typed); return FieldSet::ok;
     case K::precision: r.*f->whole = readPrecisionField(deliverable, typed); return FieldSet::ok;
     case K::enumeration: {
@@ -116,6 +133,25 @@ FieldSet setFieldFromText(Zizudavuveva& r, Deliverable deliverable, std::string_
     }
     }
     return FieldSet::unknownField;
+}
+
+std::string describeCoderField(Deliverable deliverable, const CoderFieldInfo& f)
+{
+    const F filter = deliverable == Deliverable::windows ? f.windowsFilter : f.macFilter;
+    switch (f.kind) {
+    case K::text: return "any text";
+    case K::boolean: return "true, false, 1 or 0";
+    case K::enumeration: return "an unsigned number (0 to 4294967295)";
+    case K::decimal:
+        if (filter == F::macNumeric) return "one finite number";
+        if (filter == F::windowsDecimal) return "a finite unsigned decimal number";
+        return "a finite number";
+    case K::whole:
+    case K::precision: break;
+    }
+    if (filter == F::windowsDigits) return "digits only";
+    if (filter == F::macNumeric) return "one number";
+    return "a whole number";
 }
 
 std::string shownCoderField(const Zizudavuveva& r, const CoderFieldInfo& f)

@@ -1,6 +1,13 @@
 #include "coder/controlcheck.h"
 
+#include <cmath>
+
 namespace zz {
+
+std::string notFiniteMessage(std::string_view what)
+{
+    return "The " + std::string(what) + " must be a finite number.";
+}
 
 Result validateShit(const Zizudavuveva& r, Deliverable deliverable)
 {
@@ -11,6 +18,9 @@ Result validateShit(const Zizudavuveva& r, Deliverable deliverable)
 
     switch (r.controlType) {
     case controltype::continuous:
+        if (!std::isfinite(r.minValue)) return Result::refusal(notFiniteMessage("min value"));
+        if (!std::isfinite(r.maxValue)) return Result::refusal(notFiniteMessage("max value"));
+        if (!std::isfinite(r.defValue)) return Result::refusal(notFiniteMessage("default value"));
         if (r.maxValue <= r.minValue) return Result::refusal("The max value must be greater than the min value.");
         if (r.defValue > r.maxValue || r.defValue < r.minValue)
             return Result::refusal("The default value must be between the min and max values.");
@@ -28,6 +38,8 @@ Result validateShit(const Zizudavuveva& r, Deliverable deliverable)
             return Result::refusal("Multi-string default index is out of bounds.");
         return Result::success();
     case controltype::meter:
+        if (!std::isfinite(r.attackTime)) return Result::refusal(notFiniteMessage("attack time"));
+        if (!std::isfinite(r.releaseTime)) return Result::refusal(notFiniteMessage("release time"));
         return Result::success();
     default:
         return Result::refusal(std::string());

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "coder/controlcheck.h"
 #include "common/numtext.h"
 
 namespace zz {
@@ -107,6 +108,9 @@ std::string trimmedEntries(std::string_view list, uint32_t count)
 CodeResult makeParameterCode(const Zizudavuveva& r, std::string_view comment, Deliverable deliverable)
 {
     if (r.controlType > controltype::meter) return CodeResult::refusal(std::string());
+    // The project's smoothing time reaches the code after the checks.
+    if (r.controlType == controltype::continuous && r.enableParamSmoothing && !std::isfinite(r.smoothingTimeMsec))
+        return CodeResult::refusal(notFiniteMessage("smoothing time"));
     const bool windows = deliverable == Deliverable::windows;
     const char* end = windows ? ");\n" : ");";
     const char* lineEnd = windows ? "\n" : "";
@@ -145,6 +149,8 @@ CodeResult makeBoundVarCode(const Zizudavuveva& r, Deliverable deliverable)
 {
     if (!r.enableVariableBinding) return CodeResult::refusal(std::string(kBindingNotEnabled));
     if (r.controlType > controltype::meter) return CodeResult::refusal(std::string());
+    if (r.controlType == controltype::continuous && !std::isfinite(r.defValue))
+        return CodeResult::refusal(notFiniteMessage("default value"));
     const bool windows = deliverable == Deliverable::windows;
     const std::string& n = r.boundVariableName;
 

@@ -137,18 +137,6 @@ double windowsReadDecimal(std::string_view text)
     return leadingDouble(skipLeadingSpace(text));
 }
 
-float macFloatValue(std::string_view text)
-{
-    const double value = leadingDouble(skipLeadingSpace(text));
-    // Past the largest float (plus half a unit in the last place) the nearest
-    // single-precision value is infinity; say so rather than leave the
-    // narrowing of an out-of-range double to the compiler.
-    constexpr double limit = 340282356779733661637539395458142568448.0;  // 0x1.ffffffp127
-    if (value >= limit) return std::numeric_limits<float>::infinity();
-    if (value <= -limit) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
 namespace {
 
 // The white space and line breaks NSScanner skips by default.
@@ -173,6 +161,18 @@ size_t skipScannerSpace(std::string_view s, size_t i)
 
 }  // namespace
 
+float macFloatValue(std::string_view text)
+{
+    const double value = leadingDouble(text.substr(skipScannerSpace(text, 0)));
+    // Past the largest float (plus half a unit in the last place) the nearest
+    // single-precision value is infinity; say so rather than leave the
+    // narrowing of an out-of-range double to the compiler.
+    constexpr double limit = 340282356779733661637539395458142568448.0;  // 0x1.ffffffp127
+    if (value >= limit) return std::numeric_limits<float>::infinity();
+    if (value <= -limit) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
 bool macIsOneNumber(std::string_view text)
 {
     const size_t start = skipScannerSpace(text, 0);
@@ -183,7 +183,25 @@ bool macIsOneNumber(std::string_view text)
 
 int32_t macIntValue(std::string_view text)
 {
-    return leadingInteger(skipLeadingSpace(text));
+    return leadingInteger(text.substr(skipScannerSpace(text, 0)));
+}
+
+bool filterAdmits(TextFilter filter, std::string_view text)
+{
+    switch (filter) {
+    case TextFilter::any: return true;
+    case TextFilter::macNumeric: return macIsOneNumber(text);
+    case TextFilter::windowsDigits:
+    case TextFilter::windowsDecimal: {
+        bool stop = false;
+        for (const char c : trimWhiteSpace(text)) {
+            if (c == '.' && filter == TextFilter::windowsDecimal && !stop) stop = true;
+            else if (!isDigit(c)) return false;
+        }
+        return true;
+    }
+    }
+    return false;
 }
 
 uint32_t truncToUnsigned(double value)

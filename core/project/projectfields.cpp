@@ -1,5 +1,7 @@
 #include "project/projectfields.h"
 
+#include <cmath>
+
 #include "common/numtext.h"
 #include "common/text.h"
 
@@ -9,16 +11,24 @@ namespace {
 
 using K = ProjectFieldKind;
 using P = ZezureProject;
+using F = numtext::TextFilter;
 
 ProjectFieldInfo textField(const char* name, std::string P::*m) { return {name, K::text, false, m}; }
 ProjectFieldInfo boolField(const char* name, bool P::*m, bool macOnly = false)
 {
     return {name, K::boolean, macOnly, nullptr, m};
 }
-ProjectFieldInfo timeField(const char* name, double P::*m) { return {name, K::time, false, nullptr, nullptr, m}; }
+// The times are digits-only edits on Windows that the page fills with two
+// decimals; numeric-only fields on macOS.
+ProjectFieldInfo timeField(const char* name, double P::*m)
+{
+    return {name, K::time, false, nullptr, nullptr, m, nullptr, F::windowsDecimal, F::macNumeric};
+}
 ProjectFieldInfo wholeField(const char* name, K kind, uint32_t P::*m)
 {
-    return {name, kind, false, nullptr, nullptr, nullptr, m};
+    const F windows = kind == K::category ? F::any : F::windowsDigits;
+    const F mac = kind == K::category ? F::any : F::macNumeric;
+    return {name, kind, false, nullptr, nullptr, nullptr, m, windows, mac};
 }
 
 bool allDigits(std::string_view text)
@@ -26,13 +36,6 @@ bool allDigits(std::string_view text)
     for (const char c : text)
         if (c < '0' || c > '9') return false;
     return true;
-}
-
-// The text is one number and nothing else (white space around it allowed).
-bool isOneNumber(std::string_view text)
-{
-    const std::string_view t = trimWhiteSpace(text);
-    return !t.empty() && numtext::leadingNumberLength(t) == t.size();
 }
 
 bool setCategory(P& record, uint32_t P::*field, std::string_view value)
@@ -51,21 +54,14 @@ bool setCategory(P& record, uint32_t P::*field, std::string_view value)
 // hold the text.
 bool setNumber(P& record, const ProjectFieldInfo& f, Deliverable style, std::string_view value)
 {
-    if (style == Deliverable::windows) {
-        const std::string_view t = trimWhiteSpace(value);
-        if (!t.empty() && !isOneNumber(t)) return false;
-        if (f.kind == K::time) {
-            record.*f.number = readTimeField(style, value);
-            return true;
-        }
-        // The count edits hold digits only: no sign.
-        if (numtext::windowsReadInteger(value) < 0 || (!t.empty() && t[0] == '-')) return false;
-        record.*f.whole = f.kind == K::count ? readCountField(style, value) : readBlockSizeField(style, value);
+    if (!numtext::filterAdmits(style == Deliverable::windows ? f.windowsFilter : f.macFilter, value)) return false;
+    switch (f.kind) {
+    case K::time: {
+        const double time = readTimeField(style, value);
+        if (!std::isfinite(time)) return false;
+        record.*f.number = time;
         return true;
     }
-    if (!isOneNumber(value)) return false;
-    switch (f.kind) {
-    case K::time: record.*f.number = readTimeField(style, value); return true;
     case K::count: record.*f.whole = readCountField(style, value); return true;
     case K::blockSize: record.*f.whole = readBlockSizeField(style, value); return true;
     default: return false;
@@ -153,6 +149,18 @@ FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_v
     }
     case K::category: return setCategory(record, f->whole, value) ? FieldSet::ok : FieldSet::badValue;
     default: return setNumber(record, *f, style, value) ? FieldSet::ok : FieldSet::badValue;
+    }
+}
+
+std::string describeProjectField(Deliverable style, const ProjectFieldInfo& f)
+{
+    const bool windows = style == Deliverable::windows;
+    switch (f.kind) {
+    case K::text: return "any text";
+    case K::boolean: return "true, false, 1 or 0";
+    case K::category: return "an AAX category code or name (0, 1, 2, 4, ... 8192)";
+    case K::time: return windows ? "a finite unsigned decimal number" : "one finite number";
+    default: return windows ? "digits only" : "one number";
     }
 }
 

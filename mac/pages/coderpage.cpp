@@ -167,7 +167,10 @@ void ControlCoderPage::copyCodeClipboard()
     if (!check) return;
     kontrol_.enableParamSmoothing = shared_.enableParameterSmoothing;
     kontrol_.smoothingTimeMsec = shared_.smoothingTime_mSec;
-    services_.writePasteboard(makeParameterCode(kontrol_, outlets_.text(Outlet::textView), kStyle).fragments);
+    const CodeResult code = makeParameterCode(kontrol_, outlets_.text(Outlet::textView), kStyle);
+    present(code, outlets_, services_);
+    if (!code) return;
+    services_.writePasteboard(code.fragments);
 }
 
 void ControlCoderPage::copyBoundVarClipboard()

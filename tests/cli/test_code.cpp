@@ -109,7 +109,7 @@ TEST_F(CodeCommand, RefusalsGoToStderrWithExitOne)
          "On-off string list must contain only two strings (e.g. ON, OFF)"},
         {{"--style", "macos", "--set", "controlID=1", "--set", "controlType=1", "--set", "offOnStringList=A"},
          "On-off string list must contain only two strings (e.g. ON, OFF)."},
-        {{"--style", "windows", "--set", "controlType=2", "--set", "defaultMultiStringIndex=-1"},
+        {{"--style", "macos", "--set", "controlID=1", "--set", "controlType=2", "--set", "defaultMultiStringIndex=-1"},
          "Multi-string default index is out of bounds."},
         {{"--style", "macos", "--var"}, "Variable binding is not enabled."},
         {{"--style", "windows", "--var", "--set", "enableVariableBinding=false"}, "Variable binding is not enabled."},

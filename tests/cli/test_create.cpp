@@ -238,7 +238,6 @@ TEST(CreateCli, NumbersAreReadAsTheStylesPageReadsThem)
     } cases[] = {
         {"windows", "latencyInSamples= 12 ", "ZZ_LATENCY_SAMPLES", "12"},
         {"windows", "latencyInSamples=", "ZZ_LATENCY_SAMPLES", "0"},           // an empty edit reads as 0
-        {"windows", "latencyInSamples=2.9", "ZZ_LATENCY_SAMPLES", "2"},        // the leading integer
         {"windows", "saaGranulatity=99999999999", "ZZ_SAA_GRANULARITY", "2147483647"},
         {"windows", "tailTimeMsec=", "ZZ_TAIL_TIME_MSEC", "0.000000"},
         {"windows", "tailTimeMsec=1000.3", "ZZ_TAIL_TIME_MSEC", "1000.300000"},

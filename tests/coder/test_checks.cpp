@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "coder/controlcheck.h"
+#include "coder/paramcode.h"
 
 using namespace zz;
 
 namespace {
 
+const double kInf = std::numeric_limits<double>::infinity();
 const char* kIdEmpty = "The Control ID can not be empty.";
 const char* kMaxMin = "The max value must be greater than the min value.";
 const char* kDefault = "The default value must be between the min and max values.";
@@ -61,6 +65,16 @@ TEST(Checks, RulesInOrderForBothDeliverables)
         {"multi one entry", [](Zizudavuveva& r) { r.controlType = 2; r.multiStringList = "A"; }, kMultiWin},
         {"multi blank entry passes",
          [](Zizudavuveva& r) { r.controlType = 2; r.multiStringList = "A, ,B"; r.defaultMultiStringIndex = 1; }, ""},
+        {"infinite max", [](Zizudavuveva& r) { r.maxValue = kInf; }, "The max value must be a finite number."},
+        {"infinite min before range",
+         [](Zizudavuveva& r) { r.minValue = -kInf; r.maxValue = -1; }, "The min value must be a finite number."},
+        {"infinite default",
+         [](Zizudavuveva& r) { r.defValue = kInf; r.maxValue = kInf; }, "The max value must be a finite number."},
+        {"infinite default alone", [](Zizudavuveva& r) { r.defValue = -kInf; }, "The default value must be a finite number."},
+        {"identifier before infinity", [](Zizudavuveva& r) { r.controlID.clear(); r.maxValue = kInf; }, kIdEmpty},
+        {"switch ignores infinity", [](Zizudavuveva& r) { r.controlType = 1; r.maxValue = kInf; }, ""},
+        {"infinite attack", [](Zizudavuveva& r) { r.controlType = 3; r.attackTime = kInf; }, "The attack time must be a finite number."},
+        {"infinite release", [](Zizudavuveva& r) { r.controlType = 3; r.releaseTime = kInf; }, "The release time must be a finite number."},
         {"meter ignores everything",
          [](Zizudavuveva& r) {
              r.controlType = 3;
@@ -97,4 +111,28 @@ TEST(Checks, UnknownControlTypeFailsWithoutMessage)
     const Result result = validateShit(r, Deliverable::windows);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.message, "");
+}
+
+// What reaches the emitters after the checks is refused there, never written
+// as "inf".
+TEST(Checks, EmittersRefuseNumbersTheCheckDidNotSee)
+{
+    for (Deliverable d : {Deliverable::windows, Deliverable::mac}) {
+        Zizudavuveva r = windowsDefKontrol();
+        r.enableParamSmoothing = true;
+        r.smoothingTimeMsec = kInf;
+        const CodeResult code = makeParameterCode(r, "", d);
+        EXPECT_FALSE(code.ok);
+        EXPECT_EQ(code.message, "The smoothing time must be a finite number.");
+        r.controlType = 3;  // a meter writes no smoothing
+        EXPECT_TRUE(makeParameterCode(r, "", d).ok);
+
+        Zizudavuveva v = windowsDefKontrol();
+        v.defValue = -kInf;
+        const CodeResult declaration = makeBoundVarCode(v, d);
+        EXPECT_FALSE(declaration.ok);
+        EXPECT_EQ(declaration.message, "The default value must be a finite number.");
+        v.controlType = 1;  // a switch declares its entry, not the value
+        EXPECT_TRUE(makeBoundVarCode(v, d).ok);
+    }
 }

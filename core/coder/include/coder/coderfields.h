@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "coder/zizudavuveva.h"
+#include "common/numtext.h"
 #include "common/result.h"
 
 // The fields of the control description, one table for everything that reads
@@ -32,6 +33,10 @@ struct CoderFieldInfo {
     double Zizudavuveva::*number = nullptr;
     uint32_t Zizudavuveva::*whole = nullptr;  // whole numbers and enumerations
     bool Zizudavuveva::*flag = nullptr;
+    // What the field on each style's page admits. The smoothing time is
+    // typed on the project page.
+    numtext::TextFilter windowsFilter = numtext::TextFilter::any;
+    numtext::TextFilter macFilter = numtext::TextFilter::any;
 };
 
 // Every field of the record, in record order.
@@ -57,11 +62,20 @@ uint32_t readPrecisionField(Deliverable deliverable, std::string_view typed);
 
 // Sets one field from the text a user would type into it on the style's
 // page. Texts are taken as they stand; decimal and whole-number fields are
-// read as the page reads them; enumerations take an unsigned 32-bit decimal
-// number (any value, so out-of-table values can be tried); booleans take
-// true, false, 1 or 0. Leaves the record unchanged unless it answers ok.
+// read as the page reads them, and only text the page's field admits is
+// taken; a decimal that reads as an infinite number (past the range of the
+// field) is refused; enumerations take an unsigned 32-bit decimal number (any
+// value, so out-of-table values can be tried); booleans take true, false, 1
+// or 0. Leaves the record unchanged unless it answers ok.
 FieldSet setFieldFromText(Zizudavuveva& record, Deliverable deliverable, std::string_view field,
                           std::string_view typed);
+
+// What a field takes, for a message about a value it refused: "a finite
+// number", "one number", "digits only", "true, false, 1 or 0", ...
+std::string describeCoderField(Deliverable deliverable, const CoderFieldInfo& field);
+
+// The field of that name; null when there is none.
+const CoderFieldInfo* findCoderField(std::string_view name);
 
 // A field's value as the macOS page shows it: a text as it stands, numbers
 // as the platform's number text, booleans as true or false.

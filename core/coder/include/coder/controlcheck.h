@@ -3,7 +3,15 @@
 #include "coder/zizudavuveva.h"
 #include "common/result.h"
 
+#include <string>
+#include <string_view>
+
 namespace zz {
+
+// The refusal of a number that reads as infinite, past the range of its field
+// (generated code would not compile): "The " + what + " must be a finite
+// number."
+std::string notFiniteMessage(std::string_view what);
 
 // The checks on the working record, in order; the first failed rule decides.
 // Only the fields the chosen kind of control uses are looked at. A refusal

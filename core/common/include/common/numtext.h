@@ -23,8 +23,9 @@ double windowsReadDecimal(std::string_view text);
 
 // ---- macOS readings (NSString floatValue / intValue) ----------------------
 
-// Leading white space skipped, the longest leading number read, 0 when none.
-// The value is rounded to single precision.
+// Leading white space (the Unicode blanks and line breaks included) skipped,
+// the longest leading number read, 0 when none. The value is rounded to single
+// precision.
 float macFloatValue(std::string_view text);
 
 // Leading white space skipped, optional sign and digits; 0 when none;
@@ -35,6 +36,20 @@ int32_t macIntValue(std::string_view text);
 // isAtEnd): one decimal number with nothing but white space and line breaks
 // (the Unicode ones included) around it.
 bool macIsOneNumber(std::string_view text);
+
+// What a page's text field admits; the command line holds a value given for
+// a field to the same rule.
+enum class TextFilter {
+    any,             // a plain field: any text
+    macNumeric,      // a macOS numeric-only field: macIsOneNumber
+    windowsDigits,   // a Windows digits-only edit: digits, or nothing (0)
+    windowsDecimal,  // a Windows digits-only edit that the page fills with a
+                     // decimal ("20.00"): digits with at most one full stop
+};
+
+// Whether a field with `filter` can hold `text`. Blanks around the text are
+// allowed for the Windows edits (the pages trim them).
+bool filterAdmits(TextFilter filter, std::string_view text);
 
 // A single-precision reading cut toward zero to an unsigned 32-bit whole
 // number (negative and NaN give 0, values past the range give UINT32_MAX).

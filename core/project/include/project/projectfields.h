@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/deliverable.h"
+#include "common/numtext.h"
 #include "common/result.h"
 #include "project/zezureproject.h"
 
@@ -32,6 +33,9 @@ struct ProjectFieldInfo {
     bool ZezureProject::*flag = nullptr;
     double ZezureProject::*number = nullptr;
     uint32_t ZezureProject::*whole = nullptr;
+    // What the field on each style's page admits.
+    numtext::TextFilter windowsFilter = numtext::TextFilter::any;
+    numtext::TextFilter macFilter = numtext::TextFilter::any;
 };
 
 // Every field of the record, in record order.
@@ -55,11 +59,14 @@ uint32_t readBlockSizeField(Deliverable style, std::string_view typed);
 
 // Sets one field from the text a user gives for it: a text as it stands, a
 // boolean as true/false/1/0, a category as its code or its display name, a
-// number as the style's page reads it. A number must be one number (white
-// space around it allowed); the Windows page also takes an empty field (0),
-// and its count edits no negative number. Leaves the record unchanged unless
-// it answers ok.
+// number as the style's page reads it, and only text the page's field admits
+// (macOS: one number; Windows: the digits-only edits take digits, the two
+// times also one full stop, an empty edit reads as 0). A time that reads as
+// infinite is refused. Leaves the record unchanged unless it answers ok.
 FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_view name, std::string_view value);
+
+// What a field takes, for a message about a value it refused.
+std::string describeProjectField(Deliverable style, const ProjectFieldInfo& field);
 
 // A field's value as the style's page shows it: a text as it stands, times
 // with two decimals (Windows) or as the platform's number text (macOS), a
