@@ -1,9 +1,9 @@
 #import "MainWindow.h"
 
 #import "AppDelegate.h"
-#import "ControlCoderPage.h"
 #import "AppKitOutlets.h"
 #import "AppKitServices.h"
+#import "ControlCoderPage.h"
 #import "PageLayout.h"
 #import "ViewController.h"
 
