@@ -39,18 +39,12 @@ class AppKitOutlets;
     IBOutlet NSScrollView* commentView;
     IBOutlet NSTextView* textView;
 
-    NSButton* copyCodeButton;
-    NSButton* copyVariableButton;
-    NSButton* resetButton;
-    NSButton* exitButton;
-
     AppKitOutlets* outlets;
     zz::mac::ControlCoderPage* page;
 }
 
 - (zz::mac::ControlCoderPage*)page;
 - (AppKitOutlets*)outlets;
-- (NSButton*)buttonNamed:(NSString*)name;
 
 - (void)viewDidLoad;
 - (void)viewDidAppear;

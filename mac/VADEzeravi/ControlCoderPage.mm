@@ -1,6 +1,7 @@
 #import "ControlCoderPage.h"
 
-#import "AppKitBridge.h"
+#import "AppKitOutlets.h"
+#import "AppKitServices.h"
 #import "PageLayout.h"
 #import "sharedData.h"
 
@@ -122,11 +123,10 @@ using zz::mac::Outlet;
     [view addSubview:commentView];
     [commentView release];
 
-    copyCodeButton = zzPushButton(view, @"Copy Code", 586, 276, 124, self, @selector(copyCodeClipboard:));
-    copyVariableButton =
-        zzPushButton(view, @"Copy Variable", 714, 276, 124, self, @selector(copyBoundVarClipboard:));
-    resetButton = zzPushButton(view, @"Reset", 586, 358, 124, self, @selector(handleReset:));
-    exitButton = zzPushButton(view, @"Exit", 714, 358, 124, self, @selector(handleExit:));
+    zzPushButton(view, @"Copy Code", 586, 276, 124, self, @selector(copyCodeClipboard:));
+    zzPushButton(view, @"Copy Variable", 714, 276, 124, self, @selector(copyBoundVarClipboard:));
+    zzPushButton(view, @"Reset", 586, 358, 124, self, @selector(handleReset:));
+    zzPushButton(view, @"Exit", 714, 358, 124, self, @selector(handleExit:));
 
     [self setView:view];
 
@@ -145,15 +145,6 @@ using zz::mac::Outlet;
 #endif
     [[sharedData getSharedData] setKoderPage:self];
     page->viewDidLoad();
-}
-
-- (NSButton*)buttonNamed:(NSString*)name
-{
-    if ([name isEqualToString:@"copyCodeClipboard"]) return copyCodeButton;
-    if ([name isEqualToString:@"copyBoundVarClipboard"]) return copyVariableButton;
-    if ([name isEqualToString:@"handleReset"]) return resetButton;
-    if ([name isEqualToString:@"handleExit"]) return exitButton;
-    return nil;
 }
 
 - (void)viewDidAppear

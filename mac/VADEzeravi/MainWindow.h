@@ -19,7 +19,5 @@
 - (NSWindow*)window;
 - (ViewController*)projectPage;
 - (ControlCoderPage*)coderPage;
-// Shows a page: 0 the project page, 1 the control coder page.
-- (void)showPage:(NSInteger)index;
 
 @end

@@ -1,12 +1,11 @@
 #import "MainWindow.h"
 
 #import "AppDelegate.h"
+#import "AppKitOutlets.h"
+#import "AppKitServices.h"
 #import "ControlCoderPage.h"
 #import "PageLayout.h"
-#import "TestScript.h"
 #import "ViewController.h"
-
-#include "AppKitBridge.h"
 
 static MainWindow* theMainWindow = nil;
 
@@ -71,10 +70,7 @@ static MainWindow* theMainWindow = nil;
 
 + (MainWindow*)loadWindowDescription
 {
-    if (theMainWindow == nil) {
-        theMainWindow = [[MainWindow alloc] init];
-        startTestScriptIfAsked(theMainWindow);
-    }
+    if (theMainWindow == nil) theMainWindow = [[MainWindow alloc] init];
     return theMainWindow;
 }
 
@@ -91,11 +87,6 @@ static MainWindow* theMainWindow = nil;
 - (ControlCoderPage*)coderPage
 {
     return coderPage;
-}
-
-- (void)showPage:(NSInteger)index
-{
-    [pages selectTabViewItemAtIndex:index];
 }
 
 - (NSViewController*)pageOfItem:(NSTabViewItem*)item

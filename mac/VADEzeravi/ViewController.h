@@ -45,18 +45,12 @@ class AppKitOutlets;
     IBOutlet NSButton* uniAU;
     IBOutlet NSButton* uniVST;
 
-    NSButton* createProjectButton;
-    NSButton* restoreTemplateButton;
-    NSButton* exitButton;
-
     AppKitOutlets* outlets;
     zz::mac::ViewController* page;
 }
 
 - (zz::mac::ViewController*)page;
 - (AppKitOutlets*)outlets;
-// Buttons that are no outlets, by name, for scripted runs.
-- (NSButton*)buttonNamed:(NSString*)name;
 
 - (void)viewDidLoad;
 - (void)viewDidAppear;

@@ -1,6 +1,7 @@
 #import "ViewController.h"
 
-#import "AppKitBridge.h"
+#import "AppKitOutlets.h"
+#import "AppKitServices.h"
 #import "PageLayout.h"
 #import "sharedData.h"
 
@@ -112,10 +113,9 @@ using zz::mac::Outlet;
     [projectFolderBox setEditable:NO];
     [projectFolderBox setSelectable:YES];
     browseProject = zzPushButton(view, @"Browse...", 705, 316, 130, self, @selector(browseForProjFolder:));
-    createProjectButton = zzPushButton(view, @"Create Project", 425, 358, 130, self, @selector(makeProject:));
-    restoreTemplateButton =
-        zzPushButton(view, @"Restore Template", 565, 358, 130, self, @selector(restoreTemplateFolder:));
-    exitButton = zzPushButton(view, @"Exit", 705, 358, 130, self, @selector(closeApp:));
+    zzPushButton(view, @"Create Project", 425, 358, 130, self, @selector(makeProject:));
+    zzPushButton(view, @"Restore Template", 565, 358, 130, self, @selector(restoreTemplateFolder:));
+    zzPushButton(view, @"Exit", 705, 358, 130, self, @selector(closeApp:));
 
     [self setView:view];
 
@@ -136,14 +136,6 @@ using zz::mac::Outlet;
     [[sharedData getSharedData] setProjectPage:self];
     AppKitServices::shared().setSheetDelegate(self);
     page->viewDidLoad();
-}
-
-- (NSButton*)buttonNamed:(NSString*)name
-{
-    if ([name isEqualToString:@"makeProject"]) return createProjectButton;
-    if ([name isEqualToString:@"restoreTemplateFolder"]) return restoreTemplateButton;
-    if ([name isEqualToString:@"closeApp"]) return exitButton;
-    return nil;
 }
 
 - (void)viewDidAppear

@@ -2,17 +2,24 @@
 # End-to-end run of the GNUstep build of the macOS application under Xvfb:
 # it starts, shows both pages, creates a project into a temporary folder,
 # copies parameter code (read back from the pasteboard), and Exit writes the
-# settings file. The application plays a script of actions on its real
-# controls (VADEZERAVI_TEST_SCRIPT) and writes what it showed to a
-# transcript.
+# settings file. It runs the scripted build of the application, which plays
+# a script of actions on the real controls (VADEZERAVI_TEST_SCRIPT) and
+# writes what it showed to a transcript; the application itself has no
+# script runner.
 #
-#   gnustep_e2e.sh APP [SHOT_FOLDER]
+#   gnustep_e2e.sh SCRIPTED_APP [SHOT_FOLDER]
 #
-# With SHOT_FOLDER it also takes a screenshot of each page there
+# SCRIPTED_APP is the executable in its application folder, in the build
+# tree build/tests/mac/VADEzeravi-scripted.app/VADEzeravi-scripted. With
+# SHOT_FOLDER it also takes a screenshot of each page there
 # (macos-project.png, macos-coder.png).
 set -euo pipefail
 
-app=$1
+app=${1:?usage: gnustep_e2e.sh SCRIPTED_APP [SHOT_FOLDER]}
+[[ -x "$app" && -d "$(dirname "$app")/Resources" ]] || {
+  echo "gnustep_e2e.sh: $app is no executable in an application folder" >&2
+  exit 2
+}
 shots=${2:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/zzmac-e2e-XXXXXX")
 config=$work/GNUstep.conf
@@ -266,7 +273,7 @@ expect "close: window"
 [[ "$(cat "$settings")" == "$expected" ]] || fail "closing the window changed the settings file: $(cat "$settings")"
 
 # Restore Template through the real confirmation sheet, from a copy of the
-# application inside an SDK folder layout: SDK/A/B/VADEzeravi.app restores
+# application folder inside an SDK folder layout: SDK/A/B/NAME.app restores
 # SDK/PluginTemplate. The user's edits there go, the shipped files come back.
 sdk=$work/SDK
 mkdir -p "$sdk/A/B" "$sdk/PluginTemplate"

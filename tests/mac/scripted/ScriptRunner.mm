@@ -1,8 +1,10 @@
-#import "TestScript.h"
+#import "ScriptRunner.h"
 
-#import "AppKitBridge.h"
+#import "AppKitOutlets.h"
+#import "AppKitStrings.h"
 #import "ControlCoderPage.h"
 #import "MainWindow.h"
+#import "ScriptedServices.h"
 #import "ViewController.h"
 
 #include <cstdio>
@@ -47,25 +49,27 @@ std::string unescaped(const std::string& text)
 }  // namespace
 
 // The C++ side of a run. The runner holds it through an untyped pointer:
-// GCC cannot encode the types of C++ library members in an instance variable.
+// GCC cannot encode C++ types in an instance variable or a method's
+// parameters.
 struct ScriptState {
     std::vector<std::string> lines;
     size_t next = 0;
     std::FILE* transcript = nullptr;
-    ScriptedPerson person;
+    ScriptedServices* services = nullptr;
 };
 
-@interface TestScriptRunner : NSObject {
+@interface ScriptRunner : NSObject {
     MainWindow* mainWindow;
     void* stateStorage;
     NSDate* waitDeadline;
 }
-- (id)initWithWindow:(MainWindow*)window script:(const char*)script transcript:(const char*)path;
+// Takes over `state` (a ScriptState).
+- (id)initWithWindow:(MainWindow*)window state:(void*)state;
 - (void)step;
 - (void)noteLine:(const char*)text;
 @end
 
-static void note(TestScriptRunner* runner, const std::string& text)
+static void note(ScriptRunner* runner, const std::string& text)
 {
     [runner noteLine:text.c_str()];
 }
@@ -76,30 +80,46 @@ static AppKitOutlets* outletsFor(MainWindow* mainWindow, Outlet outlet)
     return project->control(outlet) != nil ? project : [[mainWindow coderPage] outlets];
 }
 
+// The first button in `view` or below it that sends `action`.
+static NSButton* buttonSending(NSView* view, SEL action)
+{
+    if ([view isKindOfClass:[NSButton class]] && [(NSButton*)view action] == action) return (NSButton*)view;
+    NSArray* subviews = [view subviews];
+    for (NSUInteger i = 0; i < [subviews count]; ++i) {
+        if (NSButton* button = buttonSending([subviews objectAtIndex:i], action)) return button;
+    }
+    return nil;
+}
+
+// A button by its outlet's name, or by the name of its action (the commands
+// that are no outlets: "makeProject" for makeProject:, and so on).
 static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
 {
     if (auto outlet = zz::mac::outletNamed(name)) return (NSButton*)outletsFor(mainWindow, *outlet)->control(*outlet);
-    NSString* key = zzString(name);
-    NSButton* button = [[mainWindow projectPage] buttonNamed:key];
-    return button ? button : [[mainWindow coderPage] buttonNamed:key];
+    const SEL action = NSSelectorFromString(zzString(name + ":"));
+    NSButton* button = buttonSending([[mainWindow projectPage] view], action);
+    return button ? button : buttonSending([[mainWindow coderPage] view], action);
 }
 
-@implementation TestScriptRunner
+// The page switcher of the window.
+static NSTabView* tabViewIn(NSView* view)
+{
+    if ([view isKindOfClass:[NSTabView class]]) return (NSTabView*)view;
+    NSArray* subviews = [view subviews];
+    for (NSUInteger i = 0; i < [subviews count]; ++i) {
+        if (NSTabView* tabs = tabViewIn([subviews objectAtIndex:i])) return tabs;
+    }
+    return nil;
+}
 
+@implementation ScriptRunner
 
-- (id)initWithWindow:(MainWindow*)window script:(const char*)script transcript:(const char*)path
+- (id)initWithWindow:(MainWindow*)window state:(void*)state
 {
     self = [super init];
     if (!self) return nil;
     mainWindow = window;
-    ScriptState* state = new ScriptState;
     stateStorage = state;
-    std::ifstream in(script);
-    for (std::string line; std::getline(in, line);) state->lines.push_back(line);
-    state->transcript = std::fopen(path, "w");
-    TestScriptRunner* runner = self;
-    state->person.note = [runner](const std::string& text) { note(runner, text); };
-    AppKitServices::shared().setScriptedPerson(&state->person);
     return self;
 }
 
@@ -141,7 +161,7 @@ static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
 
     if (command.empty() || command[0] == '#') return YES;
     if (command == "page") {
-        [mainWindow showPage:first == "coder" ? 1 : 0];
+        [tabViewIn([[mainWindow window] contentView]) selectTabViewItemAtIndex:first == "coder" ? 1 : 0];
         note(self, "page: " + first);
     } else if (command == "set" || command == "type") {
         auto outlet = zz::mac::outletNamed(first);
@@ -169,9 +189,10 @@ static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
             outletsFor(mainWindow, *outlet)->selectIndex(*outlet, std::atoi(rest.c_str()));
         }
     } else if (command == "answer") {
-        static_cast<ScriptState*>(stateStorage)->person.answers.push_back(std::atoi(first.c_str()));
+        static_cast<ScriptState*>(stateStorage)->services->queueAnswer(std::atoi(first.c_str()));
     } else if (command == "folder") {
-        static_cast<ScriptState*>(stateStorage)->person.folders.push_back(unescaped(first + (rest.empty() ? "" : " " + rest)));
+        static_cast<ScriptState*>(stateStorage)->services->queueFolder(
+            unescaped(first + (rest.empty() ? "" : " " + rest)));
     } else if (command == "show") {
         if (auto outlet = zz::mac::outletNamed(first)) {
             AppKitOutlets* outlets = outletsFor(mainWindow, *outlet);
@@ -186,7 +207,7 @@ static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
             note(self, "show: " + first + " = " + value);
         }
     } else if (command == "real-alerts") {
-        static_cast<ScriptState*>(stateStorage)->person.realAlerts = true;
+        static_cast<ScriptState*>(stateStorage)->services->showRealAlerts();
     } else if (command == "close") {
         // The window's close button: the application quits without Exit.
         note(self, "close: window");
@@ -235,15 +256,16 @@ static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
 
 @end
 
-void startTestScriptIfAsked(MainWindow* mainWindow)
+void startScript(MainWindow* mainWindow, ScriptedServices& services, const char* scriptPath,
+                 const char* transcriptPath)
 {
-    const char* script = std::getenv("VADEZERAVI_TEST_SCRIPT");
-    if (script == nullptr || *script == '\0') return;
-    const char* transcript = std::getenv("VADEZERAVI_TEST_TRANSCRIPT");
-    const std::string transcriptPath = transcript && *transcript ? transcript : std::string(script) + ".out";
-    TestScriptRunner* runner = [[TestScriptRunner alloc] initWithWindow:mainWindow
-                                                                  script:script
-                                                              transcript:transcriptPath.c_str()];
+    ScriptState* state = new ScriptState;
+    std::ifstream in(scriptPath);
+    for (std::string line; std::getline(in, line);) state->lines.push_back(line);
+    state->transcript = std::fopen(transcriptPath, "w");
+    state->services = &services;
+    ScriptRunner* runner = [[ScriptRunner alloc] initWithWindow:mainWindow state:state];
+    services.setNote([runner](const std::string& text) { note(runner, text); });
     note(runner, "script started");
     [runner schedule:0.5];
 }
