@@ -50,6 +50,9 @@ void MainSheet::OnActivatePage(PropertyPage& page)
 
 void MainSheet::OnExit()
 {
+    if (closing_)
+        return;
+    closing_ = true;
     if (projectPage.hasWindow()) {
         projectPage.parseControls();
         projectPage.saveLogFile();

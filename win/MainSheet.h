@@ -42,7 +42,10 @@ public:
 
     bool OnInitDialog();
     void OnActivatePage(PropertyPage& page);
+    // Reads the project form, writes the settings file and ends the sheet.
     void OnExit();
+    // True from the moment OnExit begins.
+    bool closing() const { return closing_; }
 
     // Commands of the sheet's buttons: OK and Cancel (captioned "Exit") both
     // leave through OnExit. True when handled.
@@ -55,6 +58,7 @@ public:
 private:
     std::string title_;
     SheetWindow* window_ = nullptr;
+    bool closing_ = false;
 };
 
 }  // namespace zz::win

@@ -130,7 +130,10 @@ bool ProjectPage::OnCommand(int id, int code)
     case IDC_PROJECT_NAME:
         if (code != kKillFocus)
             return false;
-        updateProjectName();
+        // Escape, Enter and the close box end the sheet with the focus still
+        // here; a message then would have no window to belong to.
+        if (!sheetClosing())
+            updateProjectName();
         return true;
     default:
         return false;

@@ -4,6 +4,11 @@
 
 namespace zz::win {
 
+bool PropertyPage::sheetClosing() const
+{
+    return sheet_ && sheet_->closing();
+}
+
 bool PropertyPage::OnSetActive()
 {
     if (sheet_)

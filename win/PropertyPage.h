@@ -34,6 +34,10 @@ public:
     // when the page's message map handled it.
     virtual bool OnCommand(int id, int code) = 0;
 
+    // True once the sheet has begun to close: its windows are going, and a
+    // field that loses the focus on the way out has nothing to tell.
+    bool sheetClosing() const;
+
 protected:
     Controls& controls() { return *controls_; }
     Platform& platform() { return platform_; }

@@ -78,4 +78,12 @@ void SheetRun::pressExit()
     sheet->OnCommand(IDCANCEL, kClicked);
 }
 
+void SheetRun::pressEscape()
+{
+    sheet->OnCommand(IDCANCEL, kClicked);
+    // The windows are destroyed: the field with the focus loses it.
+    if (activeTab >= 0)
+        dialogs_[activeTab]->focus(0);
+}
+
 }  // namespace zz::win::test

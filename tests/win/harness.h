@@ -87,8 +87,11 @@ public:
     void open();
     // The user selects a tab (0 project page, 1 coder page).
     void selectTab(int index);
-    // The user presses Exit / the close box.
+    // The user presses Exit (the button takes the focus first).
     void pressExit();
+    // The user presses Escape or Enter, or clicks the close box: the sheet
+    // ends with the focus where it was, then its windows go.
+    void pressEscape();
 
     MemDialog& projectForm() { return *dialogs_[0]; }
     MemDialog& coderForm() { return *dialogs_[1]; }

@@ -492,3 +492,23 @@ TEST_F(ProjectPageTest, NumbersDoNotDependOnTheUsersLocale)
     EXPECT_EQ(attack, "10.00");
     EXPECT_DOUBLE_EQ(p.tailTimeMsec, 12.5);
 }
+
+// Leaving with Escape, Enter or the close box while an empty name has the
+// focus saves and ends at once: no message without a window, nothing keeps
+// the process alive.
+TEST_F(ProjectPageTest, LeavingWithoutTheButtonShowsNoLateNameMessage)
+{
+    SheetRun& r = open();
+    MemDialog& f = r.projectForm();
+    f.type(IDC_PROJECT_NAME, "");
+    r.pressEscape();
+    EXPECT_EQ(r.window.endResult, kResultCancel);
+    EXPECT_TRUE(r.platform.messages.empty());
+    EXPECT_TRUE(fs::exists(settingsFile()));
+
+    // The same name left by a click elsewhere still shows its message.
+    SheetRun& again = open();
+    again.projectForm().type(IDC_PROJECT_NAME, "");
+    again.projectForm().focus(IDC_PLUGIN_NAME);
+    EXPECT_EQ(again.platform.messages, std::vector<std::string>{"Project name is empty."});
+}
