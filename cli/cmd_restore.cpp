@@ -92,6 +92,7 @@ int runRestoreTemplate(const Invocation& inv)
     for (const std::string& line : result.systemLog) std::fprintf(stderr, "zizavizerovo: %s\n", line.c_str());
     if (!result.ok) {
         std::fprintf(stderr, "%s\n", result.message.c_str());
+        if (!result.detail.empty()) std::fprintf(stderr, "zizavizerovo restore-template: %s\n", result.detail.c_str());
         return 1;
     }
     std::printf("%s\n", result.message.c_str());

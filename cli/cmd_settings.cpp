@@ -4,6 +4,7 @@
 #include "options.h"
 #include "clisettings.h"
 #include "commands.h"
+#include "common/files.h"
 #include "project/settingsfile.h"
 
 // zizavizerovo settings: shows what a project page would find in the settings
@@ -82,6 +83,13 @@ int runSettings(const Invocation& inv)
     // page's defaults and output are asked for; a file named with --file is
     // read as the style's page reads its own.
     const Deliverable format = haveFile ? style : hostDeliverable();
+    // The first start of the tool's own file gives the style's first-start
+    // values, as create does: for Windows its defaults, the program folder
+    // among them (the macOS reader would make "path not set" of it).
+    if (!haveFile && style == Deliverable::windows && files::entryAt(path) == files::EntryKind::missing) {
+        files::makeParentFolders(path);
+        printResult(saveLogFile(format, project, path));
+    }
     printResult(loadLogFile(format, project, path));
 
     printValue("vendorName", project.vendorName);

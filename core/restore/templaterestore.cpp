@@ -99,7 +99,8 @@ Result restoreTemplateDirectory(const std::string& templateDir, const std::strin
     fs::path dir = fs::u8path(templateDir).lexically_normal();
     if (!dir.has_filename()) dir = dir.parent_path();  // "…/PluginTemplate/"
     if (dir.empty() || !dir.has_filename() || dir.filename() == "." || dir.filename() == "..")
-        return failed(r, "no template folder named in \"" + templateDir + "\"");
+        return failed(r, "\"" + templateDir + "\" does not name the template folder: give its path, such as "
+                         "../PluginTemplate");
     fs::path parent = dir.parent_path();
     if (parent.empty()) parent = ".";
 

@@ -82,3 +82,18 @@ TEST(SettingsCommand, UsageErrorsAndNoPlaceForTheFile)
 }
 
 }  // namespace
+
+// The first start follows the style: a Windows-style first start remembers
+// the program folder, so a create without --folder that follows goes there.
+TEST(SettingsCommand, WindowsFirstStartRemembersTheProgramFolder)
+{
+    TempFolder dir;
+    const std::string program = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
+    const Outcome r = settings(dir, {"--style", "windows"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "vendorName=My Company\nfourCharVendorID=DIRO\nvendorURL=https://www.example.com\n"
+                     "vendorEmail=support@example.com\nprojectFolderPath=" + program + "\n");
+    EXPECT_EQ(readBytes(ownFile(dir)), "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\n" + program +
+                                           "\n0\n");
+    EXPECT_EQ(settings(dir, {"--style", "windows"}).out, r.out);  // and reads it back the same
+}
