@@ -3,14 +3,6 @@
 #include <iostream>
 #include <string>
 
-#ifdef _WIN32
-#include <io.h>
-#define ZZ_ISATTY(fd) _isatty(fd)
-#else
-#include <unistd.h>
-#define ZZ_ISATTY(fd) isatty(fd)
-#endif
-
 #include "common/text.h"
 #include "options.h"
 #include "commands.h"
@@ -76,7 +68,7 @@ int runRestoreTemplate(const Invocation& inv)
     if (archive.empty()) return usageError("--archive needs a file");
 
     if (!yes) {
-        if (!ZZ_ISATTY(0)) {
+        if (!isTerminal(stdin)) {
             std::fputs("zizavizerovo restore-template: no terminal to confirm on; nothing was changed "
                        "(add --yes to restore without asking)\n",
                        stderr);

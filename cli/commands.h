@@ -17,5 +17,6 @@ int runCreate(const Invocation& inv);
 int runCode(const Invocation& inv);
 int runSettings(const Invocation& inv);
 int runRestoreTemplate(const Invocation& inv);
+int runProjects(const Invocation& inv);
 
 }  // namespace zz::cli

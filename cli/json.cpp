@@ -224,6 +224,17 @@ std::string jsonString(const std::string& text)
     return out;
 }
 
+std::string presetText(const std::vector<PresetEntry>& entries)
+{
+    std::string json = "{";
+    for (size_t k = 0; k < entries.size(); ++k) {
+        const PresetEntry& e = entries[k];
+        json += k == 0 ? "\n  " : ",\n  ";
+        json += jsonString(e.name) + ": " + (e.kind == PresetEntry::text ? jsonString(e.value) : e.value);
+    }
+    return json + "\n}\n";
+}
+
 std::string jsonArray(const std::vector<std::string>& texts)
 {
     std::string json = "[";

@@ -23,6 +23,18 @@ std::optional<std::vector<Assignment>> parsePreset(const std::string& json, std:
 // escaped as \uXXXX and a byte that is not part of valid UTF-8 becomes \ufffd.
 std::string jsonString(const std::string& text);
 
+// One field of a preset as written: a text in quotes, a number or a boolean
+// as its text.
+struct PresetEntry {
+    enum Kind { text, number, boolean };
+    std::string name;
+    std::string value;
+    Kind kind;
+};
+
+// A preset: a JSON object of the entries, one a line, in their order.
+std::string presetText(const std::vector<PresetEntry>& entries);
+
 // A JSON array of strings on one line.
 std::string jsonArray(const std::vector<std::string>& texts);
 

@@ -19,6 +19,7 @@ const char* kUsage =
     "  code              print the C++ code of one plug-in parameter\n"
     "  settings          show the remembered vendor details and project folder\n"
     "  restore-template  restore the PluginTemplate folder from its archive\n"
+    "  projects          list the projects this tool has made, newest first\n"
     "\n"
     "Run 'zizavizerovo COMMAND --help' for the options of a command.\n";
 
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
     if (command == "code") return zz::cli::runCode(inv);
     if (command == "settings") return zz::cli::runSettings(inv);
     if (command == "restore-template") return zz::cli::runRestoreTemplate(inv);
+    if (command == "projects") return zz::cli::runProjects(inv);
 
     std::fprintf(stderr, "zizavizerovo: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;

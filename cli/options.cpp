@@ -2,6 +2,12 @@
 
 #include <cstdio>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "common/files.h"
 
 namespace zz::cli {
@@ -53,6 +59,15 @@ int usageError(const char* command, const std::string& what)
     std::fprintf(stderr, "zizavizerovo %s: %s\nRun 'zizavizerovo %s --help' for the options.\n", command, what.c_str(),
                  command);
     return 2;
+}
+
+bool isTerminal(std::FILE* stream)
+{
+#ifdef _WIN32
+    return _isatty(_fileno(stream)) != 0;
+#else
+    return isatty(fileno(stream)) != 0;
+#endif
 }
 
 std::string executableFolder(const std::string& argv0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -62,6 +63,9 @@ std::string fieldValueError(const std::string& field, const std::string& value, 
 // Prints "zizavizerovo COMMAND: WHAT" and where to find the options to stderr;
 // answers 2, the exit code of a usage error.
 int usageError(const char* command, const std::string& what);
+
+// Whether `stream` is a terminal (a person can answer there).
+bool isTerminal(std::FILE* stream);
 
 // The folder that holds the running program, without a trailing separator.
 std::string executableFolder(const std::string& argv0);

@@ -230,6 +230,15 @@ std::string nsNumberString(double value)
     return std::string(buffer, result.ptr);
 }
 
+std::string shortestFixed(double value)
+{
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
 std::string unsignedText(uint32_t value)
 {
     return std::to_string(value);

@@ -65,6 +65,19 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
         return fail("Could not copy the template folder: " + templateFolder);
     }
     const std::string parent = parentOf(r.destination);
+    if (options.dryRun) {
+        if (files::targetAt(parent) != EntryKind::folder)
+            return fail("Could not create destination folder: " + r.destination);
+        r.projectFile = r.destination + options.separator + "CMakeLists.txt";
+        // The template's project file, read as the copy of it would be.
+        const std::string templateFile = templateFolder + files::hostPathSeparator() + "CMakeLists.txt";
+        const EntryKind target = files::targetAt(templateFile);
+        if ((anythingAt(templateFile) && target != EntryKind::file) ||
+            !readTextFile(templateFile, r.projectText, false, 0, false, options.wait, kProjectFileLimit))
+            return fail("Could not readFile: " + r.projectFile + "\n\nfor modification");
+        replaceMarkers(Deliverable::windows, r.projectText, project);
+        return r;
+    }
     files::clearAbandonedStaging(parent, kCreationStaging);
     files::StagingFolder staging(parent, kCreationStaging);
     if (!staging.made()) return fail("Could not create destination folder: " + r.destination);
@@ -103,6 +116,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     if (files::entryAt(stagedFile) == EntryKind::link) fs::remove(files::fsPath(stagedFile), ec);
     const bool written = options.writer ? options.writer(stagedFile, text) : writeTextFile(stagedFile, text);
     if (!written) return fail("Could not writeFile: " + r.projectFile + "\n\nfor modification");
+    r.projectText = std::move(text);
     log += "PASSED \n";
 
     // The last step: the complete project takes its name, unless another run
@@ -143,6 +157,21 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     // The copy refuses an existing destination, as the platform's copy does.
     if (anythingAt(r.destination)) return copyFailed(macfiles::alreadyExistsError(r.destination));
     const std::string parent = parentOf(r.destination);
+    if (options.dryRun) {
+        if (files::targetAt(templateFolder) == EntryKind::missing)
+            return copyFailed("The file \"" + templateFolder + "\" couldn't be opened because there is no such file.");
+        if (files::targetAt(parent) != EntryKind::folder)
+            return copyFailed("\"" + files::utf8Path(files::fsPath(templateFolder).filename()) +
+                              "\" couldn't be copied to \"" + files::utf8Path(files::fsPath(parent).filename()) + "\".");
+        const std::string templateFile = templateFolder + "/CMakeLists.txt";
+        if (files::targetAt(templateFile) != EntryKind::file ||
+            !macfiles::stringWithContentsOfFile(templateFile, r.projectText, kProjectFileLimit)) {
+            r.ok = false;
+            return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
+        }
+        replaceMarkers(Deliverable::mac, r.projectText, project);
+        return r;
+    }
     files::clearAbandonedStaging(parent, kCreationStaging);
     files::StagingFolder staging(parent, kCreationStaging);
     if (!staging.made()) {
@@ -173,6 +202,7 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
         r.ok = false;
         return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
     }
+    r.projectText = std::move(text);
 
     if (!staging.moveItemTo(stagedItem, r.destination)) {
         return copyFailed(anythingAt(r.destination) ? macfiles::alreadyExistsError(r.destination)

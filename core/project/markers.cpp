@@ -1,5 +1,7 @@
 #include "project/markers.h"
 
+#include <algorithm>
+
 #include "common/numtext.h"
 #include "markerscan.h"
 
@@ -88,6 +90,36 @@ void replaceAll(std::string& text, const std::string& tag, const std::string& va
     if (from == 0) return;
     out.append(text, from, std::string::npos);
     text.swap(out);
+}
+
+std::vector<std::string> unknownMarkers(std::string_view text)
+{
+    std::vector<std::string> known;
+    for (const Marker& m : markerTable(Deliverable::windows, ZezureProject{})) known.push_back(m.tag);
+    const auto isWordChar = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; };
+    const auto dollarsAt = [&](size_t i) {
+        size_t n = 0;
+        while (i + n < text.size() && text[i + n] == '$') ++n;
+        return n;
+    };
+    std::vector<std::string> found;
+    size_t i = 0;
+    while ((i = text.find('$', i)) != std::string_view::npos) {
+        const size_t lead = dollarsAt(i);
+        size_t end = i + lead;
+        while (end < text.size() && isWordChar(text[end])) ++end;
+        const size_t trail = dollarsAt(end);
+        if (lead <= 3 && end > i + lead && trail >= lead) {
+            const std::string word(text.substr(i, end + lead - i));
+            const bool isKnown = std::find(known.begin(), known.end(), word) != known.end();
+            if (trail == lead && !isKnown && std::find(found.begin(), found.end(), word) == found.end())
+                found.push_back(word);
+            i = end + lead;
+        } else {
+            i += lead;
+        }
+    }
+    return found;
 }
 
 void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProject& project)

@@ -1,5 +1,8 @@
 #include "project/projectchecks.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "common/utf16.h"
 #include "common/utf8.h"
 
@@ -73,6 +76,26 @@ Result validateShit(const std::string& projectName, const std::string& pluginNam
     if (pluginName.empty()) return Result::refusal("You must supply a plugin name!", ProjectField::pluginName);
     if (pluginCode.empty()) return Result::refusal("You must supply a plugin code!", ProjectField::pluginCode);
     return Result::success();
+}
+
+std::vector<std::string> fourCharCodeWarnings(const ZezureProject& project)
+{
+    const auto isFourPrintable = [](const std::string& code) {
+        return code.size() == 4 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 32 && c <= 126; });
+    };
+    std::vector<std::string> warnings;
+    for (const auto& [code, what] : {std::pair{&project.fourCharProductID, "plug-in code"},
+                                     std::pair{&project.fourCharVendorID, "company code"}}) {
+        if (!isFourPrintable(*code))
+            warnings.push_back("warning: the " + std::string(what) + " '" + *code +
+                               "' is not exactly four characters of printable ASCII");
+    }
+    const std::string& company = project.fourCharVendorID;
+    if (std::none_of(company.begin(), company.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+        warnings.push_back("warning: the company code '" + company +
+                           "' has no upper-case letter (hosts of AU plug-ins reserve all-lower-case company codes "
+                           "for Apple)");
+    return warnings;
 }
 
 DerivedNames deriveNames(Deliverable deliverable, const std::string& projectName)

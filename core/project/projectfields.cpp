@@ -152,6 +152,20 @@ FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_v
     }
 }
 
+std::string projectFieldText(const ZezureProject& record, const ProjectFieldInfo& f, Deliverable style)
+{
+    switch (f.kind) {
+    case K::text: return record.*f.text;
+    case K::boolean: return record.*f.flag ? "true" : "false";
+    case K::time:
+        // macOS holds a single-precision value: its sixteen digits read back
+        // as the same float.
+        return style == Deliverable::windows ? numtext::shortestFixed(record.*f.number)
+                                             : numtext::nsNumberString(record.*f.number);
+    default: return numtext::unsignedText(record.*f.whole);
+    }
+}
+
 std::string describeProjectField(Deliverable style, const ProjectFieldInfo& f)
 {
     const bool windows = style == Deliverable::windows;

@@ -67,6 +67,10 @@ std::string fixed(double value, int decimals);
 // (0 -> "0", 250 -> "250", 12.5 -> "12.5").
 std::string nsNumberString(double value);
 
+// The shortest fixed-point text (no exponent) that reads back as exactly
+// `value`: 12.5 -> "12.5", 0.1 -> "0.1", 1e21 -> "1000000000000000000000".
+std::string shortestFixed(double value);
+
 // Unsigned decimal without sign, grouping or leading zeros.
 std::string unsignedText(uint32_t value);
 

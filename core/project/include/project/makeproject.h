@@ -26,6 +26,7 @@ struct CreationResult : Result {
     std::string destination;  // the project folder, as composed
     std::string projectFile;  // its CMakeLists.txt
     std::string creationLog;  // Windows: the account of the run, step by step
+    std::string projectText;  // the project file's text with its markers replaced
 };
 
 // Writes the rewritten project file; the default is the deliverable's own
@@ -48,11 +49,15 @@ struct WindowsCreateOptions {
     RetryWait wait = files::sleepMilliseconds;
     TextWriter writer;    // empty: writeTextFile
     FolderCopier copier;  // empty: copyFolderTree
+    // Makes every check a creation makes and renders the project file from the
+    // template's, but writes nothing at all.
+    bool dryRun = false;
 };
 
 struct MacCreateOptions {
     TextWriter writer;    // empty: writeToFileAtomically
     FolderCopier copier;  // empty: copyFolderTree (inside the folder copy)
+    bool dryRun = false;  // as in WindowsCreateOptions
 };
 
 // The template beside the program: programFolder + "\PluginTemplate".

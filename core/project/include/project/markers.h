@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/deliverable.h"
@@ -29,5 +30,12 @@ void replaceAll(std::string& text, const std::string& tag, const std::string& va
 // Applies the marker table to the text of CMakeLists.txt, in place. A later
 // marker also sees the values inserted for earlier ones.
 void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProject& project);
+
+// The marker-shaped words of a text that are not markers of the table: one,
+// two or three dollar signs, capitals, digits or "_", and as many dollar signs
+// again ("$$$NAME$$$", "$NAME$", "$$NAME$$"). Left in a project file after the
+// replacement, such a word is a marker of a custom template that nothing
+// fills in. Each word once, in the order of its first appearance.
+std::vector<std::string> unknownMarkers(std::string_view text);
 
 }  // namespace zz

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/deliverable.h"
 #include "common/result.h"
+#include "project/zezureproject.h"
 
 // The checks of the project page and the names it derives from the project
 // name.
@@ -41,6 +43,13 @@ inline constexpr size_t kShortNameLimit = 15;
 // fields do not apply); macOS cuts the AAX name to 31 and the short name to 15
 // UTF-16 code units, never splitting a character in two.
 DerivedNames deriveNames(Deliverable deliverable, const std::string& projectName);
+
+// What the command line warns of before a creation (the pages make no such
+// check): a plug-in code or company code that is not exactly four characters
+// of printable ASCII, and a company code without an upper-case letter (hosts
+// of AU plug-ins reserve all-lower-case company codes for Apple). Each text
+// begins with "warning: ".
+std::vector<std::string> fourCharCodeWarnings(const ZezureProject& project);
 
 // The white space of the macOS checks: tab and the Unicode space separators.
 bool macContainsWhitespace(const std::string& text);

@@ -65,6 +65,12 @@ uint32_t readBlockSizeField(Deliverable style, std::string_view typed);
 // infinite is refused. Leaves the record unchanged unless it answers ok.
 FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_view name, std::string_view value);
 
+// A text of the field's value that setProjectField reads back as exactly the
+// same value in the same style (for presets that replay a creation): times in
+// the style's precision without exponent, counts and category codes in
+// decimal, booleans as true or false, texts as they stand.
+std::string projectFieldText(const ZezureProject& record, const ProjectFieldInfo& field, Deliverable style);
+
 // What a field takes, for a message about a value it refused.
 std::string describeProjectField(Deliverable style, const ProjectFieldInfo& field);
 

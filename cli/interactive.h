@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "common/deliverable.h"
+#include "project/zezureproject.h"
+
+// create --interactive: the fields asked for on a terminal, one prompt each.
+namespace zz::cli {
+
+// Asks for each field of the style in the order of `create --help`: its name,
+// its current value in brackets, ": ". Enter keeps the value; booleans take
+// y, n, yes, no, true, false, 1 or 0; the category its name or code. A value
+// the field cannot hold is asked again with the reason. A project name typed
+// here fills in the names derived from it that were not given, as on the
+// page. Fields answered are added to `given`. False when the input ends
+// before every field was asked.
+bool askForFields(ZezureProject& record, Deliverable style, std::set<std::string>& given, std::FILE* in,
+                  std::FILE* out);
+
+// Asks `question` + " [y/N] "; true only for y or yes (any case).
+bool askToConfirm(const std::string& question, std::FILE* in, std::FILE* out);
+
+// One line of input without its line end; false at the end of the input.
+bool readAnswer(std::FILE* in, std::string& line);
+
+// The names the page derives from the project name, put into the fields not
+// in `given` (Windows: only a name that passes the page's check).
+void deriveNamesFromProjectName(ZezureProject& record, Deliverable style, const std::set<std::string>& given);
+
+}  // namespace zz::cli

@@ -1,0 +1,109 @@
+#include "projectregister.h"
+
+#include <ctime>
+
+#include "common/files.h"
+
+namespace zz::cli {
+
+namespace {
+
+std::string escaped(const std::string& field)
+{
+    std::string out;
+    for (const char c : field) {
+        if (c == '\\') out += "\\\\";
+        else if (c == '\t') out += "\\t";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else out += c;
+    }
+    return out;
+}
+
+std::string unescaped(const std::string& field)
+{
+    std::string out;
+    for (size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            out += field[i];
+            continue;
+        }
+        const char next = field[++i];
+        out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
+
+std::vector<std::string> splitAt(const std::string& line, char separator)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = line.find(separator, start);
+        parts.push_back(line.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return parts;
+        start = end + 1;
+    }
+}
+
+std::string lineOf(const RegisteredProject& p)
+{
+    return escaped(p.date) + "\t" + escaped(p.name) + "\t" + escaped(p.pluginCode) + "\t" + escaped(p.companyCode) +
+           "\t" + escaped(p.folder) + "\n";
+}
+
+}  // namespace
+
+std::string registerPath(const std::string& settingsPath)
+{
+    const std::string folder = files::utf8Path(files::fsPath(settingsPath).parent_path());
+    return folder.empty() ? std::string("projects.tsv") : folder + files::hostPathSeparator() + "projects.tsv";
+}
+
+bool readRegister(const std::string& path, std::vector<RegisteredProject>& projects, std::string& error)
+{
+    projects.clear();
+    std::string bytes;
+    switch (files::readWholeFile(path, bytes, files::kUserFileLimit)) {
+    case files::ReadStatus::ok: break;
+    case files::ReadStatus::missing: return true;
+    case files::ReadStatus::tooLarge: error = "the register " + path + " is larger than 16 MiB"; return false;
+    default: error = "cannot read the register " + path; return false;
+    }
+    for (const std::string& line : splitAt(bytes, '\n')) {
+        const std::vector<std::string> f = splitAt(line, '\t');
+        if (f.size() < 5) continue;  // an empty or foreign line
+        projects.push_back({unescaped(f[0]), unescaped(f[1]), unescaped(f[2]), unescaped(f[3]), unescaped(f[4])});
+    }
+    return true;
+}
+
+bool addToRegister(const std::string& path, const RegisteredProject& project, std::string& error)
+{
+    std::vector<RegisteredProject> projects;
+    if (!readRegister(path, projects, error)) return false;
+    projects.push_back(project);
+    std::string text;
+    for (const RegisteredProject& p : projects) text += lineOf(p);
+    files::makeParentFolders(path);
+    if (files::replaceFileAtomically(path, text)) return true;
+    error = "cannot write the register " + path;
+    return false;
+}
+
+std::string registerDateNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &now);
+#else
+    gmtime_r(&now, &utc);
+#endif
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+}  // namespace zz::cli
