@@ -100,6 +100,16 @@ inline std::vector<char*> pointersTo(std::vector<std::string>& words)
     return pointers;
 }
 
+// A pipe whose ends the started program does not inherit (it gets copies
+// of the write ends as its stdout and stderr).
+inline bool openPipe(int ends[2])
+{
+    if (::pipe(ends) != 0) return false;
+    ::fcntl(ends[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(ends[1], F_SETFD, FD_CLOEXEC);
+    return true;
+}
+
 }  // namespace detail
 
 inline Finished runProgram(const Command& command)
@@ -113,11 +123,11 @@ inline Finished runProgram(const Command& command)
     std::vector<char*> envp = detail::pointersTo(env);
 
     int outPipe[2], errPipe[2];
-    if (::pipe2(outPipe, O_CLOEXEC) != 0) {
+    if (!detail::openPipe(outPipe)) {
         run.err = std::string("pipe: ") + std::strerror(errno);
         return run;
     }
-    if (::pipe2(errPipe, O_CLOEXEC) != 0) {
+    if (!detail::openPipe(errPipe)) {
         run.err = std::string("pipe: ") + std::strerror(errno);
         ::close(outPipe[0]);
         ::close(outPipe[1]);
