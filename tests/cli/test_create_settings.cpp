@@ -109,6 +109,23 @@ TEST(CreateSettings, LogOfASuccessfulWindowsCreation)
                                   "Modifying & writing File to dest...PASSED \r\nEND \r\n\r\n");
 }
 
+TEST(CreateSettings, LogOfAFolderGivenWithTrailingSeparators)
+{
+    // The Windows folder chooser hands over no trailing separator, so the
+    // destination has one separator before the name.
+    for (const std::string ending : {"/", "//"}) {
+        TempFolder dir;
+        const std::string log = dir / "creation.log";
+        const Outcome r = create(dir, {"--style", "windows", "--log", log, "--folder", dir.str() + ending, "--set",
+                                       "projectName=Slashed"});
+        ASSERT_EQ(r.exitCode, 0) << ending << ": " << r.err;
+        EXPECT_EQ(r.out, dir.str() + "/Slashed\n") << ending;
+        const std::string text = readBytes(log);
+        EXPECT_EQ(text.substr(0, text.find("\r\n")), "Project Destination (dest):" + dir.str() + "/Slashed") << ending;
+        EXPECT_NE(text.find("Path is: " + dir.str() + "/Slashed/CMakeLists.txt\r\n"), std::string::npos) << text;
+    }
+}
+
 TEST(CreateSettings, LogProblems)
 {
     TempFolder dir;
