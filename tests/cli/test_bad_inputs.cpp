@@ -395,7 +395,7 @@ TEST_P(CreateBadInput, EndsClearlyAndTouchesNothingElse)
         args.insert(args.end(), {"--set", "projectName=" + c.projectName});
     }
     const Outcome run = runProgram(args, box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     const int expectedExit = c.exitCode();
     const std::string& expectedMessage = c.message(style);
     EXPECT_EQ(run.exitCode, expectedExit) << run.err;
@@ -461,7 +461,7 @@ TEST_P(PresetBadInput, IsAUsageErrorAndMakesNothing)
                                     "--folder", (box / "projects").string(), "--preset",
                                     (box / "preset.json").string()},
                                    box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 2) << run.err;
     EXPECT_NE(run.err.find(c.errorPiece), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
@@ -532,7 +532,7 @@ TEST_P(SettingsBadInput, ReadsWithoutHarm)
     const Outcome run =
         runProgram({"settings", "--style", styleWord(style), "--file", (box / "settings/zezurelog.txt").string()},
                    box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.rfind("vendorName=", 0), 0u);
     // A blank file is refilled from the defaults, as the page does; any other
@@ -665,7 +665,7 @@ TEST_P(RestoreBadInput, FailsAndKeepsTheOldTemplate)
     const Outcome run = runProgram({"restore-template", "--archive", (box / "archive/PluginTemplate.zip").string(), "--to",
                                 (box / "sdk/PluginTemplate").string(), "--yes"},
                                box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
     EXPECT_EQ(run.firstErrorLine(), "PluginTemplate extraction failed.") << run.err;
     // The old template stays exactly as it was, and nothing is left beside it.
@@ -693,7 +693,7 @@ TEST(RestoreTarget, BelowAFileFailsAndLeavesTheFile)
     const Outcome run = runProgram({"restore-template", "--archive", (box / "archive/PluginTemplate.zip").string(),
                                     "--to", (box / "sdk/PluginTemplate").string(), "--yes"},
                                    box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.firstErrorLine(), "PluginTemplate extraction failed.") << run.err;
     expectUntouched(before, snapshot(box.work()), {});
