@@ -5,15 +5,8 @@
 // altered.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -22,12 +15,10 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "runprogram.h"
 #include "tempfolder.h"
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -35,14 +26,9 @@ namespace {
 
 // ---- Running the program ----------------------------------------------------
 
-struct Outcome {
-    int exitCode = -1;
-    bool timedOut = false;
-    std::string out;
-    std::string err;
-
-    std::string firstErrorLine() const { return err.substr(0, err.find('\n')); }
-};
+using zz::testing::Command;
+using zz::testing::programOnPath;
+using Outcome = zz::testing::Finished;
 
 void writeWhole(const fs::path& path, const std::string& bytes)
 {
@@ -52,65 +38,15 @@ void writeWhole(const fs::path& path, const std::string& bytes)
     ASSERT_TRUE(out.good()) << path;
 }
 
-// Runs the program with `args`, stdin from /dev/null, stdout and stderr into
-// files under `scratch`, and the settings file of the tool under `scratch`
-// too. A run that takes longer than `limit` is killed and marked.
-Outcome runProgram(const std::vector<std::string>& args, const fs::path& scratch,
-               std::chrono::seconds limit = std::chrono::seconds(180))
+// Runs the program with `args`, stdin from /dev/null and the settings file
+// of the tool under `scratch`. A run that takes longer than the runner's
+// deadline is killed and marked.
+Outcome runProgram(const std::vector<std::string>& args, const fs::path& scratch)
 {
-    const fs::path outFile = scratch / "stdout";
-    const fs::path errFile = scratch / "stderr";
-    std::vector<std::string> words = {ZZ_CLI_PROGRAM};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& w : words) argv.push_back(w.data());
-    argv.push_back(nullptr);
-
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry = *e;
-        if (entry.rfind("XDG_CONFIG_HOME=", 0) == 0 || entry.rfind("HOME=", 0) == 0 ||
-            entry.rfind("APPDATA=", 0) == 0)
-            continue;
-        env.push_back(entry);
-    }
-    env.push_back("XDG_CONFIG_HOME=" + (scratch / "config").string());
-    env.push_back("HOME=" + (scratch / "home").string());
-    std::vector<char*> envp;
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    Outcome run;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        run.err = "could not start " + words[0];
-        return run;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    for (;;) {
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        if (done == pid) break;
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            run.timedOut = true;
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status)) run.exitCode = 128 + WTERMSIG(status);
-    run.out = readBytes(outFile);
-    run.err = readBytes(errFile);
-    return run;
+    Command command{ZZ_CLI_PROGRAM, args};
+    command.unset = {"APPDATA"};
+    command.set = {{"XDG_CONFIG_HOME", (scratch / "config").string()}, {"HOME", (scratch / "home").string()}};
+    return zz::testing::runProgram(command);
 }
 
 // ---- What is on disk ----------------------------------------------------------
@@ -211,18 +147,40 @@ const char* styleWord(Style s) { return s == Style::windows ? "windows" : "macos
 
 void PrintTo(Style s, std::ostream* os) { *os << styleWord(s); }
 
+// One row of the create table, written as a sentence:
+//   create("NameWithSlash").name("sub/Plugin").refused(windowsMessage, macMessage)
+//   create("HugeProjectFile").prepare(...).name("Huge").succeeds().check(...)
+// Without prepare() the sandbox has the small template and the project folder.
 struct CreateCase {
-    const char* name;
-    // Changes the sandbox (template, project folder) before the run.
-    std::function<void(const Sandbox&)> prepare;
+    using Prepare = std::function<void(const Sandbox&)>;
+    using Check = std::function<void(const Sandbox&, Style, const Outcome&)>;
+
+    const char* title;
+    Prepare before;
     std::string projectName;
-    int windowsExit;
-    std::string windowsMessage;  // the first line on stderr, or "" when it succeeds
-    int macExit;
+    bool succeeded = false;
+    std::string windowsMessage;  // the start of the first line on stderr of a refusal
     std::string macMessage;
-    // Further checks after the run (both styles).
-    std::function<void(const Sandbox&, Style, const Outcome&)> check;
+    Check after;  // further checks after the run (both styles)
+
+    CreateCase& prepare(Prepare p) { return before = std::move(p), *this; }
+    CreateCase& name(std::string n) { return projectName = std::move(n), *this; }
+    CreateCase& succeeds() { return succeeded = true, *this; }
+    // Exit code 1 in both styles, with each style's message.
+    CreateCase& refused(std::string windows, std::string mac)
+    {
+        succeeded = false;
+        windowsMessage = std::move(windows);
+        macMessage = std::move(mac);
+        return *this;
+    }
+    CreateCase& check(Check c) { return after = std::move(c), *this; }
+
+    int exitCode() const { return succeeded ? 0 : 1; }
+    const std::string& message(Style style) const { return style == Style::windows ? windowsMessage : macMessage; }
 };
+
+CreateCase create(const char* title) { return CreateCase{title, nullptr, "", false, "", "", nullptr}; }
 
 std::string str(const char* bytes, size_t n) { return std::string(bytes, n); }
 
@@ -243,156 +201,171 @@ std::string withoutCarriageReturns(std::string s)
     return out;
 }
 
+// Messages that several rows expect.
+const char* const kNotAFolderName = "Project name is not a valid folder name.";
+const char* const kMacNotAFolderName = "The project name is not a valid folder name.";
+const char* const kMacCopyFailed = "Could not copy the basis directory to destination.";
+const char* const kMacNotModified = "Could not modify the project file.";
+
 const std::vector<CreateCase>& createCases()
 {
     static const std::vector<CreateCase> cases = {
         // Project names.
-        {"NameWithSlash", nullptr, "sub/Plugin", 1, "Project name is not a valid folder name.", 1,
-         "The project name is not a valid folder name.", nullptr},
-        {"NameWithBackslash", nullptr, "sub\\Plugin", 1, "Project name is not a valid folder name.", 1,
-         "The project name is not a valid folder name.", nullptr},
-        {"NameDotDot", nullptr, "..", 1, "Project name is not a valid folder name.", 1,
-         "The project name is not a valid folder name.", nullptr},
-        {"NameDot", nullptr, ".", 1, "Project name is not a valid folder name.", 1,
-         "The project name is not a valid folder name.", nullptr},
-        {"NameClimbing", nullptr, "../outside", 1, "Project name is not a valid folder name.", 1,
-         "The project name is not a valid folder name.", nullptr},
+        create("NameWithSlash").name("sub/Plugin").refused(kNotAFolderName, kMacNotAFolderName),
+        create("NameWithBackslash").name("sub\\Plugin").refused(kNotAFolderName, kMacNotAFolderName),
+        create("NameDotDot").name("..").refused(kNotAFolderName, kMacNotAFolderName),
+        create("NameDot").name(".").refused(kNotAFolderName, kMacNotAFolderName),
+        create("NameClimbing").name("../outside").refused(kNotAFolderName, kMacNotAFolderName),
         // Control characters make an odd but harmless folder name inside the
         // project folder.
-        {"NameWithControlCharacters", nullptr, "Bad\x01\x1b[31mName", 0, "", 0, "",
-         [](const Sandbox& box, Style, const Outcome&) {
-             EXPECT_TRUE(fs::is_directory(box / "projects/Bad\x01\x1b[31mName"));
-         }},
-        {"Name300Characters", nullptr, std::string(300, 'N'), 1,
-         "Could not create destination folder: ", 1, "Could not copy the basis directory to destination.",
-         nullptr},
+        create("NameWithControlCharacters")
+            .name("Bad\x01\x1b[31mName")
+            .succeeds()
+            .check([](const Sandbox& box, Style, const Outcome&) {
+                EXPECT_TRUE(fs::is_directory(box / "projects/Bad\x01\x1b[31mName"));
+            }),
+        create("Name300Characters")
+            .name(std::string(300, 'N'))
+            .refused("Could not create destination folder: ", kMacCopyFailed),
         // A NUL byte (possible through a preset) would silently cut the path
         // that the file system sees.
-        {"NameWithNul", nullptr, str("Nul\0Name", 8), 1, "Project name is not a valid folder name.", 1,
-         "The project name is not a valid folder name.", nullptr},
-        {"NameNotUtf8", nullptr, "Bad\xff\xfeName", 0, "", 0, "",
-         [](const Sandbox& box, Style, const Outcome&) {
-             EXPECT_TRUE(fs::is_directory(box / "projects/Bad\xff\xfeName"));
-         }},
+        create("NameWithNul").name(str("Nul\0Name", 8)).refused(kNotAFolderName, kMacNotAFolderName),
+        create("NameNotUtf8")
+            .name("Bad\xff\xfeName")
+            .succeeds()
+            .check([](const Sandbox& box, Style, const Outcome&) {
+                EXPECT_TRUE(fs::is_directory(box / "projects/Bad\xff\xfeName"));
+            }),
         // Templates.
-        {"TemplateSymlinkLoop",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             fs::create_directory_symlink("..", box / "template/Source/loop");
-             fs::create_directory_symlink("self", box / "template/self");
-         },
-         "Looped", 0, "", 0, "",
-         [](const Sandbox& box, Style, const Outcome&) {
-             // Links are copied as links, never entered.
-             EXPECT_TRUE(fs::is_symlink(box / "projects/Looped/Source/loop"));
-             EXPECT_TRUE(fs::is_symlink(box / "projects/Looped/self"));
-         }},
-        {"TemplateLinkToOutsideFile",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             fs::create_symlink(box / "outside/keep.txt", box / "template/Source/shared.txt");
-         },
-         "Linked", 0, "", 0, "",
-         [](const Sandbox& box, Style, const Outcome&) {
-             EXPECT_TRUE(fs::is_symlink(box / "projects/Linked/Source/shared.txt"));
-         }},
+        create("TemplateSymlinkLoop")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                fs::create_directory_symlink("..", box / "template/Source/loop");
+                fs::create_directory_symlink("self", box / "template/self");
+            })
+            .name("Looped")
+            .succeeds()
+            .check([](const Sandbox& box, Style, const Outcome&) {
+                // Links are copied as links, never entered.
+                EXPECT_TRUE(fs::is_symlink(box / "projects/Looped/Source/loop"));
+                EXPECT_TRUE(fs::is_symlink(box / "projects/Looped/self"));
+            }),
+        create("TemplateLinkToOutsideFile")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                fs::create_symlink(box / "outside/keep.txt", box / "template/Source/shared.txt");
+            })
+            .name("Linked")
+            .succeeds()
+            .check([](const Sandbox& box, Style, const Outcome&) {
+                EXPECT_TRUE(fs::is_symlink(box / "projects/Linked/Source/shared.txt"));
+            }),
         // The project file is a link to a file outside: the rewrite must not
         // reach through it.
-        {"TemplateProjectFileIsLinkOutside",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             writeWhole(box / "outside/CMakeLists.txt", kSmallCMake);
-             fs::remove(box / "template/CMakeLists.txt");
-             fs::create_symlink(box / "outside/CMakeLists.txt", box / "template/CMakeLists.txt");
-         },
-         "LinkedFile", 0, "", 0, "", nullptr},
+        create("TemplateProjectFileIsLinkOutside")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                writeWhole(box / "outside/CMakeLists.txt", kSmallCMake);
+                fs::remove(box / "template/CMakeLists.txt");
+                fs::create_symlink(box / "outside/CMakeLists.txt", box / "template/CMakeLists.txt");
+            })
+            .name("LinkedFile")
+            .succeeds(),
         // Special files: a pipe cannot be copied; a project file that leads to
         // a device would be read for ever.
-        {"TemplateWithPipe",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             ASSERT_EQ(mkfifo((box / "template/Source/pipe").c_str(), 0644), 0);
-         },
-         "Piped", 1, "Could not copy the template folder: ", 1, "Could not copy the basis directory to destination.",
-         nullptr},
-        {"TemplateProjectFileIsLinkToDevice",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             fs::remove(box / "template/CMakeLists.txt");
-             fs::create_symlink("/dev/zero", box / "template/CMakeLists.txt");
-         },
-         "Endless", 1, "Could not readFile: ", 1, "Could not modify the project file.", nullptr},
-        {"TemplateIsAFile",
-         [](const Sandbox& box) {
-             writeWhole(box / "template", "not a folder\n");
-             fs::create_directories(box / "projects");
-         },
-         // The macOS copy takes a file as readily as a folder; the project file
-         // below it then cannot be read.
-         "FromFile", 1, "Could not copy the template folder: ", 1, "Could not modify the project file.", nullptr},
-        {"TemplateMissing", [](const Sandbox& box) { fs::create_directories(box / "projects"); }, "NoTemplate", 1,
-         "Could not copy the template folder: ", 1, "Could not copy the basis directory to destination.", nullptr},
-        {"ProjectFolderIsAFile",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             fs::remove_all(box / "projects");
-             writeWhole(box / "projects", "a file where the project folder should be\n");
-         },
-         "Below", 1, "Could not create destination folder: ", 1,
-         "Could not copy the basis directory to destination.", nullptr},
-        {"DestinationExists",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             writeWhole(box / "projects/Existing/notes.txt", "mine\n");
-         },
-         "Existing", 1, "Project already exists. Delete it or change the project name.", 1,
-         "Could not copy the basis directory to destination.", nullptr},
-        {"DestinationIsAFile",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             writeWhole(box / "projects/Existing", "mine\n");
-         },
-         "Existing", 1, "Project already exists. Delete it or change the project name.", 1,
-         "Could not copy the basis directory to destination.", nullptr},
-        {"ProjectFileIsAFolder",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             fs::remove(box / "template/CMakeLists.txt");
-             fs::create_directories(box / "template/CMakeLists.txt/inner");
-         },
-         "FolderFile", 1, "Could not readFile: ", 1, "Could not modify the project file.", nullptr},
-        {"HugeProjectFile",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             writeWhole(box / "template/CMakeLists.txt", hugeCMake());
-         },
-         "Huge", 0, "", 0, "",
-         [](const Sandbox& box, Style, const Outcome&) {
-             const std::string text = readBytes(box / "projects/Huge/CMakeLists.txt");
-             EXPECT_EQ(text.find("$$$"), std::string::npos);
-             EXPECT_NE(text.find("set(V \"Bench Co\" Huge "), std::string::npos);
-         }},
-        {"ProjectFileWithoutMarkers",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             writeWhole(box / "template/CMakeLists.txt", "project(Fixed)\nadd_subdirectory(src)\n");
-         },
-         "Plain", 0, "", 0, "",
-         [](const Sandbox& box, Style style, const Outcome&) {
-             const std::string text = readBytes(box / "projects/Plain/CMakeLists.txt");
-             if (style == Style::macos) EXPECT_EQ(text, "project(Fixed)\nadd_subdirectory(src)\n");
-             else EXPECT_EQ(text, "project(Fixed)\r\nadd_subdirectory(src)\r\n\r\n");
-         }},
-        {"ProjectFileWithNulBytes",
-         [](const Sandbox& box) {
-             makeTemplate(box);
-             writeWhole(box / "template/CMakeLists.txt", str("a\0b $$$PROJECT_NAME$$$\0\nc\0\n", 27));
-         },
-         "Nul", 0, "", 0, "",
-         [](const Sandbox& box, Style, const Outcome&) {
-             const std::string text = withoutCarriageReturns(readBytes(box / "projects/Nul/CMakeLists.txt"));
-             EXPECT_EQ(text.substr(0, 12), str("a\0b Nul\0\nc\0\n", 12));
-         }},
+        create("TemplateWithPipe")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                ASSERT_EQ(mkfifo((box / "template/Source/pipe").c_str(), 0644), 0);
+            })
+            .name("Piped")
+            .refused("Could not copy the template folder: ", kMacCopyFailed),
+        create("TemplateProjectFileIsLinkToDevice")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                fs::remove(box / "template/CMakeLists.txt");
+                fs::create_symlink("/dev/zero", box / "template/CMakeLists.txt");
+            })
+            .name("Endless")
+            .refused("Could not readFile: ", kMacNotModified),
+        // The macOS copy takes a file as readily as a folder; the project file
+        // below it then cannot be read.
+        create("TemplateIsAFile")
+            .prepare([](const Sandbox& box) {
+                writeWhole(box / "template", "not a folder\n");
+                fs::create_directories(box / "projects");
+            })
+            .name("FromFile")
+            .refused("Could not copy the template folder: ", kMacNotModified),
+        create("TemplateMissing")
+            .prepare([](const Sandbox& box) { fs::create_directories(box / "projects"); })
+            .name("NoTemplate")
+            .refused("Could not copy the template folder: ", kMacCopyFailed),
+        create("ProjectFolderIsAFile")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                fs::remove_all(box / "projects");
+                writeWhole(box / "projects", "a file where the project folder should be\n");
+            })
+            .name("Below")
+            .refused("Could not create destination folder: ", kMacCopyFailed),
+        create("DestinationExists")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                writeWhole(box / "projects/Existing/notes.txt", "mine\n");
+            })
+            .name("Existing")
+            .refused("Project already exists. Delete it or change the project name.", kMacCopyFailed),
+        create("DestinationIsAFile")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                writeWhole(box / "projects/Existing", "mine\n");
+            })
+            .name("Existing")
+            .refused("Project already exists. Delete it or change the project name.", kMacCopyFailed),
+        create("ProjectFileIsAFolder")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                fs::remove(box / "template/CMakeLists.txt");
+                fs::create_directories(box / "template/CMakeLists.txt/inner");
+            })
+            .name("FolderFile")
+            .refused("Could not readFile: ", kMacNotModified),
+        create("HugeProjectFile")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                writeWhole(box / "template/CMakeLists.txt", hugeCMake());
+            })
+            .name("Huge")
+            .succeeds()
+            .check([](const Sandbox& box, Style, const Outcome&) {
+                const std::string text = readBytes(box / "projects/Huge/CMakeLists.txt");
+                EXPECT_EQ(text.find("$$$"), std::string::npos);
+                EXPECT_NE(text.find("set(V \"Bench Co\" Huge "), std::string::npos);
+            }),
+        create("ProjectFileWithoutMarkers")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                writeWhole(box / "template/CMakeLists.txt", "project(Fixed)\nadd_subdirectory(src)\n");
+            })
+            .name("Plain")
+            .succeeds()
+            .check([](const Sandbox& box, Style style, const Outcome&) {
+                const std::string text = readBytes(box / "projects/Plain/CMakeLists.txt");
+                if (style == Style::macos) EXPECT_EQ(text, "project(Fixed)\nadd_subdirectory(src)\n");
+                else EXPECT_EQ(text, "project(Fixed)\r\nadd_subdirectory(src)\r\n\r\n");
+            }),
+        create("ProjectFileWithNulBytes")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                writeWhole(box / "template/CMakeLists.txt", str("a\0b $$$PROJECT_NAME$$$\0\nc\0\n", 27));
+            })
+            .name("Nul")
+            .succeeds()
+            .check([](const Sandbox& box, Style, const Outcome&) {
+                const std::string text = withoutCarriageReturns(readBytes(box / "projects/Nul/CMakeLists.txt"));
+                EXPECT_EQ(text.substr(0, 12), str("a\0b Nul\0\nc\0\n", 12));
+            }),
     };
     return cases;
 }
@@ -404,7 +377,7 @@ TEST_P(CreateBadInput, EndsClearlyAndTouchesNothingElse)
     const CreateCase& c = createCases()[std::get<0>(GetParam())];
     const Style style = std::get<1>(GetParam());
     Sandbox box;
-    if (c.prepare) c.prepare(box);
+    if (c.before) c.before(box);
     else makeTemplate(box);
     const Tree before = snapshot(box.work());
 
@@ -422,9 +395,9 @@ TEST_P(CreateBadInput, EndsClearlyAndTouchesNothingElse)
         args.insert(args.end(), {"--set", "projectName=" + c.projectName});
     }
     const Outcome run = runProgram(args, box.scratch());
-    ASSERT_FALSE(run.timedOut);
-    const int expectedExit = style == Style::windows ? c.windowsExit : c.macExit;
-    const std::string& expectedMessage = style == Style::windows ? c.windowsMessage : c.macMessage;
+    ASSERT_FALSE(run.timedOut) << run;
+    const int expectedExit = c.exitCode();
+    const std::string& expectedMessage = c.message(style);
     EXPECT_EQ(run.exitCode, expectedExit) << run.err;
     if (expectedExit == 0) {
         EXPECT_EQ(run.err, "");
@@ -440,14 +413,14 @@ TEST_P(CreateBadInput, EndsClearlyAndTouchesNothingElse)
     if (!nul && c.projectName.find('/') == std::string::npos && c.projectName != "." && c.projectName != "..")
         allowed.push_back(destination.lexically_normal().string());
     expectUntouched(before, snapshot(box.work()), allowed);
-    if (c.check) c.check(box, style, run);
+    if (c.after) c.after(box, style, run);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CreateBadInput,
                          ::testing::Combine(::testing::Range<size_t>(0, createCases().size()),
                                             ::testing::Values(Style::windows, Style::macos)),
                          [](const auto& info) {
-                             return std::string(createCases()[std::get<0>(info.param)].name) + "_" +
+                             return std::string(createCases()[std::get<0>(info.param)].title) + "_" +
                                     styleWord(std::get<1>(info.param));
                          });
 
@@ -488,7 +461,7 @@ TEST_P(PresetBadInput, IsAUsageErrorAndMakesNothing)
                                     "--folder", (box / "projects").string(), "--preset",
                                     (box / "preset.json").string()},
                                    box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 2) << run.err;
     EXPECT_NE(run.err.find(c.errorPiece), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
@@ -559,7 +532,7 @@ TEST_P(SettingsBadInput, ReadsWithoutHarm)
     const Outcome run =
         runProgram({"settings", "--style", styleWord(style), "--file", (box / "settings/zezurelog.txt").string()},
                    box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.rfind("vendorName=", 0), 0u);
     // A blank file is refilled from the defaults, as the page does; any other
@@ -588,26 +561,26 @@ INSTANTIATE_TEST_SUITE_P(Table, SettingsBadInput,
 
 const char* kArchivePassword = "5d1e9c3a-28f4-4b67-9a0e-c3f7b2d86e15";
 
-bool haveCommand(const char* name)
-{
-    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 // Packs `folder`'s content into `zip` with Info-ZIP and a password.
 void zipFolder(const fs::path& folder, const fs::path& zip, const std::string& password)
 {
-    const std::string cmd = "cd '" + folder.string() + "' && zip -q -r -P '" + password + "' '" + zip.string() + "' .";
-    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    Command command{"zip", {"-q", "-r", "-P", password, zip.string(), "."}};
+    command.folder = folder.string();
+    const Outcome run = zz::testing::runProgram(command);
+    ASSERT_EQ(run.exitCode, 0) << run;
 }
 
 // An archive with one entry of the given name, stored without encryption
 // (written by Python's zipfile, which takes any name).
 void zipOneEntry(const fs::path& zip, const std::string& entryName)
 {
-    const std::string cmd = "python3 -c 'import sys, zipfile; z = zipfile.ZipFile(sys.argv[1], \"w\"); "
-                            "z.writestr(\"ok.txt\", \"fine\\n\"); z.writestr(sys.argv[2], \"escaped\\n\"); z.close()' '" +
-                            zip.string() + "' '" + entryName + "'";
-    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    const Outcome run = zz::testing::runProgram(
+        {"python3",
+         {"-c",
+          "import sys, zipfile; z = zipfile.ZipFile(sys.argv[1], 'w'); "
+          "z.writestr('ok.txt', 'fine\\n'); z.writestr(sys.argv[2], 'escaped\\n'); z.close()",
+          zip.string(), entryName}});
+    ASSERT_EQ(run.exitCode, 0) << run;
 }
 
 struct RestoreCase {
@@ -681,7 +654,7 @@ class RestoreBadInput : public ::testing::TestWithParam<size_t> {};
 
 TEST_P(RestoreBadInput, FailsAndKeepsTheOldTemplate)
 {
-    if (!haveCommand("zip") || !haveCommand("python3")) GTEST_SKIP() << "zip and python3 make the archives";
+    if (!programOnPath("zip") || !programOnPath("python3")) GTEST_SKIP() << "zip and python3 make the archives";
     const RestoreCase& c = restoreCases()[GetParam()];
     Sandbox box;
     writeWhole(box / "sdk/PluginTemplate/CMakeLists.txt", "# edited by the user\n");
@@ -692,7 +665,7 @@ TEST_P(RestoreBadInput, FailsAndKeepsTheOldTemplate)
     const Outcome run = runProgram({"restore-template", "--archive", (box / "archive/PluginTemplate.zip").string(), "--to",
                                 (box / "sdk/PluginTemplate").string(), "--yes"},
                                box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
     EXPECT_EQ(run.firstErrorLine(), "PluginTemplate extraction failed.") << run.err;
     // The old template stays exactly as it was, and nothing is left beside it.
@@ -710,7 +683,7 @@ namespace {
 
 TEST(RestoreTarget, BelowAFileFailsAndLeavesTheFile)
 {
-    if (!haveCommand("zip")) GTEST_SKIP() << "zip makes the archive";
+    if (!programOnPath("zip")) GTEST_SKIP() << "zip makes the archive";
     Sandbox box;
     makeGoodArchiveContent(box);
     zipFolder(box.scratch() / "content", box / "archive/PluginTemplate.zip", kArchivePassword);
@@ -720,7 +693,7 @@ TEST(RestoreTarget, BelowAFileFailsAndLeavesTheFile)
     const Outcome run = runProgram({"restore-template", "--archive", (box / "archive/PluginTemplate.zip").string(),
                                     "--to", (box / "sdk/PluginTemplate").string(), "--yes"},
                                    box.scratch());
-    ASSERT_FALSE(run.timedOut);
+    ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.firstErrorLine(), "PluginTemplate extraction failed.") << run.err;
     expectUntouched(before, snapshot(box.work()), {});

@@ -38,7 +38,7 @@ const std::string kExampleA =
 TEST_F(CodeCommand, WindowsDefaultsPrintExampleA)
 {
     const Outcome r = run({"--style", "windows"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, kExampleA);
     EXPECT_EQ(r.err, "");
 }
@@ -46,7 +46,7 @@ TEST_F(CodeCommand, WindowsDefaultsPrintExampleA)
 TEST_F(CodeCommand, MacDefaultsWithIdentifierAsJson)
 {
     const Outcome r = run({"--style", "macos", "--set", "controlID=1", "--json"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out,
               "[\"\\tpiParam = new PluginParameter(1, \\\"Control\\\", \\\"\\\", controlVariableType::kDouble, "
               "0.000000, 1.000000, 0.000000, taper::kLinearTaper);\",\"\\taddPluginParameter(piParam);\",\"\\n\"]\n");
@@ -56,22 +56,22 @@ TEST_F(CodeCommand, WindowsCommentKeepsCarriageReturns)
 {
     const Outcome r = run({"--style", "windows", "--comment", "Gain\r\nmain knob", "--set",
                        "includePIParamDeclaration=1"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "\tPluginParameter* piParam = nullptr;\n\n/* Gain\r\n\tmain knob */ \n\n" + kExampleA);
 }
 
 TEST_F(CodeCommand, FieldsAreReadAsTheStylesPageReadsThem)
 {
     const Outcome win = run({"--style", "windows", "--set", "maxValue=2000", "--set", "defValue= 1000.3xyz"});
-    EXPECT_EQ(win.status, 0);
+    EXPECT_EQ(win.exitCode, 0);
     EXPECT_NE(win.out.find(", 2000.000000, 1000.300000, "), std::string::npos) << win.out;
     const Outcome mac = run({"--style", "macos", "--set", "controlID=1", "--set", "maxValue=2000", "--set",
                          "defValue=1000.3"});
-    EXPECT_EQ(mac.status, 0);
+    EXPECT_EQ(mac.exitCode, 0);
     EXPECT_NE(mac.out.find(", 2000.000000, 1000.299988, "), std::string::npos) << mac.out;
     const Outcome var = run({"--style", "macos", "--var", "--set", "enableVariableBinding=true", "--set",
                          "boundVarDataType=2", "--set", "defValue=2.7"});
-    EXPECT_EQ(var.status, 0);
+    EXPECT_EQ(var.exitCode, 0);
     EXPECT_EQ(var.out, "\tint myBoundVar = 2;\n");
 }
 
@@ -81,7 +81,7 @@ TEST_F(CodeCommand, PresetThenSetsInOrder)
     std::ofstream(preset) << R"({"controlType": 2, "multiStringList": "A,B,C", "defaultMultiStringIndex": 1,
                                 "controlID": "kMode", "enableVariableBinding": false})";
     const Outcome r = run({"--set", "defaultMultiStringIndex=2", "--preset", preset.string(), "--style", "windows"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "\tpiParam = new PluginParameter(kMode, \"Control\", \"A,B,C\", \"C\");\n"
                      "\taddPluginParameter(piParam);\n\n");
 }
@@ -89,11 +89,11 @@ TEST_F(CodeCommand, PresetThenSetsInOrder)
 TEST_F(CodeCommand, DeclarationWithVar)
 {
     const Outcome win = run({"--style", "windows", "--var", "--set", "controlType=1", "--set", "controlID="});
-    EXPECT_EQ(win.status, 0);
+    EXPECT_EQ(win.exitCode, 0);
     EXPECT_EQ(win.out, "\tint myBoundVar = 0;\nenum class myBoundVarEnum { OFF, ON };\n\n");
     const Outcome json = run({"--style", "macos", "--var", "--json", "--set", "controlType=1", "--set",
                           "enableVariableBinding=true"});
-    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(json.exitCode, 0);
     EXPECT_EQ(json.out, "[\"\\tint myBoundVar = 0;\",\"\\tenum class myBoundVarEnum { OFF,ON };\\n\"]\n");
 }
 
@@ -116,7 +116,7 @@ TEST_F(CodeCommand, RefusalsGoToStderrWithExitOne)
     };
     for (const auto& c : cases) {
         const Outcome r = run(c.args);
-        EXPECT_EQ(r.status, 1) << c.message;
+        EXPECT_EQ(r.exitCode, 1) << c.message;
         EXPECT_EQ(r.out, "") << c.message;
         EXPECT_EQ(r.err, c.message + "\n");
     }
@@ -124,7 +124,7 @@ TEST_F(CodeCommand, RefusalsGoToStderrWithExitOne)
          {std::vector<std::string>{"--style", "windows", "--set", "controlType=4"},
           std::vector<std::string>{"--style", "windows", "--var", "--set", "controlType=4294967295"}}) {
         const Outcome r = run(args);
-        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(r.out, "");
     }
 }
@@ -148,7 +148,7 @@ TEST_F(CodeCommand, UsageErrorsExitTwo)
     };
     for (const auto& args : cases) {
         const Outcome r = run(args);
-        EXPECT_EQ(r.status, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");
+        EXPECT_EQ(r.exitCode, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err, "");
     }
@@ -157,7 +157,7 @@ TEST_F(CodeCommand, UsageErrorsExitTwo)
 TEST_F(CodeCommand, HelpListsTheFields)
 {
     const Outcome r = run({"--help"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.exitCode, 0);
     for (const char* field : {"controlID", "offOnStringList", "onfOffDefOFF", "controlType", "boundVarDataType",
                               "meterCal", "enableParamSmoothing", "smoothingTimeMsec", "defaultMultiStringIndex"})
         EXPECT_NE(r.out.find(field), std::string::npos) << field;

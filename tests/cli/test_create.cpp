@@ -50,7 +50,7 @@ TEST(CreateCli, WindowsStyleCreatesAProjectWithWindowsText)
     Temp tmp;
     const Outcome r = create(tmp, {"--style", "windows", "--folder", tmp.str(), "--set", "projectName=Demo",
                                "--set", "tailTimeMsec=12.5", "--set", "fourCharProductID=DmoP"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, tmp / "Demo" + "\n");
     EXPECT_EQ(r.err, "");
     const std::string cmake = readBytes(tmp / "Demo/CMakeLists.txt");
@@ -72,7 +72,7 @@ TEST(CreateCli, MacStyleAppendsTheSlashAndKeepsUtf8Text)
                                "--set", "fourCharProductID=MacP", "--set", "tailTimeMsec=0.1",
                                "--set", "latencyInSamples=2.9", "--set", "processFrames=false",
                                "--set", "blockSize=128"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, tmp.str() + "/Mac\n");
     const std::string cmake = readBytes(tmp / "Mac/CMakeLists.txt");
     EXPECT_EQ(cmake.find('\r'), std::string::npos);
@@ -86,7 +86,7 @@ TEST(CreateCli, MacStyleAppendsTheSlashAndKeepsUtf8Text)
     // A folder that already ends in "/" gets no second one.
     const Outcome again = create(tmp, {"--style", "macos", "--folder", tmp.str() + "/", "--set", "projectName=Mac2",
                                    "--set", "fourCharProductID=MacP"});
-    ASSERT_EQ(again.status, 0) << again.err;
+    ASSERT_EQ(again.exitCode, 0) << again.err;
     EXPECT_EQ(again.out, tmp.str() + "/Mac2\n");
 }
 
@@ -97,7 +97,7 @@ TEST(CreateCli, NamesGivenOnTheLineKeepTheirValuesWhereverTheyStand)
         const std::string name = std::string("Keep") + style;
         const Outcome r = create(tmp, {"--style", style, "--folder", tmp.str(), "--set", "pluginName=Given",
                                    "--set", "projectName=" + name, "--set", "fourCharProductID=KeeP"});
-        ASSERT_EQ(r.status, 0) << r.err;
+        ASSERT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(setting(readBytes(tmp / name + "/CMakeLists.txt"), "ZZ_PLUGIN_NAME"), "Given") << style;
     }
 }
@@ -110,7 +110,7 @@ TEST(CreateCli, PresetThenSetsInOrder)
              "synthPlugin": true, "aaxCagtegory": 1, "saaGranulatity": 16, "universalAPI": true, "makeVST": 1})");
     const Outcome r = create(tmp, {"--style", "macos", "--preset", tmp / "p.json", "--folder", tmp.str(),
                                "--set", "vendorName=Later Co", "--set", "makeAU=true"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string cmake = readBytes(tmp / "FromPreset/CMakeLists.txt");
     EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "Later Co");
     EXPECT_EQ(setting(cmake, "ZZ_PLUGIN_NAME"), "FromPreset");
@@ -148,7 +148,7 @@ TEST(CreateCli, RefusalsGoToStandardErrorWithExitOne)
         std::vector<std::string> args = {"--folder", tmp.str()};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const Outcome r = create(tmp, args);
-        EXPECT_EQ(r.status, 1) << c.err;
+        EXPECT_EQ(r.exitCode, 1) << c.err;
         EXPECT_EQ(r.err, c.err);
         EXPECT_EQ(r.out, "");
     }
@@ -181,7 +181,7 @@ TEST(CreateCli, UsageErrorsNameTheirCause)
         std::vector<std::string> args = {"--folder", tmp.str()};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const Outcome r = create(tmp, args);
-        EXPECT_EQ(r.status, 2) << c.mention;
+        EXPECT_EQ(r.exitCode, 2) << c.mention;
         EXPECT_NE(r.err.find(c.mention), std::string::npos) << r.err;
     }
     EXPECT_EQ(entriesIn(tmp.str()), 0);
@@ -191,9 +191,9 @@ TEST(CreateCli, HelpListsEveryFieldWithTheStyleDefault)
 {
     Temp tmp;
     const Outcome w = create(tmp, {"--style", "windows", "--help"});
-    ASSERT_EQ(w.status, 0);
+    ASSERT_EQ(w.exitCode, 0);
     const Outcome m = create(tmp, {"--help", "--style", "macos"});
-    ASSERT_EQ(m.status, 0);
+    ASSERT_EQ(m.exitCode, 0);
     for (const char* field :
          {"projectFolderPath", "projectName", "pluginName", "vendorName", "fourCharProductID", "fourCharAAXID",
           "fourCharVendorID", "vendorURL", "vendorEmail", "aaxPluginName", "aaxShortPluginName", "synthPlugin",
@@ -221,7 +221,7 @@ TEST(CreateCli, WindowsStyleDefaultsToTheProgramFolderAndBundledTemplate)
     const std::string name = "zzCliDefault" + std::to_string(std::random_device{}());
     const std::string programFolder = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
     const Outcome r = create(tmp, {"--style", "windows", "--set", "projectName=" + name});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, programFolder + "/" + name + "\n");
     EXPECT_TRUE(fs::is_regular_file(programFolder + "/" + name + "/source/plugincore.h"));
     fs::remove_all(programFolder + "/" + name);
@@ -257,7 +257,7 @@ TEST(CreateCli, NumbersAreReadAsTheStylesPageReadsThem)
         const Outcome r = create(tmp, {"--style", c.style, "--folder", tmp.str(), "--set", "projectName=" + name,
                                       "--set", "fourCharProductID=NumP", "--set", "processFrames=false",
                                       "--set", "blockSize=64", "--set", c.assignment});
-        ASSERT_EQ(r.status, 0) << c.assignment << ": " << r.err;
+        ASSERT_EQ(r.exitCode, 0) << c.assignment << ": " << r.err;
         EXPECT_EQ(setting(readBytes(tmp / name + "/CMakeLists.txt"), c.key), c.expected)
             << c.style << " " << c.assignment;
     }

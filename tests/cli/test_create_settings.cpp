@@ -37,7 +37,7 @@ TEST(CreateSettings, RememberedValuesComeBeforePresetAndSet)
         const std::string before = readBytes(ownFile(dir));
         const Outcome r = create(dir, {"--style", style, "--preset", dir / "p.json", "--set", "vendorEmail=s@set.test",
                                        "--set", "projectName=Kept", "--set", "fourCharProductID=KepP"});
-        ASSERT_EQ(r.status, 0) << style << ": " << r.err;
+        ASSERT_EQ(r.exitCode, 0) << style << ": " << r.err;
         EXPECT_EQ(r.out, dir / "projects/Kept" + "\n") << "the remembered project folder";
         const std::string cmake = dir / "projects/Kept/CMakeLists.txt";
         EXPECT_EQ(setting(cmake, "ZZ_VENDOR_NAME"), "Acme Audio") << style;
@@ -53,7 +53,7 @@ TEST(CreateSettings, NothingRememberedNothingWritten)
     TempFolder dir;
     const Outcome r = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Plain", "--set",
                                    "fourCharProductID=PlnP"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_FALSE(fs::exists(dir / "cfg"));
     EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_VENDOR_NAME"), "My Company")
         << "what the macOS page gets on its first start";
@@ -63,7 +63,7 @@ TEST(CreateSettings, NothingRememberedNothingWritten)
     writeBytes(ownFile(dir), "not UTF-8 \xFF\n");
     const Outcome warned = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Warned",
                                         "--set", "fourCharProductID=WrnP"});
-    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.exitCode, 0);
     EXPECT_EQ(warned.err, "Setup logfile was empty.\nCan't read log data. \n");
 }
 
@@ -72,14 +72,14 @@ TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
     TempFolder dir;
     Outcome r = create(dir, {"--style", "windows", "--remember", "--folder", dir.str(), "--set", "projectName=One",
                              "--set", "vendorName=Kept Audio", "--set", "vendorEmail= spaced@kept.test "});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string kept = "Kept Audio\nDIRO\nhttps://www.example.com\n spaced@kept.test \n" + dir.str() + "\n0\n";
     EXPECT_EQ(readBytes(ownFile(dir)), kept);
 
     // A failed creation writes neither the settings file nor the log.
     r = create(dir, {"--style", "windows", "--remember", "--log", dir / "log.txt", "--set", "projectName=One",
                      "--set", "vendorName=Other"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Project already exists. Delete it or change the project name.\n");
     EXPECT_EQ(readBytes(ownFile(dir)), kept);
     EXPECT_FALSE(fs::exists(dir / "log.txt"));
@@ -89,7 +89,7 @@ TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
     writeBytes(blocked / "cfg", "a file where the settings folder should be");
     r = create(blocked, {"--style", "macos", "--remember", "--folder", blocked.str(), "--set", "projectName=Two",
                          "--set", "fourCharProductID=TwoP"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, blocked.str() + "/Two\n");
     EXPECT_EQ(r.err, "Could not write to: " + ownFile(blocked) + "\n");
 }
@@ -101,7 +101,7 @@ TEST(CreateSettings, LogOfASuccessfulWindowsCreation)
     writeBytes(log, std::string(3000, 'x'));  // an earlier file is replaced
     const Outcome r =
         create(dir, {"--style", "windows", "--log", log, "--folder", dir.str(), "--set", "projectName=Logged"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(readBytes(log), "Project Destination (dest):" + dest + "\r\n" +
                                   "Validating destination: Succeeded in creating destination folder. \r\n\r\n"
                                   "Template Folder XCopy: PASSED \r\nEditing CMake \r\nPath is: " + dest +
@@ -109,19 +109,36 @@ TEST(CreateSettings, LogOfASuccessfulWindowsCreation)
                                   "Modifying & writing File to dest...PASSED \r\nEND \r\n\r\n");
 }
 
+TEST(CreateSettings, LogOfAFolderGivenWithTrailingSeparators)
+{
+    // The Windows folder chooser hands over no trailing separator, so the
+    // destination has one separator before the name.
+    for (const std::string ending : {"/", "//"}) {
+        TempFolder dir;
+        const std::string log = dir / "creation.log";
+        const Outcome r = create(dir, {"--style", "windows", "--log", log, "--folder", dir.str() + ending, "--set",
+                                       "projectName=Slashed"});
+        ASSERT_EQ(r.exitCode, 0) << ending << ": " << r.err;
+        EXPECT_EQ(r.out, dir.str() + "/Slashed\n") << ending;
+        const std::string text = readBytes(log);
+        EXPECT_EQ(text.substr(0, text.find("\r\n")), "Project Destination (dest):" + dir.str() + "/Slashed") << ending;
+        EXPECT_NE(text.find("Path is: " + dir.str() + "/Slashed/CMakeLists.txt\r\n"), std::string::npos) << text;
+    }
+}
+
 TEST(CreateSettings, LogProblems)
 {
     TempFolder dir;
     Outcome r = create(dir, {"--style", "macos", "--log", dir / "l.txt", "--folder", dir.str(), "--set",
                              "projectName=MacLog"});
-    EXPECT_EQ(r.status, 2) << "only the Windows creation keeps a log";
+    EXPECT_EQ(r.exitCode, 2) << "only the Windows creation keeps a log";
     EXPECT_FALSE(fs::exists(dir / "MacLog"));
-    EXPECT_EQ(create(dir, {"--remember=yes"}).status, 2);
+    EXPECT_EQ(create(dir, {"--remember=yes"}).exitCode, 2);
 
     fs::create_directory(dir / "logdir");
     r = create(dir, {"--style", "windows", "--log", dir / "logdir", "--folder", dir.str(), "--set",
                      "projectName=LogFails"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Failed to write diagnostics file at: " + (dir / "logdir") + "\n");
     EXPECT_TRUE(fs::exists(dir / "LogFails/CMakeLists.txt"));
 }

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "../restore/restore_testutil.h"
+#include "runprogram.h"
 
 using namespace zz::test;
+using zz::testing::Command;
+using zz::testing::Finished;
+using zz::testing::runProgram;
 
 namespace {
 
@@ -41,35 +45,25 @@ sys.stdout.buffer.write(out)
 sys.exit(p.returncode)
 )";
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 struct RestoreCli : ::testing::Test {
     TempFolder tmp;
     fs::path templ = tmp.path() / "SDK" / "PluginTemplate";
 
-    Outcome restore(const std::string& args, const std::string& input = "/dev/null")
+    Finished restore(const std::vector<std::string>& args)
     {
-        Outcome o;
-        o.status = run(sh(kProgram) + " restore-template " + args + " <" + input + " >" +
-                       sh((tmp.path() / "out").string()) + " 2>" + sh((tmp.path() / "err").string()));
-        o.out = readBytes(tmp.path() / "out");
-        o.err = readBytes(tmp.path() / "err");
-        return o;
+        Command command{kProgram, {"restore-template"}};
+        command.args.insert(command.args.end(), args.begin(), args.end());
+        return runProgram(command);
     }
 
     // Runs on a terminal and types `answer`; the transcript holds the prompt.
-    Outcome restoreOnTerminal(const std::string& args, const std::string& answer, std::string& transcript)
+    Finished restoreOnTerminal(const std::vector<std::string>& args, const std::string& answer, std::string& transcript)
     {
         writeBytes(tmp.path() / "terminal.py", kTerminalScript);
-        Outcome o;
-        o.status = run("python3 " + sh((tmp.path() / "terminal.py").string()) + " " + sh(answer) + " " +
-                       sh((tmp.path() / "transcript").string()) + " " + sh(kProgram) + " restore-template " + args +
-                       " >" + sh((tmp.path() / "out").string()));
-        o.out = readBytes(tmp.path() / "out");
+        Command command{"python3", {(tmp.path() / "terminal.py").string(), answer,
+                                    (tmp.path() / "transcript").string(), kProgram, "restore-template"}};
+        command.args.insert(command.args.end(), args.begin(), args.end());
+        const Finished o = runProgram(command);
         transcript = readBytes(tmp.path() / "transcript");
         return o;
     }
@@ -86,8 +80,8 @@ struct RestoreCli : ::testing::Test {
 TEST_F(RestoreCli, YesRestoresFromTheArchiveBesideTheProgram)
 {
     makeEditedTemplate();
-    const Outcome o = restore("--to " + sh(templ.string()) + " --yes");
-    EXPECT_EQ(o.status, 0) << o.err;
+    const Finished o = restore({"--to", templ.string(), "--yes"});
+    EXPECT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(o.out, kSuccess);
     EXPECT_EQ(o.err, "");
     EXPECT_EQ(snapshot(templ), snapshot(kShipped));
@@ -96,12 +90,12 @@ TEST_F(RestoreCli, YesRestoresFromTheArchiveBesideTheProgram)
 TEST_F(RestoreCli, FailuresKeepTheFolder)
 {
     const fs::path foreign = tmp.path() / "foreign.zip";
-    ASSERT_EQ(run(sh(kZippack) + " --password other " + sh(kShipped) + " " + sh(foreign.string())), 0);
+    ASSERT_EQ(runProgram({kZippack, {"--password", "other", kShipped, foreign.string()}}).exitCode, 0);
     for (const fs::path& archive : {tmp.path() / "missing.zip", foreign}) {
         makeEditedTemplate();
         const auto before = snapshot(templ);
-        const Outcome o = restore("--archive " + sh(archive.string()) + " --to " + sh(templ.string()) + " --yes");
-        EXPECT_EQ(o.status, 1) << archive;
+        const Finished o = restore({"--archive", archive.string(), "--to", templ.string(), "--yes"});
+        EXPECT_EQ(o.exitCode, 1) << archive;
         EXPECT_EQ(o.out, "") << archive;
         EXPECT_EQ(o.err.substr(0, kFailure.size()), kFailure) << archive;
         EXPECT_EQ(snapshot(templ), before) << archive;
@@ -112,8 +106,8 @@ TEST_F(RestoreCli, WithoutYesOrTerminalNothingHappens)
 {
     makeEditedTemplate();
     const auto before = snapshot(templ);
-    const Outcome o = restore("--to " + sh(templ.string()));
-    EXPECT_EQ(o.status, 1);
+    const Finished o = restore({"--to", templ.string()});
+    EXPECT_EQ(o.exitCode, 1);
     EXPECT_EQ(o.out, "");
     EXPECT_EQ(snapshot(templ), before);
 }
@@ -129,14 +123,14 @@ TEST_F(RestoreCli, TerminalConfirmation)
         makeEditedTemplate();
         const auto before = snapshot(templ);
         std::string transcript;
-        const Outcome o = restoreOnTerminal("--to " + sh(templ.string()), c.answer, transcript);
+        const Finished o = restoreOnTerminal({"--to", templ.string()}, c.answer, transcript);
         EXPECT_NE(transcript.find(kConfirm), std::string::npos) << c.answer << ": " << transcript;
         if (c.restores) {
-            EXPECT_EQ(o.status, 0) << c.answer;
+            EXPECT_EQ(o.exitCode, 0) << c.answer;
             EXPECT_EQ(o.out, kSuccess) << c.answer;
             EXPECT_EQ(snapshot(templ), snapshot(kShipped)) << c.answer;
         } else {
-            EXPECT_EQ(o.status, 1) << c.answer;
+            EXPECT_EQ(o.exitCode, 1) << c.answer;
             EXPECT_EQ(o.out, "") << c.answer;
             EXPECT_EQ(snapshot(templ), before) << c.answer;
         }
@@ -145,9 +139,10 @@ TEST_F(RestoreCli, TerminalConfirmation)
 
 TEST_F(RestoreCli, UsageErrors)
 {
-    for (const char* args : {"--yes", "--to", "--to x --bogus"}) {
-        const Outcome o = restore(args);
-        EXPECT_EQ(o.status, 2) << args;
-        EXPECT_NE(o.err.find("usage: zizavizerovo restore-template"), std::string::npos) << args;
+    const std::vector<std::string> lines[] = {{"--yes"}, {"--to"}, {"--to", "x", "--bogus"}};
+    for (const auto& args : lines) {
+        const Finished o = restore(args);
+        EXPECT_EQ(o.exitCode, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(o.err.find("usage: zizavizerovo restore-template"), std::string::npos) << ::testing::PrintToString(args);
     }
 }

@@ -20,7 +20,7 @@ TEST(SettingsCommand, OwnFileIsMadeOnFirstRunInTheHostFormat)
 {
     TempFolder dir;
     const Outcome r = settings(dir, {});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, kFirstStart + "useTemplate=0\n");
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(readBytes(ownFile(dir)), "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
@@ -55,13 +55,13 @@ TEST(SettingsCommand, ReaderMessagesGoToStderrWithExitZero)
     TempFolder dir;
     fs::create_directory(dir / "folder");
     Outcome r = settings(dir, {"--style", "macos", "--file", dir / "folder"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "Setup logfile was empty.\nCan't read log data. \n");
     EXPECT_EQ(r.out, "vendorName=\nfourCharVendorID=\nvendorURL=\nvendorEmail=\nprojectFolderPath=\nuseTemplate=0\n");
 
     writeBytes(dir / "file", "x");
     r = settings(dir, {"--style", "windows", "--file", dir / "file/below/z.txt"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "Could not write to: " + (dir / "file/below/z.txt") + "\n");
 }
 
@@ -71,13 +71,13 @@ TEST(SettingsCommand, UsageErrorsAndNoPlaceForTheFile)
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--style"}, {"--style", "linux"}, {"--file"}, {"--file", ""}, {"extra"}}) {
         const Outcome r = settings(dir, args);
-        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(r.exitCode, 2) << args[0];
         EXPECT_NE(r.err.find("usage: zizavizerovo settings"), std::string::npos) << args[0];
     }
     EXPECT_FALSE(fs::exists(dir / "cfg")) << "a usage error touches no file";
 
     const Outcome r = settings(dir, {}, false);
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("--file"), std::string::npos);
 }
 

@@ -141,11 +141,20 @@ TEST_F(CoderPage, CopyCodeWritesOneItemPerFragmentWithTheLastHandedOverSmoothing
     outlets.type(Outlet::textView, "line one\nline two");
     coderPage->copyCodeClipboard();
     ASSERT_EQ(services.pasteboardWrites, 1);
-    Zizudavuveva expected = coderPage->kontrol();
-    EXPECT_FALSE(expected.enableParamSmoothing);  // nothing handed over yet: NO and 20.0
-    EXPECT_EQ(expected.smoothingTimeMsec, 20.0);
-    EXPECT_EQ(services.pasteboard, makeParameterCode(expected, "line one\nline two", Deliverable::mac).fragments);
+    EXPECT_FALSE(coderPage->kontrol().enableParamSmoothing);  // nothing handed over yet: NO and 20.0
+    EXPECT_EQ(coderPage->kontrol().smoothingTimeMsec, 20.0);
+    const std::string constructor = "\tpiParam = new PluginParameter(1, \"Control\", \"\", controlVariableType::kDouble, "
+                                    "0.000000, 1.000000, 0.000000, taper::kLinearTaper);";
+    EXPECT_EQ(services.pasteboard, (std::vector<std::string>{"/* line one\nline two*/ ", constructor,
+                                                             "\taddPluginParameter(piParam);", "\n"}));
     EXPECT_EQ(services.pasteboard.front(), "/* line one\nline two*/ ");
+
+    // The declaration box ticked: the declaration comes first.
+    outlets.click(Outlet::includePIPDeclaration);
+    coderPage->copyCodeClipboard();
+    EXPECT_EQ(services.pasteboard,
+              (std::vector<std::string>{"\tPluginParameter* piParam = nullptr;\n", "/* line one\nline two*/ ",
+                                        constructor, "\taddPluginParameter(piParam);", "\n"}));
 
     // The project page is left with smoothing on; the next copy takes it.
     outlets.click(Outlet::enableParameterSmoothing);
@@ -173,7 +182,7 @@ TEST_F(CoderPage, CopyVariableNeedsBindingButNoChecks)
     coderPage->copyBoundVarClipboard();
     EXPECT_EQ(services.alerts.size(), 1u);
     ASSERT_EQ(services.pasteboardWrites, 1);
-    EXPECT_EQ(services.pasteboard, makeBoundVarCode(coderPage->kontrol(), Deliverable::mac).fragments);
+    EXPECT_EQ(services.pasteboard, std::vector<std::string>{"\tdouble myBoundVar = 0.000000;\n"});
 }
 
 TEST_F(CoderPage, ExitHasTheProjectPageWriteTheSettingsFile)

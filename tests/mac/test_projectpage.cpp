@@ -264,6 +264,24 @@ TEST_F(ProjectPage, CreateProjectMakesTheFolderAndSaysSo)
     EXPECT_EQ(services.alerts[1].informative, destination.string());
 }
 
+TEST_F(ProjectPage, CreateProjectWritesTheTailTimeAsReadInSinglePrecision)
+{
+    loadPages();
+    services.folderToChoose = (root / "Projects").string();
+    std::filesystem::create_directories(root / "Projects");
+    projectPage->browseForProjFolder();
+    outlets.type(Outlet::projectName, "Tail");
+    projectPage->updateProjectName();
+    outlets.type(Outlet::fourCharCode, "TAIL");
+    outlets.type(Outlet::tailTime, "12.1");
+    projectPage->makeProject();
+
+    ASSERT_EQ(services.alerts.size(), 1u);
+    EXPECT_EQ(services.alerts[0].message, "Successfully created Zezure project!.");
+    const std::string cmake = readBytes(root / "Projects" / "Tail" / "CMakeLists.txt");
+    EXPECT_NE(cmake.find("set(ZZ_TAIL_TIME_MSEC 12.10000038146973)\n"), std::string::npos) << cmake;
+}
+
 TEST_F(ProjectPage, CreateProjectStopsAtTheFirstFailedCheckAndFocusesItsField)
 {
     loadPages();

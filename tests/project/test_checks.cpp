@@ -76,6 +76,13 @@ TEST(Checks, MacValidateShit)
     EXPECT_TRUE(validateShit("", "P", "C").systemLog.empty());
 }
 
+TEST(Checks, ANameWithNulIsNoFolderName)
+{
+    EXPECT_TRUE(isUnsafeFolderName(std::string("Nul\0Name", 8)));
+    EXPECT_TRUE(isUnsafeFolderName(std::string("\0", 1)));
+    EXPECT_FALSE(isUnsafeFolderName("Nul Name"));
+}
+
 TEST(Checks, NameDerivationOfA40CharacterName)
 {
     const std::string name = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";

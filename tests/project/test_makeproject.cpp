@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "project/macfiles.h"
 #include "project/makeproject.h"
 #include "tempfolder.h"
 
@@ -219,6 +218,57 @@ TEST(MakeProjectWindows, TemplateWithoutProjectFileGetsAnEmptyOne)
     EXPECT_EQ(readBytes(tmp / "E/CMakeLists.txt"), "\r\n");
 }
 
+TEST(MakeProjectWindows, ANameTooLongForTheFileSystemCannotBeMade)
+{
+    TempFolder tmp;
+    writeBytes(tmp / "template/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
+    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
+    p.projectFolderPath = tmp.str();
+    p.projectName = std::string(300, 'N');
+    WindowsCreateOptions options;
+    options.separator = '/';
+    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, "Could not create destination folder: " + r.destination);
+}
+
+TEST(MakeProjectWindows, RewritesTheCopyOfALinkedProjectFileNotTheFileItLeadsTo)
+{
+    TempFolder tmp;
+    const std::string elsewhere = "project($$$PROJECT_NAME$$$)\n";
+    writeBytes(tmp / "elsewhere/CMakeLists.txt", elsewhere);
+    fs::create_directories(tmp / "template");
+    fs::create_symlink(tmp / "elsewhere/CMakeLists.txt", tmp / "template/CMakeLists.txt");
+    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
+    p.projectFolderPath = tmp.str();
+    p.projectName = "Linked";
+    WindowsCreateOptions options;
+    options.separator = '/';
+    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(readBytes(tmp / "elsewhere/CMakeLists.txt"), elsewhere);
+    EXPECT_FALSE(fs::is_symlink(tmp / "Linked/CMakeLists.txt"));
+    EXPECT_EQ(readBytes(tmp / "Linked/CMakeLists.txt"), "project(Linked)\r\n\r\n");
+}
+
+TEST(MakeProjectWindows, AProjectFileLinkedToNothingMakesNoFileWhereTheLinkPoints)
+{
+    TempFolder tmp;
+    fs::create_directories(tmp / "template");
+    fs::create_directories(tmp / "elsewhere");
+    fs::create_symlink(tmp / "elsewhere/CMakeLists.txt", tmp / "template/CMakeLists.txt");
+    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
+    p.projectFolderPath = tmp.str();
+    p.projectName = "Dangling";
+    WindowsCreateOptions options;
+    options.separator = '/';
+    options.wait = [](int) {};
+    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, "Could not readFile: " + r.projectFile + "\n\nfor modification");
+    EXPECT_TRUE(fs::is_empty(tmp / "elsewhere"));
+}
+
 // ---- macOS --------------------------------------------------------------------
 
 TEST(MakeProjectMac, CreatesTheProjectAsUtf8WithLineEndsUnchanged)
@@ -337,19 +387,44 @@ TEST(MakeProjectMac, RefusesANameThatIsNoFolderName)
     EXPECT_FALSE(fs::exists(tmp / "Out"));
 }
 
-TEST(MacFiles, AtomicWriteReplacesAndLeavesNoTemporaryFile)
+// ---- Both styles --------------------------------------------------------------
+
+TEST(MakeProject, ANameWithNulIsRefusedBeforeAnythingIsMade)
 {
     TempFolder tmp;
-    const std::string file = tmp / "f.txt";
-    writeBytes(file, "old");
-    ASSERT_TRUE(macfiles::writeToFileAtomically(file, "new\r\ntext"));
-    EXPECT_EQ(readBytes(file), "new\r\ntext");
+    writeBytes(tmp / "template/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
+    fs::create_directories(tmp / "projects");
+    for (Deliverable d : {Deliverable::windows, Deliverable::mac}) {
+        ZezureProject p = makeDefaultProject(d, tmp.str());
+        p.projectFolderPath = d == Deliverable::windows ? tmp / "projects" : tmp / "projects" + "/";
+        p.projectName = std::string("Nul\0Name", 8);
+        WindowsCreateOptions options;
+        options.separator = '/';
+        const CreationResult r = d == Deliverable::windows ? makeProjectWindows(p, tmp / "template", options)
+                                                           : makeProjectMac(p, tmp / "template");
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.message, d == Deliverable::windows ? "Project name is not a valid folder name."
+                                                       : "The project name is not a valid folder name.");
+        EXPECT_TRUE(fs::is_empty(tmp / "projects"));
+    }
+}
 
-    // A folder in the way: the rename fails and the temporary file goes.
-    fs::create_directories(tmp / "dir/inside");
-    EXPECT_FALSE(macfiles::writeToFileAtomically(tmp / "dir", "x"));
-    EXPECT_FALSE(macfiles::writeToFileAtomically(tmp / "missing/f.txt", "x"));
-    int entries = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(tmp.path())) ++entries;
-    EXPECT_EQ(entries, 2);
+TEST(MakeProject, AProjectFileLinkedToADeviceIsNotReadForEver)
+{
+    TempFolder tmp;
+    fs::create_directories(tmp / "template");
+    fs::create_symlink("/dev/zero", tmp / "template/CMakeLists.txt");
+    for (Deliverable d : {Deliverable::windows, Deliverable::mac}) {
+        ZezureProject p = makeDefaultProject(d, tmp.str());
+        p.projectFolderPath = tmp.str() + "/";
+        p.projectName = d == Deliverable::windows ? "Win" : "Mac";
+        WindowsCreateOptions options;
+        options.separator = '/';
+        options.wait = [](int) {};
+        const CreationResult r = d == Deliverable::windows ? makeProjectWindows(p, tmp / "template", options)
+                                                           : makeProjectMac(p, tmp / "template");
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.message, d == Deliverable::windows ? "Could not readFile: " + r.projectFile + "\n\nfor modification"
+                                                       : "Could not modify the project file.");
+    }
 }

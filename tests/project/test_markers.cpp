@@ -7,17 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "project/markers.h"
+#include "tempfolder.h"
 
 using namespace zz;
 
 namespace {
-
-std::vector<std::string> tags(Deliverable d)
-{
-    std::vector<std::string> out;
-    for (const Marker& m : markerTable(d, ZezureProject{})) out.push_back(m.tag);
-    return out;
-}
 
 std::string valueOf(Deliverable d, const ZezureProject& p, const std::string& tag)
 {
@@ -59,28 +53,67 @@ ZezureProject distinctRecord()
     return p;
 }
 
+// The record the golden texts are rendered from: frame processing (the block
+// size is not consulted), a tail time whose two texts differ, and a vendor
+// e-mail that holds an earlier marker (left as it is) and a later one
+// (replaced).
+ZezureProject goldenRecord()
+{
+    ZezureProject p;
+    p.projectName = "Proj";
+    p.pluginName = "Plug";
+    p.vendorName = "Vendor";
+    p.vendorURL = "https://vendor.example";
+    p.vendorEmail = "help@$$$VENDOR_URL$$$.$$$4_CHAR_MANU$$$";
+    p.fourCharProductID = "PrOd";
+    p.fourCharVendorID = "VEND";
+    p.fourCharAAXID = "aaxx";
+    p.universalAPI = true;
+    p.makeAAX = false;
+    p.makeAU = true;
+    p.makeVST = false;
+    p.synthPlugin = true;
+    p.enableSidechain = false;
+    p.wantPTGRMeter = true;
+    p.includeFXObjects = true;
+    p.linkFFTW = false;
+    p.latencyInSamples = 128;
+    p.tailTimeMsec = 12.5;
+    p.infiniteTail = true;
+    p.enableSAAVST3 = false;
+    p.saaGranulatity = 32;
+    p.aaxCagtegory = 2048;
+    p.processFrames = true;
+    p.blockSize = 256;
+    return p;
+}
+
 }  // namespace
 
-TEST(Markers, TableOrderOfEachDeliverable)
+// The golden template holds every marker, first each on its own, then each
+// written over the marker applied just before it; the expected texts in
+// tests/project/golden are written by hand from the rules: Windows applies
+// the four processing markers after $$$WANT_SIDECHAIN$$$, macOS applies them
+// last; the tail time is "%f" text on Windows and the platform's number text
+// on macOS; frame processing has the block size DEFAULT_AUDIO_BLOCK_SIZE on
+// Windows and 64 on macOS.
+TEST(Markers, GoldenTemplateOfEachDeliverable)
 {
-    const std::vector<std::string> common = {
-        "$$$PROJECT_NAME$$$",   "$UNI_BUILD_BOOL$",      "$AAX_BUILD_BOOL$",     "$AU_BUILD_BOOL$",
-        "$VST_BUILD_BOOL$",     "$$$PLUGIN_NAME$$$",     "$$$SYNTH_BOOL$$$",     "$$$AAX_SC_BOOL$$$",
-        "$$$AAX_GR_BOOL$$$",    "$$$VENDOR_NAME$$$",     "$$$VENDOR_URL$$$",     "$$$VENDOR_EMAIL$$$",
-        "$$$4_CHAR_CODE$$$",    "$$$4_CHAR_MANU$$$",     "$$$4_CHAR_AAXID$$$",   "$$$INC_FX_OBJECTS$$$",
-        "$$$LINK_FFTW$$$",      "$$$WANT_SIDECHAIN$$$"};
-    const std::vector<std::string> processing = {"$$$PROCESS_FRAMES$$$", "$$$PROCESS_BUFFERS$$$",
-                                                 "$$$PROCESS_BLOCKS$$$", "$$$BLOCK_SIZE$$$"};
-    const std::vector<std::string> rest = {"$$$LATENCY_SAMPLES$$$", "$$$TAIL_TIME_MSEC$$$", "$$$INF_TAIL$$$",
-                                           "$$$ENABLE_SAA$$$",      "$$$SAAA_GRAN$$$",      "$$AAX_PLUGIN_CATEGORY$$"};
-    std::vector<std::string> windows = common, mac = common;
-    windows.insert(windows.end(), processing.begin(), processing.end());
-    windows.insert(windows.end(), rest.begin(), rest.end());
-    mac.insert(mac.end(), rest.begin(), rest.end());
-    mac.insert(mac.end(), processing.begin(), processing.end());
-    EXPECT_EQ(tags(Deliverable::windows), windows);
-    EXPECT_EQ(tags(Deliverable::mac), mac);
-    EXPECT_EQ(windows.size(), 28u);
+    const std::string golden = std::string(ZZ_SOURCE_DIR) + "/tests/project/golden/";
+    const std::string templ = readBytes(golden + "markers.template");
+    ASSERT_FALSE(templ.empty());
+    const struct {
+        Deliverable deliverable;
+        const char* expected;
+    } styles[] = {{Deliverable::windows, "markers.windows"}, {Deliverable::mac, "markers.macos"}};
+    for (const auto& style : styles) {
+        // A marker the template lacks would have no place in the golden texts.
+        for (const Marker& m : markerTable(style.deliverable, goldenRecord()))
+            EXPECT_NE(templ.find(m.tag), std::string::npos) << m.tag;
+        std::string text = templ;
+        replaceMarkers(style.deliverable, text, goldenRecord());
+        EXPECT_EQ(text, readBytes(golden + style.expected)) << style.expected;
+    }
 }
 
 TEST(Markers, ValuesOfTheRecord)

@@ -1,9 +1,8 @@
 #pragma once
 
-// Helpers for the restore tests: small file-tree utilities and shell
-// commands for archives made by other tools.
+// Helpers for the restore tests: small file-tree utilities and the other
+// tools that make archives.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -11,8 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include <sys/wait.h>
-
+#include "runprogram.h"
 #include "tempfolder.h"
 
 namespace zz::test {
@@ -37,25 +35,11 @@ inline std::map<std::string, std::string> snapshot(const fs::path& root)
     return tree;
 }
 
-// A single-quoted shell word.
-inline std::string sh(const std::string& word)
-{
-    std::string quoted = "'";
-    for (char c : word) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
+using zz::testing::Command;
+using zz::testing::Finished;
 
-// Runs a shell command; answers its exit status (-1 when it did not exit).
-inline int run(const std::string& command)
-{
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+// Runs a helper program (unzip, zip, python3) with the shared runner.
+inline Finished run(const Command& command) { return zz::testing::runProgram(command); }
 
 // Writes a ZIP archive with Python's zipfile: `entries` maps each entry name
 // (kept byte for byte, "../" and leading "/" included) to its content.
@@ -71,7 +55,7 @@ inline bool pythonZip(const fs::path& archive, const std::map<std::string, std::
     script += "z.close()\n";
     const fs::path file = archive.string() + ".py";
     writeBytes(file, script);
-    return run("python3 " + sh(file.string()) + " " + sh(archive.string())) == 0;
+    return run({"python3", {file.string(), archive.string()}}).exitCode == 0;
 }
 
 }  // namespace zz::test

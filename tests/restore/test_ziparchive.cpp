@@ -50,8 +50,8 @@ TEST(ZipArchive, OurArchivesOpenInOtherTools)
     TempFolder tmp;
     makeSampleTree(tmp.path() / "in");
     ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), kPassword));
-    EXPECT_EQ(run("unzip -qq -t -P " + sh(kPassword) + " " + sh((tmp.path() / "a.zip").string()) + " >/dev/null"), 0);
-    EXPECT_NE(run("unzip -qq -t -P wrong " + sh((tmp.path() / "a.zip").string()) + " >/dev/null 2>&1"), 0);
+    EXPECT_EQ(run({"unzip", {"-qq", "-t", "-P", kPassword, (tmp.path() / "a.zip").string()}}).exitCode, 0);
+    EXPECT_NE(run({"unzip", {"-qq", "-t", "-P", "wrong", (tmp.path() / "a.zip").string()}}).exitCode, 0);
 }
 
 TEST(ZipArchive, ExtractsInfoZipArchives)
@@ -60,8 +60,11 @@ TEST(ZipArchive, ExtractsInfoZipArchives)
     makeSampleTree(tmp.path() / "in");
     // Info-ZIP stores folder entries ("resources/empty/") and, for encrypted
     // files, checks against the time when it writes sizes after the data.
-    ASSERT_EQ(run("cd " + sh((tmp.path() / "in").string()) + " && zip -qr -P " + sh(kPassword) + " ../a.zip ."), 0);
-    ASSERT_EQ(run("cd " + sh((tmp.path() / "in").string()) + " && zip -qr ../plain.zip ."), 0);
+    Command zip{"zip", {"-qr", "-P", kPassword, "../a.zip", "."}};
+    zip.folder = (tmp.path() / "in").string();
+    ASSERT_EQ(run(zip).exitCode, 0);
+    zip.args = {"-qr", "../plain.zip", "."};
+    ASSERT_EQ(run(zip).exitCode, 0);
     for (const char* archive : {"a.zip", "plain.zip"}) {
         const fs::path out = tmp.path() / (std::string("out-") + archive);
         fs::create_directory(out);
