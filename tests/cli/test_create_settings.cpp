@@ -54,7 +54,9 @@ TEST(CreateSettings, NothingRememberedNothingWritten)
     const Outcome r = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Plain", "--set",
                                    "fourCharProductID=PlnP"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(fs::exists(dir / "cfg"));
+    // The register of made projects is the only file the tool keeps.
+    EXPECT_FALSE(fs::exists(ownFile(dir)));
+    EXPECT_TRUE(fs::exists(dir / "cfg/zizavizerovo/projects.tsv"));
     EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_VENDOR_NAME"), "My Company")
         << "what the macOS page gets on its first start";
     EXPECT_EQ(setting(dir / "Plain/CMakeLists.txt", "ZZ_FOUR_CHAR_MANU"), "DIRO");
@@ -64,7 +66,11 @@ TEST(CreateSettings, NothingRememberedNothingWritten)
     const Outcome warned = create(dir, {"--style", "macos", "--folder", dir.str(), "--set", "projectName=Warned",
                                         "--set", "fourCharProductID=WrnP"});
     EXPECT_EQ(warned.exitCode, 0);
-    EXPECT_EQ(warned.err, "Setup logfile was empty.\nCan't read log data. \n");
+    EXPECT_EQ(warned.err, "Setup logfile was empty.\nCan't read log data. \n"
+                          // The company code is the macOS default's: empty.
+                          "warning: the company code '' is not exactly four characters of printable ASCII\n"
+                          "warning: the company code '' has no upper-case letter (hosts of AU plug-ins reserve "
+                          "all-lower-case company codes for Apple)\n");
 }
 
 TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
@@ -91,7 +97,8 @@ TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
                          "--set", "fourCharProductID=TwoP"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, blocked.str() + "/Two\n");
-    EXPECT_EQ(r.err, "Could not write to: " + ownFile(blocked) + "\n");
+    EXPECT_EQ(r.err, "Could not write to: " + ownFile(blocked) + "\n" + "zizavizerovo create: cannot write the register " +
+                         (blocked / "cfg/zizavizerovo/projects.tsv") + "\n");
 }
 
 TEST(CreateSettings, LogOfASuccessfulWindowsCreation)

@@ -68,7 +68,7 @@ TEST(Numbers, ValuesAFieldCannotHoldAreUsageErrorsNamingTheField)
             if (var) run.push_back("--var");
             const Outcome r = zz::testing::runTool(tmp, run);
             const std::string set = c.sets.back();
-            EXPECT_EQ(r.status, 2) << set;
+            EXPECT_EQ(r.exitCode, 2) << set;
             EXPECT_EQ(r.out, "") << set;
             EXPECT_EQ(r.err, "zizavizerovo " + std::string(c.command) + ": field '" + assignmentField(set) + "' takes " +
                                  c.takes + ", not '" + assignmentValue(set) + "'\nRun 'zizavizerovo " + c.command +
@@ -83,12 +83,12 @@ TEST(Numbers, ValuesThePageWouldTakeAreTaken)
 {
     TempFolder tmp;
     const Outcome plain = zz::testing::runTool(tmp, {"code", "--style", "windows", "--set", "minValue=abc"});
-    EXPECT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.exitCode, 0) << plain.err;
     EXPECT_NE(plain.out.find("controlVariableType::kDouble, 0.000000, 1.000000, 0.000000,"), std::string::npos);
 
     const Outcome time = zz::testing::runTool(tmp, {"create", "--style", "windows", "--folder", tmp.str(), "--set",
                                                     "projectName=Timed", "--set", "tailTimeMsec= 20.50 "});
-    EXPECT_EQ(time.status, 0) << time.err;
+    EXPECT_EQ(time.exitCode, 0) << time.err;
 }
 
 }  // namespace

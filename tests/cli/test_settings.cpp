@@ -90,7 +90,7 @@ TEST(SettingsCommand, WindowsFirstStartRemembersTheProgramFolder)
     TempFolder dir;
     const std::string program = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
     const Outcome r = settings(dir, {"--style", "windows"});
-    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "vendorName=My Company\nfourCharVendorID=DIRO\nvendorURL=https://www.example.com\n"
                      "vendorEmail=support@example.com\nprojectFolderPath=" + program + "\n");
     EXPECT_EQ(readBytes(ownFile(dir)), "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\n" + program +
