@@ -1,0 +1,239 @@
+// zizavizerovo create beyond the pages: warnings about codes and markers,
+// --strict, the register of made projects, --dry-run and --save-preset,
+// run for real.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+
+#include "cli_run.h"
+
+namespace {
+
+using namespace zz::testing;
+
+const std::string kTemplate = ZZ_SOURCE_DIR "/templates/PluginTemplate";
+
+Outcome create(const TempFolder& dir, std::vector<std::string> args)
+{
+    args.insert(args.begin(), "create");
+    return runTool(dir, args);
+}
+
+std::string registerFile(const TempFolder& dir)
+{
+    return dir / "cfg/zizavizerovo/projects.tsv";
+}
+
+// Every file below `root` with its bytes.
+std::map<std::string, std::string> filesBelow(const fs::path& root)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file()) files[e.path().lexically_relative(root).string()] = readBytes(e.path().string());
+    return files;
+}
+
+TEST(CreatePlan, CodeWarningsGoToStderrAndChangeNothing)
+{
+    struct Case {
+        std::vector<std::string> sets;
+        std::string warnings;
+    } cases[] = {
+        {{"fourCharProductID=PlgA", "fourCharVendorID=ACME"}, ""},
+        {{"fourCharProductID=Pl", "fourCharVendorID=ACME"},
+         "warning: the plug-in code 'Pl' is not exactly four characters of printable ASCII\n"},
+        {{"fourCharProductID=Pl\xC3\xA9", "fourCharVendorID=ACME"},  // four characters, five bytes
+         "warning: the plug-in code 'Pl\xC3\xA9' is not exactly four characters of printable ASCII\n"},
+        {{"fourCharProductID=PlgA", "fourCharVendorID=acme"},
+         "warning: the company code 'acme' has no upper-case letter (hosts of AU plug-ins reserve all-lower-case "
+         "company codes for Apple)\n"},
+        {{"fourCharProductID=PlgA", "fourCharVendorID=a\tc1"},
+         "warning: the company code 'a\tc1' is not exactly four characters of printable ASCII\n"
+         "warning: the company code 'a\tc1' has no upper-case letter (hosts of AU plug-ins reserve all-lower-case "
+         "company codes for Apple)\n"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        TempFolder dir;
+        const std::string name = "W" + std::to_string(n++);
+        std::vector<std::string> args = {"--style", "macos", "--folder", dir.str(), "--set", "projectName=" + name};
+        for (const std::string& set : c.sets) args.insert(args.end(), {"--set", set});
+        // Out of the register, or the strict run below would find the plug-in code there.
+        std::vector<std::string> unregistered = args;
+        unregistered.push_back("--no-register");
+        const Outcome r = create(dir, unregistered);
+        EXPECT_EQ(r.exitCode, 0) << r;
+        EXPECT_EQ(r.err, c.warnings);
+        EXPECT_TRUE(fs::exists(dir / name + "/CMakeLists.txt"));
+
+        // --strict refuses the same creation, the warnings printed, nothing made.
+        args.push_back("--strict");
+        args[5] = "projectName=Strict" + name;
+        const Outcome strict = create(dir, args);
+        if (c.warnings.empty()) {
+            EXPECT_EQ(strict.exitCode, 0) << strict;
+            continue;
+        }
+        EXPECT_EQ(strict.exitCode, 1);
+        EXPECT_EQ(strict.out, "");
+        EXPECT_EQ(strict.err, c.warnings + "zizavizerovo create: refused for the warnings above (--strict); nothing "
+                                           "was created\n");
+        EXPECT_FALSE(fs::exists(dir / ("Strict" + name)));
+    }
+}
+
+TEST(CreatePlan, ARegisterRemembersMadeProjectsAndWarnsOfAUsedPluginCode)
+{
+    TempFolder dir;
+    const auto make = [&](const std::string& name, const std::string& code, std::vector<std::string> more = {}) {
+        std::vector<std::string> args = {"--style", "windows", "--folder", dir.str(), "--set", "projectName=" + name,
+                                         "--set", "fourCharProductID=" + code};
+        args.insert(args.end(), more.begin(), more.end());
+        return create(dir, args);
+    };
+    ASSERT_EQ(make("First", "FstP").exitCode, 0);
+    ASSERT_EQ(make("Second", "SndP").exitCode, 0);
+    const Outcome again = make("Third", "FstP");
+    EXPECT_EQ(again.exitCode, 0);
+    const std::regex used("warning: the plug-in code 'FstP' is already used by First \\(" + dir.str() +
+                          "/First, made \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ\\)\n");
+    EXPECT_TRUE(std::regex_match(again.err, used)) << again.err;
+
+    // --no-register leaves the register alone; the warning still comes.
+    const std::string before = readBytes(registerFile(dir));
+    const Outcome unregistered = make("Fourth", "FstP", {"--no-register"});
+    EXPECT_EQ(unregistered.exitCode, 0);
+    EXPECT_NE(unregistered.err.find("already used by First"), std::string::npos);
+    EXPECT_EQ(readBytes(registerFile(dir)), before);
+
+    // Listed newest first: date, name, codes and folder, tab-separated.
+    const Outcome list = runTool(dir, {"projects"});
+    EXPECT_EQ(list.exitCode, 0) << list;
+    const std::regex listing("(\\S+\tThird\tFstP\tDIRO\t" + dir.str() + "/Third\n)(\\S+\tSecond\tSndP\tDIRO\t" +
+                             dir.str() + "/Second\n)(\\S+\tFirst\tFstP\tDIRO\t" + dir.str() + "/First\n)");
+    EXPECT_TRUE(std::regex_match(list.out, listing)) << list.out;
+
+    // A name with a tab or a line break stays one entry.
+    ASSERT_EQ(make("Odd\tName", "OddP").exitCode, 0);
+    EXPECT_EQ(runTool(dir, {"projects"}).out.substr(20, 15), "\tOdd\tName\tOddP\t");
+    EXPECT_NE(readBytes(registerFile(dir)).find("\tOdd\\tName\t"), std::string::npos);
+}
+
+TEST(CreatePlan, UnknownMarkersLeftInTheProjectFileAreNamed)
+{
+    TempFolder dir;
+    writeBytes(dir / "tpl/CMakeLists.txt",
+               "project($$$PROJECT_NAME$$$)\nset(A $$$CUSTOM_ONE$$$ $CUSTOM2$ $$CUSTOM_3$$ $$$CUSTOM_ONE$$$)\n"
+               "set(B ${NOT_A_MARKER} $ENV{HOME} $$$lower$$$ $$$$FOUR$$$$)\n");
+    const Outcome r = create(dir, {"--style", "macos", "--template", dir / "tpl", "--folder", dir.str(), "--set",
+                                   "projectName=Custom", "--set", "fourCharProductID=CstP"});
+    EXPECT_EQ(r.exitCode, 0) << r;
+    EXPECT_EQ(r.err,
+              "warning: the project file still holds $$$CUSTOM_ONE$$$, a marker the tool does not know\n"
+              "warning: the project file still holds $CUSTOM2$, a marker the tool does not know\n"
+              "warning: the project file still holds $$CUSTOM_3$$, a marker the tool does not know\n");
+}
+
+TEST(CreatePlan, DryRunPrintsThePlanAndMakesNothing)
+{
+    for (const std::string style : {"windows", "macos"}) {
+        TempFolder dir;
+        const Outcome r = create(dir, {"--style", style, "--dry-run", "--folder", dir / "projects", "--log",
+                                       dir / "log.txt", "--remember", "--set", "projectName=Dry", "--set",
+                                       "fourCharProductID=DryP", "--set", "processFrames=0", "--set", "blockSize=32",
+                                       "--set", "tailTimeMsec=12.5"});
+        if (style == "macos") {
+            EXPECT_EQ(r.exitCode, 2) << "--log is for the windows style";
+            continue;
+        }
+        ASSERT_EQ(r.exitCode, 1) << r << "the project folder does not exist";
+        EXPECT_EQ(r.err, "Could not create destination folder: " + (dir / "projects/Dry") + "\n");
+
+        fs::create_directory(dir / "projects");
+        const Outcome plan = create(dir, {"--style", style, "--dry-run", "--folder", dir / "projects", "--log",
+                                          dir / "log.txt", "--remember", "--set", "projectName=Dry", "--set",
+                                          "fourCharProductID=DryP", "--set", "processFrames=0", "--set",
+                                          "blockSize=32", "--set", "tailTimeMsec=12.5"});
+        EXPECT_EQ(plan.exitCode, 0) << plan;
+        EXPECT_EQ(plan.out,
+                  "destination: " + (dir / "projects/Dry") +
+                      "\n$$$PROJECT_NAME$$$ = Dry\n$UNI_BUILD_BOOL$ = FALSE\n$AAX_BUILD_BOOL$ = TRUE\n"
+                      "$AU_BUILD_BOOL$ = FALSE\n$VST_BUILD_BOOL$ = FALSE\n$$$PLUGIN_NAME$$$ = Dry\n"
+                      "$$$SYNTH_BOOL$$$ = FALSE\n$$$AAX_SC_BOOL$$$ = FALSE\n$$$AAX_GR_BOOL$$$ = FALSE\n"
+                      "$$$VENDOR_NAME$$$ = My Company\n$$$VENDOR_URL$$$ = https://www.example.com\n"
+                      "$$$VENDOR_EMAIL$$$ = support@example.com\n$$$4_CHAR_CODE$$$ = DryP\n"
+                      "$$$4_CHAR_MANU$$$ = DIRO\n$$$4_CHAR_AAXID$$$ = DryP\n$$$INC_FX_OBJECTS$$$ = FALSE\n"
+                      "$$$LINK_FFTW$$$ = FALSE\n$$$WANT_SIDECHAIN$$$ = FALSE\n$$$PROCESS_FRAMES$$$ = FALSE\n"
+                      "$$$PROCESS_BUFFERS$$$ = FALSE\n$$$PROCESS_BLOCKS$$$ = TRUE\n$$$BLOCK_SIZE$$$ = 32\n"
+                      "$$$LATENCY_SAMPLES$$$ = 0\n$$$TAIL_TIME_MSEC$$$ = 12.500000\n$$$INF_TAIL$$$ = FALSE\n"
+                      "$$$ENABLE_SAA$$$ = FALSE\n$$$SAAA_GRAN$$$ = 1\n$$AAX_PLUGIN_CATEGORY$$ = 0\n");
+        EXPECT_TRUE(fs::is_empty(dir / "projects"));
+        EXPECT_FALSE(fs::exists(dir / "log.txt"));
+        EXPECT_FALSE(fs::exists(dir / "cfg"));
+
+        // The same refusal as the creation for a project that exists.
+        fs::create_directory(dir / "projects/Dry");
+        const Outcome exists = create(dir, {"--style", style, "--dry-run", "--folder", dir / "projects", "--set",
+                                            "projectName=Dry"});
+        EXPECT_EQ(exists.exitCode, 1);
+        EXPECT_EQ(exists.err, "Project already exists. Delete it or change the project name.\n");
+    }
+}
+
+TEST(CreatePlan, MacDryRunAppliesTheProcessingMarkersLast)
+{
+    TempFolder dir;
+    const Outcome plan = create(dir, {"--style", "macos", "--dry-run", "--folder", dir.str(), "--set",
+                                      "projectName=Order", "--set", "fourCharProductID=OrdP"});
+    ASSERT_EQ(plan.exitCode, 0) << plan;
+    EXPECT_NE(plan.out.find("$$$TAIL_TIME_MSEC$$$ = 0\n$$$INF_TAIL$$$ = FALSE\n$$$ENABLE_SAA$$$ = FALSE\n"
+                            "$$$SAAA_GRAN$$$ = 1\n$$AAX_PLUGIN_CATEGORY$$ = 0\n$$$PROCESS_FRAMES$$$ = TRUE\n"
+                            "$$$PROCESS_BUFFERS$$$ = FALSE\n$$$PROCESS_BLOCKS$$$ = FALSE\n$$$BLOCK_SIZE$$$ = 64\n"),
+              std::string::npos)
+        << plan.out;
+}
+
+TEST(CreatePlan, ASavedPresetReplaysTheCreationByteForByte)
+{
+    for (const std::string style : {"windows", "macos"}) {
+        TempFolder dir;
+        fs::create_directories(dir / "first");
+        fs::create_directories(dir / "second");
+        writeBytes(ownFile(dir), "Remembered Audio\nREMA\nhttps://rem.test\nr@rem.test\n/nowhere\n1\n");
+        const Outcome first =
+            create(dir, {"--style", style, "--folder", dir / "first", "--save-preset", dir / "answers.json", "--set",
+                         "projectName=Replay", "--set", "fourCharProductID=RplP", "--set", "tailTimeMsec=12.1",
+                         "--set", "smoothingTimeMsec=0.1", "--set", "aaxCagtegory=Reverb", "--set",
+                         "latencyInSamples=7", "--set", "processFrames=0", "--set", "blockSize=48", "--set",
+                         "vendorName=Quote \" and \\ back\nslash"});
+        ASSERT_EQ(first.exitCode, 0) << first;
+        const std::string preset = readBytes(dir / "answers.json");
+        EXPECT_NE(preset.find("\"vendorName\": \"Quote \\\" and \\\\ back\\nslash\""), std::string::npos) << preset;
+        EXPECT_NE(preset.find(style == "windows" ? "\"tailTimeMsec\": 12.1," : "\"tailTimeMsec\": 12.10000038146973,"),
+                  std::string::npos)
+            << preset;
+
+        // Another user, no settings of their own: the preset alone gives the same project.
+        TempFolder other;
+        const Outcome replay =
+            create(other, {"--style", style, "--preset", dir / "answers.json", "--folder", dir / "second"});
+        ASSERT_EQ(replay.exitCode, 0) << replay;
+        EXPECT_EQ(filesBelow(dir / "second/Replay"), filesBelow(dir / "first/Replay")) << style;
+
+        // With --dry-run the preset is written too, and nothing else.
+        const Outcome dry = create(dir, {"--style", style, "--dry-run", "--preset", dir / "answers.json",
+                                         "--save-preset", dir / "again.json", "--folder", dir / "first"});
+        EXPECT_EQ(dry.exitCode, 1) << "Replay exists in first/";
+        const Outcome dry2 = create(dir, {"--style", style, "--dry-run", "--preset", dir / "answers.json",
+                                          "--save-preset", dir / "again.json", "--folder", dir.str()});
+        EXPECT_EQ(dry2.exitCode, 0) << dry2;
+        std::string expected = preset;
+        const std::string firstFolder = dir / "first";
+        expected.replace(expected.find(firstFolder), firstFolder.size(), dir.str());
+        EXPECT_EQ(readBytes(dir / "again.json"), expected);
+    }
+}
+
+}  // namespace
