@@ -10,6 +10,13 @@
 
 namespace zz::win {
 
+Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance)
+{
+    const UINT codePage = machineAnsiCodePage();
+    if (codePage != 0 && codePage != CP_UTF8 && IsValidCodePage(codePage))
+        codePage_ = std::make_unique<Win32CodePage>(codePage);
+}
+
 void Win32Platform::messageBox(const std::string& text)
 {
     MessageBoxW(GetActiveWindow(), widen(text).c_str(), widen(kApplicationName).c_str(), MB_OK);
