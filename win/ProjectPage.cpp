@@ -306,9 +306,16 @@ std::string ProjectPage::settingsFilePath()
     return windowsSettingsPath(platform().environment("APPDATA"), separator());
 }
 
+SettingsFileServices ProjectPage::settingsFileServices()
+{
+    SettingsFileServices services;
+    services.codePage = platform().machineCodePage();
+    return services;
+}
+
 void ProjectPage::loadLogFile()
 {
-    const Result loaded = zz::loadLogFile(kStyle, project, settingsFilePath());
+    const Result loaded = zz::loadLogFile(kStyle, project, settingsFilePath(), settingsFileServices());
     logFileText = settingsFileText(kStyle, project);
     if (loaded.shown())
         platform().messageBox(loaded.message);
@@ -317,7 +324,7 @@ void ProjectPage::loadLogFile()
 void ProjectPage::saveLogFile()
 {
     logFileText = settingsFileText(kStyle, project);
-    const Result saved = zz::saveLogFile(kStyle, project, settingsFilePath());
+    const Result saved = zz::saveLogFile(kStyle, project, settingsFilePath(), settingsFileServices());
     if (saved.shown())
         platform().messageBox(saved.message);
 }

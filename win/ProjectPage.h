@@ -7,6 +7,7 @@
 #include <string>
 
 #include "PropertyPage.h"
+#include "project/settingsfile.h"
 #include "project/zezureproject.h"
 
 namespace zz::win {
@@ -58,6 +59,7 @@ public:
 
 private:
     std::string settingsFilePath();
+    SettingsFileServices settingsFileServices();
 };
 
 }  // namespace zz::win

@@ -3,14 +3,19 @@
 // A page talks to its dialog only through `Controls` (one dialog window, its
 // controls addressed by control ID) and to the system only through
 // `Platform` (message box, clipboard, folder chooser, program path,
-// environment, modal success dialog). The Win32 layer implements both with
-// real windows; the tests implement them in memory.
+// environment, the machine's code page, modal success dialog). The Win32
+// layer implements both with real windows; the tests implement them in
+// memory.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+
+namespace zz {
+class CodePage;
+}
 
 namespace zz::win {
 
@@ -74,8 +79,10 @@ public:
     // Modal message box titled with the application's name, one OK button.
     virtual void messageBox(const std::string& text) = 0;
 
-    // Places 8-bit text on the clipboard as CF_TEXT; false when the clipboard
-    // could not be opened (or the text could not be handed to it).
+    // Places the text on the clipboard twice: its UTF-8 bytes as 8-bit text
+    // (CF_TEXT) and the same text as Unicode text (CF_UNICODETEXT), which
+    // editors paste as the page showed it. False when the clipboard could not
+    // be opened (or the text could not be handed to it).
     virtual bool copyToClipboard(const std::string& text) = 0;
 
     // Runs the shell's folder browser starting at `start`; returns the chosen
@@ -88,6 +95,11 @@ public:
 
     // An environment variable; nothing when it is not set.
     virtual std::optional<std::string> environment(const std::string& name) = 0;
+
+    // The machine's code page (not the program's own, which is UTF-8), in
+    // which the settings file is kept when every character fits; null keeps
+    // the file in UTF-8.
+    virtual const CodePage* machineCodePage() = 0;
 
     // Runs the success dialog modally; returns kResultOK or kResultCancel.
     virtual int runSuccessDialog(SuccessDlg& dialog) = 0;

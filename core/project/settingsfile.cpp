@@ -72,7 +72,8 @@ bool writeSettingsFile(Deliverable deliverable, const ZezureProject& project, co
     const std::string text = settingsFileText(deliverable, project);
     if (deliverable == Deliverable::windows) {
         files::makeParentFolders(path);
-        return files::replaceFileAtomically(path, windowsBytesFromText(text + "\n"), services.writer);
+        const std::string bytes = codePageOrUtf8FromText(text + "\n", services.codePage);
+        return files::replaceFileAtomically(path, windowsBytesFromText(bytes), services.writer);
     }
     return files::replaceFileAtomically(path, text, services.writer);
 }
@@ -85,6 +86,7 @@ Result loadWindows(ZezureProject& project, const std::string& path, const Settin
     std::string text;
     if (!readTextFile(path, text, true, 5, !services.leaveFileAlone, services.wait))
         return Result::refusal("Could not find or create: " + path);
+    text = textFromCodePageOrUtf8(text, services.codePage);
     if (trimWhiteSpace(text).empty()) {
         if (services.leaveFileAlone) return report;  // the record keeps its defaults either way
         if (!writeSettingsFile(Deliverable::windows, project, path, services)) return windowsWriteFailure(path);

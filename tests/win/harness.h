@@ -14,6 +14,7 @@
 #include "SuccessDlg.h"
 #include "Zizavizerovo.h"
 #include "memdialog.h"
+#include "project/codepage.h"
 #include "tempfolder.h"
 
 namespace zz::win::test {
@@ -42,6 +43,7 @@ public:
             return appData;
         return std::nullopt;
     }
+    const CodePage* machineCodePage() override { return codePage; }
     int runSuccessDialog(SuccessDlg& dialog) override;
 
     std::vector<std::string> messages;
@@ -52,6 +54,7 @@ public:
     std::vector<std::string> browserTitles, browserStarts;
     std::string programFile;
     std::optional<std::string> appData;
+    const CodePage* codePage = nullptr;  // the settings file in UTF-8
 
     // What the user does in the success dialog; the default presses OK.
     std::function<int(MemDialog&)> successDialogAction;

@@ -26,6 +26,9 @@ cp -r "$(dirname "$program")/PluginTemplate" "$work/program/"
 dos() { local p=${1//\//\\}; echo "Z:$p"; }
 
 # One X server for the whole run; the driver starts the program itself.
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+# Wine takes the machine's locale, and with it the ANSI code page, from the
+# Unix locale's name (whether or not it is installed): US English gives the
+# Western code page 1252 that the driver expects in the settings file.
+env LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
   sh -c 'wine "$1" "$2" "$3"; rc=$?; timeout 60 wineserver -w || wineserver -k; exit $rc' sh \
   "$work/program/$(basename "$driver")" "$(dos "$work/program/$(basename "$program")")" "$(dos "$work/run")"

@@ -48,6 +48,7 @@ protected:
         if (!fs::exists(settingsFile()))
             writeSettings(projects().string());
         run = std::make_unique<SheetRun>(programFolder().string(), appData().string());
+        run->platform.codePage = machineCodePage;
         run->open();
         return *run;
     }
@@ -67,6 +68,8 @@ protected:
 
     TempFolder root;
     std::unique_ptr<SheetRun> run;
+    const CodePage* machineCodePage = nullptr;  // the settings file in UTF-8
+    const CodePage1252 western;                 // Western European Windows
 };
 
 }  // namespace
@@ -446,6 +449,41 @@ TEST_F(ProjectPageTest, ExitWritesTheFileEvenWhenNothingChanged)
     EXPECT_EQ(r.window.endResult, kResultCancel);
     EXPECT_EQ(readBytes(settingsFile()),
               "Spaced Vendor\r\nSPVD\r\nhttps://s.example\r\ns@s.example\r\n" + projects().string() + "\r\n\r\n");
+}
+
+TEST_F(ProjectPageTest, ASettingsFileInTheMachinesCodePageKeepsItsLetters)
+{
+    machineCodePage = &western;
+    const std::string bytes = "M\xFC" "ller Audio\r\nMUEL\r\nhttps://m.example\r\nm@m.example\r\n" +
+                              projects().string() + "\r\n\r\n";
+    writeBytes(settingsFile(), bytes);
+    SheetRun& r = open();
+    EXPECT_EQ(r.projectForm().text(IDC_COMPANY_NAME), "M\xC3\xBC" "ller Audio");
+    r.pressExit();
+    EXPECT_EQ(readBytes(settingsFile()), bytes);
+}
+
+TEST_F(ProjectPageTest, ExitWritesTheMachinesCodePageWhenEveryLetterFitsElseUtf8)
+{
+    const struct {
+        const CodePage* codePage;
+        std::string typed, firstLine;
+    } cases[] = {
+        {&western, "Caf\xC3\xA9 Audio", "Caf\xE9 Audio"},
+        {&western, "\xCE\xA9mega Caf\xC3\xA9", "\xCE\xA9mega Caf\xC3\xA9"},  // no omega in 1252
+        {&western, "Plain Audio", "Plain Audio"},
+        {nullptr, "Caf\xC3\xA9 Audio", "Caf\xC3\xA9 Audio"},
+    };
+    for (const auto& c : cases) {
+        machineCodePage = c.codePage;
+        writeSettings(projects().string());
+        open().projectForm().type(IDC_COMPANY_NAME, c.typed);
+        run->pressExit();
+        EXPECT_EQ(readBytes(settingsFile()),
+                  c.firstLine + "\r\nVX01\r\nhttps://vendor.example\r\nhelp@vendor.example\r\n" +
+                      projects().string() + "\r\n\r\n");
+        EXPECT_EQ(open().projectForm().text(IDC_COMPANY_NAME), c.typed) << "the next start shows it again";
+    }
 }
 
 TEST(Application, RunsOneSheetTitledWithTheApplicationsName)

@@ -10,10 +10,50 @@
 
 namespace zz::win {
 
+Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance)
+{
+    const UINT codePage = machineAnsiCodePage();
+    if (codePage != 0 && codePage != CP_UTF8 && IsValidCodePage(codePage))
+        codePage_ = std::make_unique<Win32CodePage>(codePage);
+}
+
 void Win32Platform::messageBox(const std::string& text)
 {
     MessageBoxW(GetActiveWindow(), widen(text).c_str(), widen(kApplicationName).c_str(), MB_OK);
 }
+
+namespace {
+
+// A movable memory block holding `size` bytes from `data`; null when the
+// memory could not be had.
+HGLOBAL blockWith(const void* data, size_t size)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size);
+    if (!block)
+        return nullptr;
+    void* memory = GlobalLock(block);
+    if (!memory) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    std::memcpy(memory, data, size);
+    GlobalUnlock(block);
+    return block;
+}
+
+// Hands the block to the clipboard, which then owns it; a block it does not
+// take is freed here.
+bool place(UINT format, HGLOBAL block)
+{
+    if (!block)
+        return false;
+    if (SetClipboardData(format, block))
+        return true;
+    GlobalFree(block);
+    return false;
+}
+
+}  // namespace
 
 bool Win32Platform::copyToClipboard(const std::string& text)
 {
@@ -30,18 +70,14 @@ bool Win32Platform::copyToClipboard(const std::string& text)
     if (!opened)
         return false;
     EmptyClipboard();
-    bool placed = false;
-    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1)) {
-        if (void* memory = GlobalLock(block)) {
-            std::memcpy(memory, text.c_str(), text.size() + 1);
-            GlobalUnlock(block);
-            placed = SetClipboardData(CF_TEXT, block) != nullptr;
-        }
-        if (!placed)
-            GlobalFree(block);  // the clipboard did not take it
-    }
+    // The UTF-8 bytes as 8-bit text, as before, and the same text as Unicode
+    // text: an editor that asks for Unicode would otherwise convert the 8-bit
+    // text from the machine's code page and garble every letter outside ASCII.
+    const std::wstring wide = widen(text);
+    const bool placedText = place(CF_TEXT, blockWith(text.c_str(), text.size() + 1));
+    const bool placedUnicode = place(CF_UNICODETEXT, blockWith(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)));
     CloseClipboard();
-    return placed;
+    return placedText && placedUnicode;
 }
 
 namespace {

@@ -1,19 +1,21 @@
 // Drives the real Windows program from outside, as a person would, by sending
 // messages to its windows:
 //   zzdriver APP.exe WORKFOLDER
-// Prepares a settings file under WORKFOLDER\appdata (the program's APPDATA),
-// starts the program, checks the start-up form, creates a project into
-// WORKFOLDER\projects, copies parameter code and the bound-variable
-// declaration and reads the clipboard back, leaves with Exit and checks the
-// settings file the program wrote; then starts it again, finds the remembered
-// values and leaves through the title bar's close box. Every wait polls with a
-// deadline.
+// Prepares a settings file in code page 1252 under WORKFOLDER\appdata (the
+// program's APPDATA), starts the program, checks the start-up form, creates a
+// project into WORKFOLDER\projects, copies parameter code and the
+// bound-variable declaration and reads the clipboard back (8-bit and Unicode
+// text), leaves with Exit and checks the settings file the program wrote;
+// then starts it again, finds the remembered values and leaves through the
+// title bar's close box. Every wait polls with a deadline. Wine runs with the
+// Western code page 1252 as the machine's (run_e2e.sh sets the locale).
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -99,8 +101,8 @@ bool setClipboard(const std::string& text)
     return true;
 }
 
-// Reads the clipboard's text; empty when it holds none or another program
-// has it open right now.
+// Reads the clipboard's 8-bit text; empty when it holds none or another
+// program has it open right now.
 std::string clipboardText()
 {
     std::string text;
@@ -114,6 +116,33 @@ std::string clipboardText()
     }
     CloseClipboard();
     return text;
+}
+
+// The same for its Unicode text.
+std::wstring clipboardUnicodeText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const wchar_t* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = p;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The machine's ANSI code page as the registry keeps it; 0 when unknown.
+unsigned machineCodePage()
+{
+    wchar_t value[16] = L"";
+    DWORD size = sizeof(value);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Nls\\CodePage", L"ACP",
+                     RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return 0;
+    return static_cast<unsigned>(wcstoul(value, nullptr, 10));
 }
 
 std::string readFileBytes(const std::wstring& path)
@@ -174,8 +203,10 @@ int wmain(int argc, wchar_t** argv)
     CreateDirectoryW((appData + L"\\Zizavizerovo").c_str(), nullptr);
     CreateDirectoryW(projects.c_str(), nullptr);
     const std::string projectsUtf8 = narrow(projects);
-    writeFileBytes(settingsFile, "E2E Vendor\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projectsUtf8 +
-                                     "\r\n\r\n");
+    check(machineCodePage() == 1252, "the machine's code page is 1252", std::to_string(machineCodePage()));
+    // As the program wrote it before it knew UTF-8: "E2E Müller" in code page 1252.
+    writeFileBytes(settingsFile, "E2E M\xFCller\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" +
+                                     projectsUtf8 + "\r\n\r\n");
     check(setClipboard("sentinel"), "clipboard can be written");
 
     // The program's environment: ours, with APPDATA pointing at the work folder.
@@ -209,7 +240,8 @@ int wmain(int argc, wchar_t** argv)
     }
 
     // Start-up state: the settings file on top of the defaults.
-    check(itemText(page, 1126) == "E2E Vendor", "company name from the settings file", itemText(page, 1126));
+    check(itemText(page, 1126) == "E2E M\xC3\xBCller", "company name from the settings file in code page 1252",
+          itemText(page, 1126));
     check(itemText(page, 1127) == "E2EV", "company code from the settings file");
     check(itemText(page, 1125) == projectsUtf8, "project folder from the settings file", itemText(page, 1125));
     check(itemText(page, 1122) == "NewZezureProject", "default project name");
@@ -221,7 +253,7 @@ int wmain(int argc, wchar_t** argv)
 
     // Create a project.
     setItemText(page, 1122, L"E2EProject");
-    setItemText(page, 1126, L"E2E Vend\u00f6r Two");  // reaches the files as UTF-8
+    setItemText(page, 1126, L"E2E Vend\u00f6r Two");  // reaches the project as UTF-8
     setItemText(page, 1128, L"E2Ep");
     check(itemText(page, 1803) == "auval -v aufx E2Ep E2EV", "typing the plug-in code updates the auval line",
           itemText(page, 1803));
@@ -245,6 +277,7 @@ int wmain(int argc, wchar_t** argv)
     check(coder != nullptr && coder != page, "the coder page becomes active");
     if (coder && coder != page) {
         check(itemText(coder, 1007) == "Control" && itemText(coder, 1002) == "0", "the coder page's defaults");
+        setItemText(coder, 1008, L"\u00b5s");  // micro sign: outside ASCII, inside code page 1252
         // Held open by another program for a moment (as a clipboard manager
         // does), the clipboard still receives the code once it is free.
         DWORD sequence = GetClipboardSequenceNumber();
@@ -264,6 +297,12 @@ int wmain(int argc, wchar_t** argv)
               "Code -> Clipboard fills the clipboard, also when it was busy for a moment");
         check(code.find("PluginParameter") != std::string::npos && code.find("\"Control\"") != std::string::npos,
               "the clipboard holds parameter code", code.substr(0, 80));
+        check(code.find("\"\xC2\xB5s\"") != std::string::npos, "its 8-bit text holds the units' UTF-8 bytes",
+              code.substr(0, 120));
+        const std::wstring unicode = clipboardUnicodeText();
+        check(unicode.find(L"PluginParameter") != std::wstring::npos &&
+                  unicode.find(L"\"\u00b5s\"") != std::wstring::npos,
+              "its Unicode text holds the units as typed", narrow(unicode.substr(0, 120)));
         setClipboard("sentinel");
         sequence = GetClipboardSequenceNumber();
         click(coder, 1030);
@@ -285,8 +324,8 @@ int wmain(int argc, wchar_t** argv)
     check(WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0, "Exit ends the program");
     const std::string settings = readFileBytes(settingsFile);
     const std::string expected =
-        "E2E Vend\xC3\xB6r Two\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projectsUtf8 + "\r\n\r\n";
-    check(settings == expected, "Exit wrote the settings file", settings);
+        "E2E Vend\xF6r Two\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projectsUtf8 + "\r\n\r\n";
+    check(settings == expected, "Exit wrote the settings file in code page 1252", settings);
 
     if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
         TerminateProcess(process.hProcess, 1);
@@ -294,7 +333,8 @@ int wmain(int argc, wchar_t** argv)
     CloseHandle(process.hProcess);
 
     // A second run shows what the first one remembered; its title bar's close
-    // box leaves like Exit and writes the file again.
+    // box leaves like Exit and writes the file again, in UTF-8 now that a
+    // letter does not fit in code page 1252.
     PROCESS_INFORMATION second{};
     if (CreateProcessW(app.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                        environment.data(), work.c_str(), &startup, &second)) {
@@ -305,12 +345,14 @@ int wmain(int argc, wchar_t** argv)
         check(page2 && itemText(page2, 1126) == "E2E Vend\xC3\xB6r Two", "the next start shows the remembered name",
               page2 ? itemText(page2, 1126) : std::string("no page"));
         if (page2) {
+            setItemText(page2, 1126, L"\u03a9mega Aud\u00ee\u00f6");
             setItemText(page2, 1127, L"CLSE");
             PostMessageW(sheet2, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         check(WaitForSingleObject(second.hProcess, 30000) == WAIT_OBJECT_0, "the close box ends the program");
-        check(readFileBytes(settingsFile).rfind("E2E Vend\xC3\xB6r Two\r\nCLSE\r\n", 0) == 0,
-              "the close box wrote the settings file");
+        const std::string written = readFileBytes(settingsFile);
+        check(written.rfind("\xCE\xA9mega Aud\xC3\xAE\xC3\xB6\r\nCLSE\r\n", 0) == 0,
+              "the close box wrote the settings file, in UTF-8 for an omega", written);
         if (WaitForSingleObject(second.hProcess, 0) != WAIT_OBJECT_0)
             TerminateProcess(second.hProcess, 1);
         CloseHandle(second.hThread);

@@ -8,6 +8,7 @@
 #include "common/deliverable.h"
 #include "common/files.h"
 #include "common/result.h"
+#include "project/codepage.h"
 #include "project/winfiles.h"
 #include "project/zezureproject.h"
 
@@ -16,8 +17,10 @@
 // the next. The project page reads it once when it opens and writes it when
 // the user leaves with Exit.
 //
-// Windows layout: five lines, system code page, CR LF after each and one more
-// CR LF at the end. macOS layout: six lines, UTF-8, LF after each.
+// Windows layout: five lines, CR LF after each and one more CR LF at the end,
+// in the machine's code page when every character fits there, else UTF-8;
+// a file that is well-formed UTF-8 is read as UTF-8, any other in the code
+// page. macOS layout: six lines, UTF-8, LF after each.
 namespace zz {
 
 // The bundle identifier of the macOS application; it names the settings folder
@@ -61,6 +64,10 @@ struct SettingsFileServices {
     // would get, but a missing or blank file and a missing folder stay as
     // they are.
     bool leaveFileAlone = false;
+    // The machine's code page for the Windows file (see the layout above);
+    // nothing keeps the file in UTF-8, as the command-line tool does. The
+    // macOS file is UTF-8 either way.
+    const CodePage* codePage = nullptr;
 };
 
 // ---- Reading and writing ----------------------------------------------------
