@@ -68,6 +68,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     if (options.dryRun) {
         if (files::targetAt(parent) != EntryKind::folder)
             return fail("Could not create destination folder: " + r.destination);
+        if (!folderTreeCopies(templateFolder)) return fail("Could not copy the template folder: " + templateFolder);
         r.projectFile = r.destination + options.separator + "CMakeLists.txt";
         // The template's project file, read as the copy of it would be.
         const std::string templateFile = templateFolder + files::hostPathSeparator() + "CMakeLists.txt";
@@ -160,7 +161,8 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     if (options.dryRun) {
         if (files::targetAt(templateFolder) == EntryKind::missing)
             return copyFailed("The file \"" + templateFolder + "\" couldn't be opened because there is no such file.");
-        if (files::targetAt(parent) != EntryKind::folder)
+        if (files::targetAt(parent) != EntryKind::folder ||
+            (files::targetAt(templateFolder) == EntryKind::folder && !folderTreeCopies(templateFolder)))
             return copyFailed("\"" + files::utf8Path(files::fsPath(templateFolder).filename()) +
                               "\" couldn't be copied to \"" + files::utf8Path(files::fsPath(parent).filename()) + "\".");
         const std::string templateFile = templateFolder + "/CMakeLists.txt";

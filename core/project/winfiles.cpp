@@ -50,6 +50,20 @@ bool copyFolderTree(const std::string& source, const std::string& destination)
     return !ec;
 }
 
+bool folderTreeCopies(const std::string& source)
+{
+    std::error_code ec;
+    fs::recursive_directory_iterator it(files::fsPath(source), ec);
+    if (ec) return false;
+    for (const fs::recursive_directory_iterator end; it != end; it.increment(ec)) {
+        const fs::file_type type = it->symlink_status(ec).type();
+        if (ec || (type != fs::file_type::regular && type != fs::file_type::directory &&
+                   type != fs::file_type::symlink))
+            return false;
+    }
+    return !ec;
+}
+
 std::string windowsTextFromBytes(const std::string& bytes)
 {
     std::string text;

@@ -41,9 +41,11 @@ void writeWhole(const fs::path& path, const std::string& bytes)
 // Runs the program with `args`, stdin from /dev/null and the settings file
 // of the tool under `scratch`. A run that takes longer than the runner's
 // deadline is killed and marked.
-Outcome runProgram(const std::vector<std::string>& args, const fs::path& scratch)
+Outcome runProgram(const std::vector<std::string>& args, const fs::path& scratch,
+                   std::chrono::milliseconds deadline = std::chrono::seconds(180))
 {
     Command command{ZZ_CLI_PROGRAM, args};
+    command.deadline = deadline;
     command.unset = {"APPDATA"};
     command.set = {{"XDG_CONFIG_HOME", (scratch / "config").string()}, {"HOME", (scratch / "home").string()}};
     return zz::testing::runProgram(command);
@@ -280,6 +282,14 @@ const std::vector<CreateCase>& createCases()
             })
             .name("Piped")
             .refused("Could not copy the template folder: ", kMacCopyFailed),
+        create("TemplateProjectFileIsPipe")
+            .prepare([](const Sandbox& box) {
+                makeTemplate(box);
+                fs::remove(box / "template/CMakeLists.txt");
+                ASSERT_EQ(mkfifo((box / "template/CMakeLists.txt").c_str(), 0644), 0);
+            })
+            .name("PipedFile")
+            .refused("Could not copy the template folder: ", kMacCopyFailed),
         create("TemplateProjectFileIsLinkToDevice")
             .prepare([](const Sandbox& box) {
                 makeTemplate(box);
@@ -406,12 +416,11 @@ TEST_P(CreateBadInput, EndsClearlyAndTouchesNothingElse)
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.firstErrorLine().substr(0, expectedMessage.size()), expectedMessage) << run.err;
     }
-    // Only the new project folder may appear (a failed Windows run may leave
-    // the empty destination folder it made; nothing is rolled back).
+    // Only the new project folder may appear, and only when the creation
+    // succeeds: a failed run leaves nothing of its own.
     std::vector<std::string> allowed;
     const fs::path destination = fs::path("projects") / c.projectName;
-    if (!nul && c.projectName.find('/') == std::string::npos && c.projectName != "." && c.projectName != "..")
-        allowed.push_back(destination.lexically_normal().string());
+    if (expectedExit == 0) allowed.push_back(destination.lexically_normal().string());
     expectUntouched(before, snapshot(box.work()), allowed);
     if (c.after) c.after(box, style, run);
 }
@@ -430,6 +439,8 @@ struct PresetCase {
     const char* name;
     std::string content;
     std::string errorPiece;  // a piece of the message on stderr
+    // Makes the preset file instead of writing `content` (a pipe, a device).
+    std::function<void(const fs::path&)> make = nullptr;
 };
 
 const std::vector<PresetCase>& presetCases()
@@ -442,6 +453,11 @@ const std::vector<PresetCase>& presetCases()
         {"UnknownField", "{\"projectNam\": \"Gain\"}", "projectNam"},
         {"NotANumber", "{\"latencyInSamples\": \"abc\"}", "latencyInSamples"},
         {"TextAfterObject", "{\"projectName\": \"Gain\"} {}", "preset.json"},
+        // Files that never end: refused before anything reads them.
+        {"Pipe", "", "preset.json", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0644), 0); }},
+        {"LinkToDevice", "", "preset.json", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }},
+        {"LargerThan16MiB", "", "preset.json",
+         [](const fs::path& f) { writeWhole(f, "{\"projectName\": \"" + std::string(17u << 20, 'x') + "\"}"); }},
     };
     return cases;
 }
@@ -454,13 +470,14 @@ TEST_P(PresetBadInput, IsAUsageErrorAndMakesNothing)
     const Style style = std::get<1>(GetParam());
     Sandbox box;
     makeTemplate(box);
-    writeWhole(box / "preset.json", c.content);
+    if (c.make) c.make(box / "preset.json");
+    else writeWhole(box / "preset.json", c.content);
     const Tree before = snapshot(box.work());
 
     const Outcome run = runProgram({"create", "--style", styleWord(style), "--template", (box / "template").string(),
                                     "--folder", (box / "projects").string(), "--preset",
                                     (box / "preset.json").string()},
-                                   box.scratch());
+                                   box.scratch(), std::chrono::seconds(20));
     ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 2) << run.err;
     EXPECT_NE(run.err.find(c.errorPiece), std::string::npos) << run.err;
@@ -483,7 +500,16 @@ struct SettingsCase {
     std::function<std::string()> content;
     // Extra checks of what was printed (both styles).
     std::function<void(Style, const Outcome&)> check;
+    // Makes the file instead of writing `content` (a pipe, a device).
+    std::function<void(const fs::path&)> make = nullptr;
 };
+
+// The settings file could not be read: the style's message, the defaults.
+void cannotBeRead(Style style, const Outcome& run, const std::string& file)
+{
+    if (style == Style::windows) EXPECT_EQ(run.err, "Could not find or create: " + file + "\n");
+    else EXPECT_EQ(run.err, "Setup logfile was empty.\nCan't read log data. \n");
+}
 
 std::string binaryBytes(size_t n)
 {
@@ -514,6 +540,9 @@ const std::vector<SettingsCase>& settingsCases()
              }
          }},
         {"OnlyBlanks", [] { return std::string(" \t \r\n  \n"); }, nullptr},
+        // Files that never end: never opened for reading, never read whole.
+        {"Pipe", nullptr, nullptr, [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0644), 0); }},
+        {"LinkToDevice", nullptr, nullptr, [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }},
     };
     return cases;
 }
@@ -525,13 +554,18 @@ TEST_P(SettingsBadInput, ReadsWithoutHarm)
     const SettingsCase& c = settingsCases()[std::get<0>(GetParam())];
     const Style style = std::get<1>(GetParam());
     Sandbox box;
-    const std::string content = c.content();
-    writeWhole(box / "settings/zezurelog.txt", content);
+    const fs::path file = box / "settings/zezurelog.txt";
+    if (c.make) {
+        fs::create_directories(file.parent_path());
+        c.make(file);
+    } else {
+        writeWhole(file, c.content());
+    }
     const Tree before = snapshot(box.work());
 
-    const Outcome run =
-        runProgram({"settings", "--style", styleWord(style), "--file", (box / "settings/zezurelog.txt").string()},
-                   box.scratch());
+    const Outcome run = runProgram({"settings", "--style", styleWord(style), "--file", file.string()}, box.scratch(),
+                                   std::chrono::seconds(20));
+    if (c.make) cannotBeRead(style, run, file.string());
     ASSERT_FALSE(run.timedOut) << run;
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.rfind("vendorName=", 0), 0u);
@@ -556,6 +590,32 @@ INSTANTIATE_TEST_SUITE_P(Table, SettingsBadInput,
                              return std::string(settingsCases()[std::get<0>(info.param)].name) + "_" +
                                     styleWord(std::get<1>(info.param));
                          });
+
+// The tool's own settings file never ends: create reads the defaults, says so
+// and creates.
+TEST(OwnSettingsBadInput, APipeOrADeviceIsReportedAndTheCreationGoesOn)
+{
+    for (const Style style : {Style::windows, Style::macos}) {
+        for (const bool pipe : {true, false}) {
+            Sandbox box;
+            makeTemplate(box);
+            const fs::path own = box.scratch() / "config/zizavizerovo/zezurelog.txt";
+            fs::create_directories(own.parent_path());
+            if (pipe) ASSERT_EQ(mkfifo(own.c_str(), 0644), 0);
+            else fs::create_symlink("/dev/zero", own);
+            const Outcome run = runProgram({"create", "--style", styleWord(style), "--template",
+                                            (box / "template").string(), "--folder", (box / "projects").string(),
+                                            "--set", "projectName=Goes", "--set", "fourCharProductID=GoOn",
+                                            "--no-register"},
+                                           box.scratch(), std::chrono::seconds(20));
+            ASSERT_FALSE(run.timedOut) << run;
+            EXPECT_EQ(run.exitCode, 0) << run;
+            // The tool's own file is in this host's format (macOS rules here).
+            EXPECT_EQ(run.err.substr(0, 47), "Setup logfile was empty.\nCan't read log data. \n") << run;
+            EXPECT_TRUE(fs::exists(box / "projects/Goes/CMakeLists.txt"));
+        }
+    }
+}
 
 // ---- restore-template -----------------------------------------------------------
 

@@ -18,6 +18,11 @@ namespace zz {
 // the whole copy at once; what was copied so far stays.
 bool copyFolderTree(const std::string& source, const std::string& destination);
 
+// Whether copyFolderTree could copy everything inside `source`: every entry
+// a file, a folder or a link (a pipe, a device or a socket cannot be copied).
+// Reads the tree only; links are not entered.
+bool folderTreeCopies(const std::string& source);
+
 // How readTextFile waits between two tries to open a file. The real wait
 // sleeps; tests pass their own.
 using RetryWait = std::function<void(int milliseconds)>;
