@@ -55,7 +55,8 @@ static NSMenu* addSubmenu(NSMenu* mainMenu, NSString* title)
 
     NSMenu* editMenu = addSubmenu(mainMenu, @"Edit");
     addItem(editMenu, @"Undo", @selector(undo:), @"z", command);
-    addItem(editMenu, @"Redo", @selector(redo:), @"z", command | NSEventModifierFlagShift);
+    // An upper-case key equivalent takes Shift: Shift-Command-Z.
+    addItem(editMenu, @"Redo", @selector(redo:), @"Z", command);
     [editMenu addItem:[NSMenuItem separatorItem]];
     addItem(editMenu, @"Cut", @selector(cut:), @"x", command);
     addItem(editMenu, @"Copy", @selector(copy:), @"c", command);
