@@ -1,5 +1,6 @@
 #import "AppKitOutlets.h"
 
+#import "AppKitNames.h"
 #import "AppKitStrings.h"
 #import "CustomTextFieldFormatter.h"
 #ifdef GNUSTEP
@@ -74,12 +75,12 @@ void AppKitOutlets::setText(Outlet outlet, const std::string& text)
 bool AppKitOutlets::isOn(Outlet outlet) const
 {
     id c = control(outlet);
-    return c != nil && [(NSButton*)c state] != NSOffState;
+    return c != nil && [(NSButton*)c state] != NSControlStateValueOff;
 }
 
 void AppKitOutlets::setOn(Outlet outlet, bool on)
 {
-    [(NSButton*)control(outlet) setState:on ? NSOnState : NSOffState];
+    [(NSButton*)control(outlet) setState:on ? NSControlStateValueOn : NSControlStateValueOff];
 }
 
 bool AppKitOutlets::isEnabled(Outlet outlet) const
@@ -146,7 +147,7 @@ void AppKitOutlets::applyRadioGroup(id sender)
 {
     Outlet outlet;
     if (!outletOf(sender, &outlet)) return;
-    if ([(NSButton*)sender state] == NSOffState) return;
+    if ([(NSButton*)sender state] == NSControlStateValueOff) return;
     for (Outlet member : zz::mac::radioGroupOf(outlet)) {
         if (member != outlet) setOn(member, false);
     }

@@ -1,10 +1,16 @@
 #import "AppKitServices.h"
 
+#import "AppKitNames.h"
 #import "AppKitStrings.h"
 
 #include <cstdlib>
 
 #include "pasteboardtext.h"
+
+// What the sheet's answer is sent to: the page that asked for the sheet.
+@protocol ZZSheetDelegate
+- (void)alertDidEnd:(NSAlert*)alert returnCode:(NSInteger)returnCode contextInfo:(void*)contextInfo;
+@end
 
 namespace {
 
@@ -29,8 +35,8 @@ NSAlert* AppKitServices::makeAlert(const zz::mac::Alert& alert) const
     [panel setMessageText:zzString(alert.message)];
     [panel setInformativeText:zzString(alert.informative)];
     switch (alert.style) {
-    case zz::AlertStyle::warning: [panel setAlertStyle:NSWarningAlertStyle]; break;
-    case zz::AlertStyle::informational: [panel setAlertStyle:NSInformationalAlertStyle]; break;
+    case zz::AlertStyle::warning: [panel setAlertStyle:NSAlertStyleWarning]; break;
+    case zz::AlertStyle::informational: [panel setAlertStyle:NSAlertStyleInformational]; break;
     }
     for (const auto& title : alert.buttons) [panel addButtonWithTitle:zzString(title)];
     return panel;
@@ -48,16 +54,22 @@ void AppKitServices::beginSheetAlert(const zz::mac::Alert& alert, std::function<
         sheetEnded(static_cast<int>([makeAlert(alert) runModal]));
         return;
     }
-#if defined(__clang__)
-#pragma clang diagnostic push
-#pragma clang diagnostic ignored "-Wdeprecated-declarations"
-#endif
-    [makeAlert(alert) beginSheetModalForWindow:window_
-                                 modalDelegate:sheetDelegate_
-                                didEndSelector:@selector(alertDidEnd:returnCode:contextInfo:)
-                                   contextInfo:NULL];
-#if defined(__clang__)
-#pragma clang diagnostic pop
+    NSAlert* panel = makeAlert(alert);
+#ifdef GNUSTEP
+    // GNUstep's runtime has no blocks: the sheet reports to its modal
+    // delegate (and runs to its end before this call returns).
+    [panel beginSheetModalForWindow:window_
+                      modalDelegate:sheetDelegate_
+                     didEndSelector:@selector(alertDidEnd:returnCode:contextInfo:)
+                        contextInfo:NULL];
+#else
+    // The answer goes to the page's alertDidEnd:returnCode:contextInfo:, as
+    // with the modal delegate of the older call.
+    id<ZZSheetDelegate> delegate = sheetDelegate_;
+    [panel beginSheetModalForWindow:window_
+                  completionHandler:^(NSModalResponse returnCode) {
+                      [delegate alertDidEnd:panel returnCode:returnCode contextInfo:NULL];
+                  }];
 #endif
 }
 
@@ -73,8 +85,8 @@ void AppKitServices::writePasteboard(const std::vector<std::string>& pieces)
     NSPasteboard* pasteboard = [NSPasteboard generalPasteboard];
 #ifdef GNUSTEP
     // GNUstep's pasteboard has no clearContents and holds one string item.
-    [pasteboard declareTypes:[NSArray arrayWithObject:NSStringPboardType] owner:nil];
-    [pasteboard setString:zzString(zz::mac::joinedPasteboardText(pieces)) forType:NSStringPboardType];
+    [pasteboard declareTypes:[NSArray arrayWithObject:NSPasteboardTypeString] owner:nil];
+    [pasteboard setString:zzString(zz::mac::joinedPasteboardText(pieces)) forType:NSPasteboardTypeString];
 #else
     NSMutableArray* items = [NSMutableArray array];
     for (const auto& piece : pieces) [items addObject:zzString(piece)];

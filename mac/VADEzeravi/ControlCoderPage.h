@@ -39,6 +39,8 @@ class AppKitOutlets;
     IBOutlet NSScrollView* commentView;
     IBOutlet NSTextView* textView;
 
+    // The controls in the order Tab walks them.
+    NSArray* keyViews;
     AppKitOutlets* outlets;
     zz::mac::ControlCoderPage* page;
 }
@@ -49,6 +51,8 @@ class AppKitOutlets;
 - (void)viewDidLoad;
 - (void)viewDidAppear;
 - (void)viewWillDisappear;
+// Puts the page's order of Tab in place again.
+- (void)chainKeyViews;
 
 - (void)initControls;
 - (void)parseControls;

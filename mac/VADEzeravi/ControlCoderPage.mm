@@ -13,6 +13,7 @@ using zz::mac::Outlet;
 
 - (void)dealloc
 {
+    [keyViews release];
     delete page;
     delete outlets;
     [super dealloc];
@@ -42,74 +43,82 @@ using zz::mac::Outlet;
 
 - (void)loadView
 {
-    NSView* view = [[[FlippedView alloc] initWithFrame:NSMakeRect(0, 0, 850, 400)] autorelease];
+    NSView* view = [[[FlippedView alloc] initWithFrame:NSMakeRect(0, 0, zzPageWidth, zzPageHeight)] autorelease];
     const SEL toggle = @selector(toggleButton:);
     const SEL typeChange = @selector(handleControlButtChange:);
     const SEL defaultChange = @selector(handleOffOnDefaultButtChange:);
+    const CGFloat m = zzPageMargin;
+    const CGFloat row = zzFieldHeight + 5;      // a row of text fields
+    const CGFloat buttonRow = zzButtonHeight + 3;  // a row of radio buttons
 
     // The control itself.
-    const CGFloat lx = 12, fx = 130, fw = 155;
-    zzLabel(view, @"Control Name:", lx, 10, 115);
-    controlName = zzField(view, fx, 10, fw);
-    zzLabel(view, @"Control ID:", lx, 40, 115);
-    controlID = zzField(view, fx, 40, fw);
-    zzLabel(view, @"Units:", lx, 70, 115);
-    controlUnits = zzField(view, fx, 70, fw);
-    zzLabel(view, @"Min Value:", lx, 100, 115);
-    minValue = zzField(view, fx, 100, fw);
-    zzLabel(view, @"Max Value:", lx, 130, 115);
-    maxValue = zzField(view, fx, 130, fw);
-    zzLabel(view, @"Default Value:", lx, 160, 115);
-    defaultValue = zzField(view, fx, 160, fw);
-    zzLabel(view, @"Display Precision:", lx, 190, 115);
-    displayPrecision = zzField(view, fx, 190, 60);
-    zzLabel(view, @"Control Taper:", lx, 220, 115);
-    controlTaperCombo = zzCombo(view, fx, 219, fw);
-    zzLabel(view, @"Interpret As:", lx, 250, 115);
-    controlDataCombo = zzCombo(view, fx, 249, fw);
-    includePIPDeclaration = zzCheckBox(view, @"Include piParam Declaration", lx, 285, 270, self, toggle);
+    const CGFloat lx = m, lw = 122, fx = lx + lw + 4, fw = 130;
+    CGFloat y = m;
+    zzLabel(view, @"Control Name:", lx, y, lw);
+    controlName = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Control ID:", lx, y, lw);
+    controlID = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Units:", lx, y, lw);
+    controlUnits = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Min Value:", lx, y, lw);
+    minValue = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Max Value:", lx, y, lw);
+    maxValue = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Default Value:", lx, y, lw);
+    defaultValue = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Display Precision:", lx, y, lw);
+    displayPrecision = zzField(view, fx, y, 50);
+    y += row;
+    zzLabel(view, @"Control Taper:", lx, y, lw);
+    controlTaperCombo = zzCombo(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Interpret As:", lx, y, lw);
+    controlDataCombo = zzCombo(view, fx, y, fw);
+    y += row + 5;
+    includePIPDeclaration = zzCheckBox(view, @"Include piParam Declaration", lx, y, fx + fw - lx, self, toggle);
 
     // Kind of control and the switches.
-    const CGFloat tx = 315;
-    zzGroup(view, @"Control Type", 302, 2, 272, 118);
-    continuousControlButt = zzRadio(view, @"Continuous Numeric (knob, slider)", tx, 26, 255, self, typeChange);
-    onOffControlButt = zzRadio(view, @"String List - Switch (OFF, ON)", tx, 48, 255, self, typeChange);
-    multiStringControlButt = zzRadio(view, @"String List Switch (multiple taps)", tx, 70, 255, self, typeChange);
-    meterControlButt = zzRadio(view, @"Meter", tx, 92, 255, self, typeChange);
-    zzGroup(view, @"Switches", 302, 124, 272, 132);
-    zzLabel(view, @"On/Off Strings:", tx, 148, 105);
-    onOffStringList = zzField(view, 425, 148, 135);
-    zzLabel(view, @"Default:", tx, 176, 105);
-    offOnDefOff = zzRadio(view, @"OFF", 425, 176, 60, self, defaultChange);
-    offOnDefOn = zzRadio(view, @"ON", 490, 176, 60, self, defaultChange);
-    zzLabel(view, @"Multi Strings:", tx, 202, 105);
-    multiStringList = zzField(view, 425, 202, 135);
-    zzLabel(view, @"Default Index:", tx, 229, 105);
-    defaultMultiStringIndex = zzField(view, 425, 229, 60);
+    const CGFloat tx = fx + fw + 10, tw = 282, ti = tx + zzGroupInset, tiw = tw - 2 * zzGroupInset;
+    y = m + zzGroupTop;
+    continuousControlButt = zzRadio(view, @"Continuous Numeric (knob, slider)", ti, y, tiw, self, typeChange);
+    y += buttonRow;
+    onOffControlButt = zzRadio(view, @"String List - Switch (OFF, ON)", ti, y, tiw, self, typeChange);
+    y += buttonRow;
+    multiStringControlButt = zzRadio(view, @"String List Switch (multiple taps)", ti, y, tiw, self, typeChange);
+    y += buttonRow;
+    meterControlButt = zzRadio(view, @"Meter", ti, y, tiw, self, typeChange);
+    y += zzButtonHeight + 8;
+    zzGroup(view, @"Control Type", tx, m, tw, y - m);
 
-    // Meter and binding.
-    const CGFloat mx = 600, mf = 725;
-    zzGroup(view, @"Meter", 586, 2, 252, 162);
-    zzLabel(view, @"Attack (mSec):", mx, 26, 120);
-    meterAttack = zzField(view, mf, 26, 100);
-    zzLabel(view, @"Release (mSec):", mx, 52, 120);
-    meterRelease = zzField(view, mf, 52, 100);
-    zzLabel(view, @"Detect Mode:", mx, 79, 120);
-    meterDetectCombo = zzCombo(view, mf, 78, 100);
-    zzLabel(view, @"Calibration:", mx, 106, 120);
-    meterCalCombo = zzCombo(view, mf, 105, 100);
-    invertedMeter = zzCheckBox(view, @"Inverted", mx, 136, 100, self, toggle);
-    proToolsGRMeter = zzCheckBox(view, @"Pro Tools GR", 700, 136, 130, self, toggle);
-    zzGroup(view, @"Variable Binding", 586, 168, 252, 88);
-    enableVarBinding = zzCheckBox(view, @"Enable Variable Binding", mx, 190, 230, self, toggle);
-    zzLabel(view, @"Variable:", mx, 212, 120);
-    boundVariableName = zzField(view, 680, 212, 145);
-    zzLabel(view, @"Datatype:", mx, 236, 120);
-    boundVarDataypeCombo = zzCombo(view, 680, 235, 145);
+    const CGFloat sl = 106, sx = ti + sl + 4, sw = ti + tiw - sx;
+    const CGFloat switchesTop = y + 10;
+    y = switchesTop + zzGroupTop;
+    zzLabel(view, @"On/Off Strings:", ti, y, sl);
+    onOffStringList = zzField(view, sx, y, sw);
+    y += row;
+    zzLabel(view, @"Default:", ti, y - 2, sl);
+    offOnDefOff = zzRadio(view, @"OFF", sx, y, 60, self, defaultChange);
+    offOnDefOn = zzRadio(view, @"ON", sx + 68, y, 60, self, defaultChange);
+    y += buttonRow + 2;
+    zzLabel(view, @"Multi Strings:", ti, y, sl);
+    multiStringList = zzField(view, sx, y, sw);
+    y += row;
+    zzLabel(view, @"Default Index:", ti, y, sl);
+    defaultMultiStringIndex = zzField(view, sx, y, 50);
+    y += zzFieldHeight + 8;
+    zzGroup(view, @"Switches", tx, switchesTop, tw, y - switchesTop);
 
-    // Comment and commands.
-    zzLabel(view, @"Comment:", 302, 262, 100);
-    commentView = [[NSScrollView alloc] initWithFrame:NSMakeRect(302, 282, 272, 100)];
+    // The comment, under the switches down to the bottom margin.
+    y += 8;
+    [zzLabel(view, @"Comment:", tx, y - 3, 100) setAlignment:NSTextAlignmentLeft];
+    y += 19;
+    commentView = [[NSScrollView alloc] initWithFrame:NSMakeRect(tx, y, tw, zzPageHeight - m - y)];
     [commentView setHasVerticalScroller:YES];
     [commentView setBorderType:NSBezelBorder];
     const NSSize contentSize = [commentView contentSize];
@@ -123,10 +132,60 @@ using zz::mac::Outlet;
     [view addSubview:commentView];
     [commentView release];
 
-    zzPushButton(view, @"Copy Code", 586, 276, 124, self, @selector(copyCodeClipboard:));
-    zzPushButton(view, @"Copy Variable", 714, 276, 124, self, @selector(copyBoundVarClipboard:));
-    zzPushButton(view, @"Reset", 586, 358, 124, self, @selector(handleReset:));
-    zzPushButton(view, @"Exit", 714, 358, 124, self, @selector(handleExit:));
+    // Meter and binding: labels, then the controls from one column on.
+    const CGFloat mx = tx + tw + 10, mw = zzPageWidth - m - mx, mi = mx + zzGroupInset, miw = mw - 2 * zzGroupInset;
+    const CGFloat cx = mi + 104, cw = mi + miw - cx, nw = 60;
+    y = m + zzGroupTop;
+    zzLabel(view, @"Attack:", mi, y, cx - 4 - mi);
+    meterAttack = zzField(view, cx, y, nw);
+    zzLabel(view, @"mSec", cx + nw + 4, y, 44);
+    y += row;
+    zzLabel(view, @"Release:", mi, y, cx - 4 - mi);
+    meterRelease = zzField(view, cx, y, nw);
+    zzLabel(view, @"mSec", cx + nw + 4, y, 44);
+    y += row;
+    zzLabel(view, @"Detect Mode:", mi, y, cx - 4 - mi);
+    meterDetectCombo = zzCombo(view, cx, y, cw);
+    y += row;
+    zzLabel(view, @"Calibration:", mi, y, cx - 4 - mi);
+    meterCalCombo = zzCombo(view, cx, y, cw);
+    y += row + 2;
+    invertedMeter = zzCheckBox(view, @"Inverted", mi, y, 90, self, toggle);
+    proToolsGRMeter = zzCheckBox(view, @"Pro Tools GR", cx, y, cw, self, toggle);
+    y += zzButtonHeight + 8;
+    zzGroup(view, @"Meter", mx, m, mw, y - m);
+
+    const CGFloat bindingTop = y + 10;
+    y = bindingTop + zzGroupTop;
+    enableVarBinding = zzCheckBox(view, @"Enable Variable Binding", mi, y, miw, self, toggle);
+    y += buttonRow;
+    zzLabel(view, @"Variable:", mi, y, cx - 4 - mi);
+    boundVariableName = zzField(view, cx, y, cw);
+    y += row;
+    zzLabel(view, @"Datatype:", mi, y, cx - 4 - mi);
+    boundVarDataypeCombo = zzCombo(view, cx, y, cw);
+    y += zzFieldHeight + 8;
+    zzGroup(view, @"Variable Binding", mx, bindingTop, mw, y - bindingTop);
+
+    // The commands: copying under the binding, Reset and Exit at the bottom.
+    const CGFloat bw = (mw - 8) / 2, bottom = zzPageHeight - m - zzPushHeight;
+    NSButton* copyCode = zzPushButton(view, @"Copy Code", mx, bottom - zzPushHeight - 4, bw, self,
+                                      @selector(copyCodeClipboard:));
+    NSButton* copyVariable = zzPushButton(view, @"Copy Variable", mx + bw + 8, bottom - zzPushHeight - 4, bw, self,
+                                          @selector(copyBoundVarClipboard:));
+    NSButton* reset = zzPushButton(view, @"Reset", mx, bottom, bw, self, @selector(handleReset:));
+    NSButton* exitButton = zzPushButton(view, @"Exit", mx + bw + 8, bottom, bw, self, @selector(handleExit:));
+
+    // Tab walks the page in reading order, down each column.
+    keyViews = [[NSArray alloc] initWithObjects:controlName, controlID, controlUnits, minValue, maxValue, defaultValue,
+                                              displayPrecision, controlTaperCombo, controlDataCombo,
+                                              includePIPDeclaration, continuousControlButt, onOffControlButt,
+                                              multiStringControlButt, meterControlButt, onOffStringList, offOnDefOff,
+                                              offOnDefOn, multiStringList, defaultMultiStringIndex, textView,
+                                              meterAttack, meterRelease, meterDetectCombo, meterCalCombo,
+                                              invertedMeter, proToolsGRMeter, enableVarBinding, boundVariableName,
+                                              boundVarDataypeCombo, copyCode, copyVariable, reset, exitButton, nil];
+    [self chainKeyViews];
 
     [self setView:view];
 
@@ -147,9 +206,18 @@ using zz::mac::Outlet;
     page->viewDidLoad();
 }
 
+- (void)chainKeyViews
+{
+    zzChainKeyViews(keyViews);
+}
+
 - (void)viewDidAppear
 {
     zzSizeWindow([self view]);
+    // GNUstep works out a loop of its own from the controls' positions when
+    // the window is first shown.
+    [self chainKeyViews];
+    page->viewDidAppear();
 #ifndef GNUSTEP
     [super viewDidAppear];
 #endif

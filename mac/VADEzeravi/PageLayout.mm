@@ -1,5 +1,7 @@
 #import "PageLayout.h"
 
+#import "AppKitNames.h"
+
 @implementation FlippedView
 - (BOOL)isFlipped
 {
@@ -7,16 +9,34 @@
 }
 @end
 
-static void place(NSView* page, NSView* control)
+const CGFloat zzPageWidth = 850;
+const CGFloat zzPageHeight = 384;
+const CGFloat zzPageMargin = 20;
+
+const CGFloat zzFieldHeight = 22;
+const CGFloat zzButtonHeight = 18;
+const CGFloat zzPushHeight = 30;
+const CGFloat zzGroupTop = 26;
+const CGFloat zzGroupInset = 10;
+
+namespace {
+
+// A combo box is drawn a little taller than a text field on a Mac; it keeps
+// the field's row and grows by half the difference up and down.
+const CGFloat comboHeight = 26;
+const CGFloat labelHeight = 17;
+const CGFloat hintHeight = 14;
+
+void place(NSView* page, NSView* control)
 {
     [page addSubview:control];
     [control release];
 }
 
-NSTextField* zzLabel(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width)
+NSTextField* staticText(NSView* page, NSString* text, NSRect frame)
 {
-    NSTextField* label = [[NSTextField alloc] initWithFrame:NSMakeRect(x, top + 3, width, 17)];
-    [label setStringValue:title];
+    NSTextField* label = [[NSTextField alloc] initWithFrame:frame];
+    [label setStringValue:text];
     [label setEditable:NO];
     [label setSelectable:NO];
     [label setBezeled:NO];
@@ -26,45 +46,63 @@ NSTextField* zzLabel(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFl
     return label;
 }
 
-NSTextField* zzField(NSView* page, CGFloat x, CGFloat top, CGFloat width)
-{
-    NSTextField* field = [[NSTextField alloc] initWithFrame:NSMakeRect(x, top, width, 22)];
-    [field setEditable:YES];
-    [field setBezeled:YES];
-    place(page, field);
-    return field;
-}
-
-static NSButton* makeButton(NSView* page, NSString* title, NSRect frame, NSButtonType type, id target, SEL action)
+NSButton* makeButton(NSView* page, NSString* title, NSRect frame, NSButtonType type, id target, SEL action)
 {
     NSButton* button = [[NSButton alloc] initWithFrame:frame];
     [button setButtonType:type];
     [button setTitle:title];
-    if (type == NSMomentaryPushInButton) [button setBezelStyle:NSRoundedBezelStyle];
+    if (type == NSButtonTypeMomentaryPushIn) [button setBezelStyle:NSBezelStyleRounded];
     [button setTarget:target];
     [button setAction:action];
     place(page, button);
     return button;
 }
 
+}  // namespace
+
+NSTextField* zzLabel(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width)
+{
+    NSTextField* label = staticText(page, title, NSMakeRect(x, top + 3, width, labelHeight));
+    [label setAlignment:NSTextAlignmentRight];
+    return label;
+}
+
+NSTextField* zzHint(NSView* page, NSString* text, CGFloat x, CGFloat top, CGFloat width)
+{
+    NSTextField* hint = staticText(page, text, NSMakeRect(x, top, width, hintHeight));
+    [hint setFont:[NSFont systemFontOfSize:[NSFont smallSystemFontSize]]];
+    [hint setTextColor:[NSColor secondaryLabelColor]];
+    return hint;
+}
+
+NSTextField* zzField(NSView* page, CGFloat x, CGFloat top, CGFloat width)
+{
+    NSTextField* field = [[NSTextField alloc] initWithFrame:NSMakeRect(x, top, width, zzFieldHeight)];
+    [field setEditable:YES];
+    [field setBezeled:YES];
+    place(page, field);
+    return field;
+}
+
 NSButton* zzPushButton(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action)
 {
-    return makeButton(page, title, NSMakeRect(x, top, width, 30), NSMomentaryPushInButton, target, action);
+    return makeButton(page, title, NSMakeRect(x, top, width, zzPushHeight), NSButtonTypeMomentaryPushIn, target, action);
 }
 
 NSButton* zzCheckBox(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action)
 {
-    return makeButton(page, title, NSMakeRect(x, top, width, 20), NSSwitchButton, target, action);
+    return makeButton(page, title, NSMakeRect(x, top, width, zzButtonHeight), NSButtonTypeSwitch, target, action);
 }
 
 NSButton* zzRadio(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action)
 {
-    return makeButton(page, title, NSMakeRect(x, top, width, 20), NSRadioButton, target, action);
+    return makeButton(page, title, NSMakeRect(x, top, width, zzButtonHeight), NSButtonTypeRadio, target, action);
 }
 
 NSComboBox* zzCombo(NSView* page, CGFloat x, CGFloat top, CGFloat width)
 {
-    NSComboBox* combo = [[NSComboBox alloc] initWithFrame:NSMakeRect(x, top, width, 24)];
+    const CGFloat grow = (comboHeight - zzFieldHeight) / 2;
+    NSComboBox* combo = [[NSComboBox alloc] initWithFrame:NSMakeRect(x, top - grow, width, comboHeight)];
     [combo setEditable:YES];
     place(page, combo);
     return combo;
@@ -74,8 +112,18 @@ NSBox* zzGroup(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat wi
 {
     NSBox* box = [[NSBox alloc] initWithFrame:NSMakeRect(x, top, width, height)];
     [box setTitle:title];
-    place(page, box);
+    // Behind the controls it groups, whenever it is made.
+    [page addSubview:box positioned:NSWindowBelow relativeTo:nil];
+    [box release];
     return box;
+}
+
+void zzChainKeyViews(NSArray* views)
+{
+    const NSUInteger count = [views count];
+    for (NSUInteger i = 0; i < count; ++i) {
+        [[views objectAtIndex:i] setNextKeyView:[views objectAtIndex:(i + 1) % count]];
+    }
 }
 
 const CGFloat zzWindowWidth = 870;

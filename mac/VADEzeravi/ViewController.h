@@ -45,6 +45,8 @@ class AppKitOutlets;
     IBOutlet NSButton* uniAU;
     IBOutlet NSButton* uniVST;
 
+    // The controls in the order Tab walks them.
+    NSArray* keyViews;
     AppKitOutlets* outlets;
     zz::mac::ViewController* page;
 }
@@ -55,6 +57,8 @@ class AppKitOutlets;
 - (void)viewDidLoad;
 - (void)viewDidAppear;
 - (void)viewWillDisappear;
+// Puts the page's order of Tab in place again.
+- (void)chainKeyViews;
 
 - (void)initControls;
 - (BOOL)parseControls;

@@ -13,6 +13,7 @@ using zz::mac::Outlet;
 
 - (void)dealloc
 {
+    [keyViews release];
     delete page;
     delete outlets;
     [super dealloc];
@@ -35,87 +36,153 @@ using zz::mac::Outlet;
 
 - (void)loadView
 {
-    NSView* view = [[[FlippedView alloc] initWithFrame:NSMakeRect(0, 0, 850, 400)] autorelease];
+    NSView* view = [[[FlippedView alloc] initWithFrame:NSMakeRect(0, 0, zzPageWidth, zzPageHeight)] autorelease];
     const SEL toggle = @selector(toggleButton:);
+    const CGFloat m = zzPageMargin;
+    const CGFloat row = zzFieldHeight + 5;      // a row of text fields
+    const CGFloat buttonRow = zzButtonHeight + 3;  // a row of check boxes or radio buttons
+    const CGFloat hintRow = zzFieldHeight + 1;  // from a field to the hint under it
+    const CGFloat hinted = hintRow + 13 + 5;    // a row of a field with a hint
 
-    // Names and codes.
-    const CGFloat lx = 12, fx = 135, fw = 150;
-    zzLabel(view, @"Project Name:", lx, 10, 120);
-    projectName = zzField(view, fx, 10, fw);
+    // Names, codes and vendor: labels with the fields in a column, hints
+    // under their row.
+    const CGFloat lx = m, lw = 104, fx = lx + lw + 4, fw = 189, codeWidth = 56;
+    const CGFloat hintWidth = fx + fw - lx;
+    CGFloat y = m;
+    zzLabel(view, @"Project Name:", lx, y, lw);
+    projectName = zzField(view, fx, y, fw);
     [projectName setTarget:self];
     [projectName setAction:@selector(updateProjectName:)];
     [[projectName cell] setSendsActionOnEndEditing:YES];
-    zzLabel(view, @"Plugin Name:", lx, 40, 120);
-    pluginName = zzField(view, fx, 40, fw);
-    zzLabel(view, @"Plugin Code:", lx, 70, 120);
-    fourCharCode = zzField(view, fx, 70, 60);
-    zzLabel(view, @"4 chars, unique", fx + 66, 70, 100);
-    zzLabel(view, @"Company Code:", lx, 100, 120);
-    fourCharCompany = zzField(view, fx, 100, 60);
-    zzLabel(view, @"4 chars", fx + 66, 100, 100);
-    zzLabel(view, @"Company Name:", lx, 130, 120);
-    vendorName = zzField(view, fx, 130, fw);
-    zzLabel(view, @"Vendor URL:", lx, 160, 120);
-    vendorURL = zzField(view, fx, 160, fw);
-    zzLabel(view, @"Vendor Email:", lx, 190, 120);
-    vendorEmail = zzField(view, fx, 190, fw);
-    zzLabel(view, @"AAX Plugin Name:", lx, 220, 120);
-    aaxPluginName = zzField(view, fx, 220, fw);
-    zzLabel(view, @"AAX Short Name:", lx, 250, 120);
-    shortPluginName = zzField(view, fx, 250, fw);
-    zzLabel(view, @"AAX Category:", lx, 280, 120);
-    categoryCombo = zzCombo(view, fx, 279, fw);
+    zzHint(view, @"Must be a valid CMake Folder name", lx, y + hintRow, hintWidth);
+    y += hinted;
+    zzLabel(view, @"Plugin Name:", lx, y, lw);
+    pluginName = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Plugin Code:", lx, y, lw);
+    fourCharCode = zzField(view, fx, y, codeWidth);
+    zzHint(view, @"Must be exactly 4 characters and unique.", lx, y + hintRow, hintWidth);
+    y += hinted;
+    zzLabel(view, @"Vendor Code:", lx, y, lw);
+    fourCharCompany = zzField(view, fx, y, codeWidth);
+    zzHint(view, @"Must be exactly 4 characters", lx, y + hintRow, hintWidth);
+    y += hinted;
+    zzLabel(view, @"Vendor Name:", lx, y, lw);
+    vendorName = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Vendor URL:", lx, y, lw);
+    vendorURL = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"Vendor Email:", lx, y, lw);
+    vendorEmail = zzField(view, fx, y, fw);
+    y += row;
+    zzLabel(view, @"AAX Name:", lx, y, lw);
+    aaxPluginName = zzField(view, fx, y, fw);
+    zzHint(view, @"Limited to 31 characters", lx, y + hintRow, hintWidth);
+    y += hinted;
+    zzLabel(view, @"Short Name:", lx, y, lw);
+    shortPluginName = zzField(view, fx, y, fw);
+    zzHint(view, @"Limited to 15 characters", lx, y + hintRow, hintWidth);
+    y += hinted;
+    zzLabel(view, @"AAX Category:", lx, y, lw);
+    categoryCombo = zzCombo(view, fx, y, fw);
 
-    // Plug-in options.
-    const CGFloat ox = 315, nx = 495, nw = 65;
-    zzGroup(view, @"Plugin Options", 302, 2, 272, 306);
-    synthPlugin = zzCheckBox(view, @"Synth Plugin (no audio input)", ox, 26, 250, self, toggle);
-    enableSidechain = zzCheckBox(view, @"Enable Sidechain", ox, 48, 250, self, toggle);
-    enableParameterSmoothing = zzCheckBox(view, @"Parameter Smoothing", ox, 70, 250, self, toggle);
-    zzLabel(view, @"Smoothing Time (mSec):", ox + 20, 93, 160);
-    smoothingTime = zzField(view, nx, 93, nw);
-    zzLabel(view, @"Latency (samples):", ox, 120, 170);
-    pluginLatency = zzField(view, nx, 120, nw);
-    zzLabel(view, @"Tail Time (mSec):", ox, 147, 170);
-    tailTime = zzField(view, nx, 147, nw);
-    infiniteTail = zzCheckBox(view, @"Infinite Tail", ox, 172, 250, self, toggle);
-    linkFFTW = zzCheckBox(view, @"Link FFTW", ox, 194, 250, self, toggle);
-    saaAutomation = zzCheckBox(view, @"VST3 Sample Accurate Automation", ox, 216, 255, self, toggle);
-    zzLabel(view, @"Granularity (samples):", ox + 20, 239, 160);
-    saaGranulatiry = zzField(view, nx, 239, nw);
-    exposePTGRMeter = zzCheckBox(view, @"Expose Pro Tools GR Meter", ox, 264, 250, self, toggle);
-    includeFXObjects = zzCheckBox(view, @"Include FX Objects", ox, 286, 250, self, toggle);
+    // Plug-in options. The number fields share one column; Infinite Tail
+    // sits beside the tail time, FX Objects beside FFTW.
+    const CGFloat ox = fx + fw + 10, ow = 285, oi = ox + zzGroupInset, oiw = ow - 2 * zzGroupInset;
+    const CGFloat nx = oi + 138, nw = 50, indent = 20;
+    y = m + zzGroupTop;
+    synthPlugin = zzCheckBox(view, @"Synth Plugin (no audio input)", oi, y, oiw, self, toggle);
+    y += buttonRow;
+    enableSidechain = zzCheckBox(view, @"Enable Sidechain", oi, y, oiw, self, toggle);
+    y += buttonRow;
+    enableParameterSmoothing = zzCheckBox(view, @"Parameter Smoothing", oi, y, oiw, self, toggle);
+    y += buttonRow;
+    zzLabel(view, @"Time (mSec):", oi + indent, y, nx - 4 - oi - indent);
+    smoothingTime = zzField(view, nx, y, nw);
+    y += row;
+    zzLabel(view, @"Latency (samples):", oi, y, nx - 4 - oi);
+    pluginLatency = zzField(view, nx, y, nw);
+    y += row;
+    zzLabel(view, @"Tail Time (mSec):", oi, y, nx - 4 - oi);
+    tailTime = zzField(view, nx, y, nw);
+    infiniteTail = zzCheckBox(view, @"Infinite", nx + nw + 6, y + 2, oi + oiw - (nx + nw + 6), self, toggle);
+    y += row;
+    linkFFTW = zzCheckBox(view, @"Link FFTW", oi, y, 100, self, toggle);
+    includeFXObjects = zzCheckBox(view, @"Include FX Objects", oi + 108, y, oiw - 108, self, toggle);
+    y += buttonRow;
+    saaAutomation = zzCheckBox(view, @"VST3 Sample Accurate Automation", oi, y, oiw, self, toggle);
+    y += buttonRow;
+    zzLabel(view, @"Granularity:", oi + indent, y, nx - 4 - oi - indent);
+    saaGranulatiry = zzField(view, nx, y, nw);
+    y += row;
+    exposePTGRMeter = zzCheckBox(view, @"Expose Pro Tools GR Meter", oi, y, oiw, self, toggle);
+    y += zzButtonHeight + 8;
+    zzGroup(view, @"Plugin Options", ox, m, ow, y - m);
+    const CGFloat optionsBottom = y;
 
-    // Project type, APIs, processing.
-    const CGFloat rx = 600;
-    zzGroup(view, @"Project Type", 586, 2, 252, 74);
-    individualProject = zzRadio(view, @"Individual API", rx, 26, 230, self, @selector(projectType:));
-    universalProject = zzRadio(view, @"Universal - Multiple APIs", rx, 48, 230, self, @selector(projectType:));
-    zzGroup(view, @"Target APIs", 586, 80, 252, 78);
-    zzLabel(view, @"Individual:", rx, 104, 75);
-    indAAX = zzRadio(view, @"AAX", 675, 104, 55, self, @selector(individAPISelect:));
-    indAU = zzRadio(view, @"AU", 730, 104, 48, self, @selector(individAPISelect:));
-    indVST = zzRadio(view, @"VST", 778, 104, 55, self, @selector(individAPISelect:));
-    zzLabel(view, @"Universal:", rx, 128, 75);
-    uniAAX = zzCheckBox(view, @"AAX", 675, 128, 55, self, toggle);
-    uniAU = zzCheckBox(view, @"AU", 730, 128, 48, self, toggle);
-    uniVST = zzCheckBox(view, @"VST", 778, 128, 55, self, toggle);
-    zzGroup(view, @"Audio Processing", 586, 162, 252, 146);
-    processFrames = zzRadio(view, @"Process Frames (default)", rx, 186, 230, self, @selector(audioProccessing:));
-    processBuffers = zzRadio(view, @"Process Entire Buffers", rx, 208, 230, self, @selector(audioProccessing:));
-    processBlocks = zzRadio(view, @"Process Sub-Blocks", rx, 230, 230, self, @selector(audioProccessing:));
-    zzLabel(view, @"Block Size (samples):", rx + 20, 256, 140);
-    blockSize = zzField(view, 765, 256, 60);
+    // Project type with its APIs, and processing.
+    const CGFloat tx = ox + ow + 10, tw = zzPageWidth - m - tx, ti = tx + zzGroupInset, tiw = tw - 2 * zzGroupInset;
+    const CGFloat apiX = ti + indent;
+    const SEL api = @selector(individAPISelect:);
+    y = m + zzGroupTop;
+    individualProject = zzRadio(view, @"Individual API", ti, y, tiw, self, @selector(projectType:));
+    y += buttonRow;
+    indAAX = zzRadio(view, @"AAX", apiX, y, 54, self, api);
+    indAU = zzRadio(view, @"AU", apiX + 58, y, 48, self, api);
+    indVST = zzRadio(view, @"VST", apiX + 110, y, 54, self, api);
+    y += buttonRow;
+    universalProject = zzRadio(view, @"Universal - Multiple APIs", ti, y, tiw, self, @selector(projectType:));
+    y += buttonRow;
+    uniAAX = zzCheckBox(view, @"AAX", apiX, y, 54, self, toggle);
+    uniAU = zzCheckBox(view, @"AU", apiX + 58, y, 48, self, toggle);
+    uniVST = zzCheckBox(view, @"VST", apiX + 110, y, 54, self, toggle);
+    y += zzButtonHeight + 8;
+    zzGroup(view, @"Project Type", tx, m, tw, y - m);
 
-    // Folder and commands.
-    zzLabel(view, @"SDK Project Folder:", lx, 320, 120);
-    projectFolderBox = zzField(view, fx, 320, 560);
+    const SEL processing = @selector(audioProccessing:);
+    const CGFloat processingTop = y + 10;
+    y = processingTop + zzGroupTop;
+    processFrames = zzRadio(view, @"Process Frames", ti, y, tiw, self, processing);
+    y += buttonRow;
+    processBuffers = zzRadio(view, @"Process Entire Buffers", ti, y, tiw, self, processing);
+    y += buttonRow;
+    processBlocks = zzRadio(view, @"Process Sub-Blocks", ti, y, tiw, self, processing);
+    y += buttonRow;
+    zzLabel(view, @"Block Size:", ti + indent, y, 80);
+    blockSize = zzField(view, ti + indent + 84, y, 60);
+    y += zzFieldHeight + 8;
+    zzGroup(view, @"Audio Processing", tx, processingTop, tw, y - processingTop);
+
+    // The project folder and the commands, under both groups.
+    y = (optionsBottom > y ? optionsBottom : y) + 8;
+    const CGFloat browseWidth = 100, folderLabelWidth = 138;
+    zzLabel(view, @"SDK Project Folder:", ox, y + 4, folderLabelWidth);
+    projectFolderBox = zzField(view, ox + folderLabelWidth + 4, y + 4,
+                               zzPageWidth - m - browseWidth - 8 - (ox + folderLabelWidth + 4));
     [projectFolderBox setEditable:NO];
     [projectFolderBox setSelectable:YES];
-    browseProject = zzPushButton(view, @"Browse...", 705, 316, 130, self, @selector(browseForProjFolder:));
-    zzPushButton(view, @"Create Project", 425, 358, 130, self, @selector(makeProject:));
-    zzPushButton(view, @"Restore Template", 565, 358, 130, self, @selector(restoreTemplateFolder:));
-    zzPushButton(view, @"Exit", 705, 358, 130, self, @selector(closeApp:));
+    browseProject = zzPushButton(view, @"Browse...", zzPageWidth - m - browseWidth, y, browseWidth, self,
+                                 @selector(browseForProjFolder:));
+    y += zzPushHeight + 8;
+    NSButton* exitButton = zzPushButton(view, @"Exit", zzPageWidth - m - 100, y, 100, self, @selector(closeApp:));
+    NSButton* restoreButton = zzPushButton(view, @"Restore Template", zzPageWidth - m - 100 - 8 - 144, y, 144, self,
+                                           @selector(restoreTemplateFolder:));
+    NSButton* createButton = zzPushButton(view, @"Create Project", zzPageWidth - m - 100 - 8 - 144 - 8 - 132, y, 132,
+                                          self, @selector(makeProject:));
+
+    // Tab walks the page in reading order: down each column, then the
+    // folder row and the commands.
+    keyViews = [[NSArray alloc] initWithObjects:projectName, pluginName, fourCharCode, fourCharCompany, vendorName,
+                                              vendorURL, vendorEmail, aaxPluginName, shortPluginName, categoryCombo,
+                                              synthPlugin, enableSidechain, enableParameterSmoothing, smoothingTime,
+                                              pluginLatency, tailTime, infiniteTail, linkFFTW, includeFXObjects,
+                                              saaAutomation, saaGranulatiry, exposePTGRMeter, individualProject,
+                                              indAAX, indAU, indVST, universalProject, uniAAX, uniAU, uniVST,
+                                              processFrames, processBuffers, processBlocks, blockSize,
+                                              projectFolderBox, browseProject, createButton, restoreButton,
+                                              exitButton, nil];
+    [self chainKeyViews];
 
     [self setView:view];
 
@@ -138,9 +205,17 @@ using zz::mac::Outlet;
     page->viewDidLoad();
 }
 
+- (void)chainKeyViews
+{
+    zzChainKeyViews(keyViews);
+}
+
 - (void)viewDidAppear
 {
     zzSizeWindow([self view]);
+    // GNUstep works out a loop of its own from the controls' positions when
+    // the window is first shown.
+    [self chainKeyViews];
 #ifndef GNUSTEP
     [super viewDidAppear];
 #endif

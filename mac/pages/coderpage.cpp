@@ -61,6 +61,11 @@ void ControlCoderPage::viewDidLoad()
     outlets_.makeFirstResponder(Outlet::controlName);
 }
 
+void ControlCoderPage::viewDidAppear()
+{
+    outlets_.makeFirstResponder(Outlet::controlName);
+}
+
 void ControlCoderPage::initControls()
 {
     if (!numericFormatter_) {

@@ -21,6 +21,10 @@ public:
     ControlCoderPage& operator=(const ControlCoderPage&) = delete;
 
     void viewDidLoad();
+    // The page is shown: the control name takes the keyboard focus. The
+    // request of viewDidLoad reaches no window on a real page, whose view
+    // is not in the window yet when it loads.
+    void viewDidAppear();
 
     void initControls();
     void parseControls();

@@ -2,17 +2,26 @@
 # End-to-end run of the GNUstep build of the macOS application under Xvfb:
 # it starts, shows both pages, creates a project into a temporary folder,
 # copies parameter code (read back from the pasteboard), and Exit writes the
-# settings file. It runs the scripted build of the application, which plays
-# a script of actions on the real controls (VADEZERAVI_TEST_SCRIPT) and
-# writes what it showed to a transcript; the application itself has no
-# script runner.
+# settings file. On the way it checks what a person at the keyboard meets:
+# the pages' layout, the order of Tab, the focus on each page, the Edit
+# menu's key equivalents in a field, and the caret after a refused edit. It
+# runs the scripted build of the application, which plays a script of
+# actions on the real controls (VADEZERAVI_TEST_SCRIPT) and writes what it
+# showed to a transcript; key presses come from xdotool. The application
+# itself has no script runner.
+#
+# GNUstep's Command key is the left Alt key (its GSFirstCommandKey default),
+# so the script presses alt+v where a Mac user presses Command-V. The menus
+# are shown in GNUstep's Macintosh style: one menu bar at the top of the
+# screen.
 #
 #   gnustep_e2e.sh SCRIPTED_APP [SHOT_FOLDER]
 #
 # SCRIPTED_APP is the executable in its application folder, in the build
 # tree build/tests/mac/VADEzeravi-scripted.app/VADEzeravi-scripted. With
-# SHOT_FOLDER it also takes a screenshot of each page there
-# (macos-project.png, macos-coder.png).
+# SHOT_FOLDER it also takes screenshots there: each page below the menu bar
+# (macos-project.png, macos-coder.png) and the open Edit menu
+# (macos-menu.png).
 set -euo pipefail
 
 app=${1:?usage: gnustep_e2e.sh SCRIPTED_APP [SHOT_FOLDER]}
@@ -76,6 +85,13 @@ shot_step() {
   [[ -n "$shots" ]] || return 0
   printf 'note ready %s\nwait-file %s/%s.done\n' "$1" "$work" "$1"
 }
+menu_step() {
+  # The Edit menu is opened with the mouse, photographed and closed by
+  # choosing Select All (which selects the control name).
+  [[ -n "$shots" ]] || return 0
+  printf 'focus controlName\n'
+  shot_step menu
+}
 
 cat > "$work/script.txt" <<SCRIPT
 show projectName
@@ -84,15 +100,46 @@ show projectFolderBox
 show categoryCombo
 show indAAX
 show uniAU
+show-focus
+keyloop projectName
+keyloop controlName
 $(shot_step project)
+# Tab walks the fields in reading order, Shift-Tab back.
+keys key Tab
+show-focus
+focus vendorEmail
+keys key Tab
+show-focus
+focus shortPluginName
+keys key Tab
+show-focus
+keys key shift+Tab
+show-focus
+# The filters refuse a fifth character of a code and a letter in a number,
+# and a refused key press leaves the caret or the selection where it was.
 focus fourCharCode
-note ready typing code
-wait-file $work/typing-code.done
+keys key End
+keys type ABCDE
 show fourCharCode
 focus blockSize
-note ready typing number
-wait-file $work/typing-number.done
+keys key End Left
+keys type x9
 show blockSize
+keys key End shift+Left shift+Left
+keys type x5
+show blockSize
+# The Edit menu's key equivalents reach the field being edited.
+clip Pasted Vendor
+focus vendorName
+keys key alt+a alt+v
+show vendorName
+focus pluginName
+keys key alt+a alt+c
+pasteboard
+clip WXYZ1
+focus fourCharCode
+keys key alt+a alt+v
+show fourCharCode
 folder $work/Projects
 click browseProject
 type projectName E2EPlugin
@@ -104,7 +151,11 @@ set smoothingTime 12.5
 page coder
 show controlName
 show controlTaperCombo
+show-focus
+keyloop controlName
+layout
 $(shot_step coder)
+$(menu_step)
 click copyCodeClipboard
 set controlID 42
 click copyCodeClipboard
@@ -118,53 +169,64 @@ SCRIPT
 cat > "$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
 app=$1 work=$2 shots=$3 helper=$4 transcript=$5
+# Waits until the transcript has a line; fails after a minute.
+await() {
+  local deadline=$((SECONDS + 60))
+  until grep -qx -- "$1" "$transcript" 2>/dev/null; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+# The window under the menu bar, so that a picture of the top left corner
+# of the screen holds both; the main window is the widest of the windows
+# with the application's name.
 photographer() {
-  local page deadline window best width
-  for page in project coder; do
-    deadline=$((SECONDS + 60))
-    until grep -qx "ready $page" "$transcript" 2>/dev/null; do
-      ((SECONDS < deadline)) || return 0
-      sleep 0.1
-    done
-    sleep 0.5  # let the page finish drawing
-    # The main window is the widest of the windows with the application's
-    # name (the menu has the name too).
-    best="" width=0
-    for window in $(xdotool search --name '^VADEzeravi$' 2>/dev/null); do
-      w=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | sed -n 's/^WIDTH=//p')
-      if [[ -n "$w" ]] && ((w > width)); then best=$window width=$w; fi
-    done
-    import -window "${best:-root}" "$shots/macos-$page.png" || true
-    touch "$work/$page.done"
+  local page window best="" width=0 w
+  local menuBar=23 crop=870x483+0+0
+  await "ready project" || return 0
+  sleep 0.5  # let the page finish drawing
+  for window in $(xdotool search --name '^VADEzeravi$' 2>/dev/null); do
+    w=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | sed -n 's/^WIDTH=//p')
+    if [[ -n "$w" ]] && ((w > width)); then best=$window width=$w; fi
+  done
+  [[ -n "$best" ]] && xdotool windowmove "$best" 0 "$menuBar"
+  sleep 0.5
+  import -window root -crop "$crop" +repage "$shots/macos-project.png" || true
+  touch "$work/project.done"
+  await "ready coder" || return 0
+  sleep 0.5
+  import -window root -crop "$crop" +repage "$shots/macos-coder.png" || true
+  touch "$work/coder.done"
+  # Edit is the third title of the menu bar, Select All its last item.
+  await "ready menu" || return 0
+  xdotool mousemove 150 11 click 1
+  sleep 0.7
+  import -window root -crop 480x200+0+0 +repage "$shots/macos-menu.png" || true
+  xdotool mousemove 165 152 click 1
+  touch "$work/menu.done"
+}
+# Presses the keys the script asks for ("keys N: key ..." or "keys N: type
+# ...") and makes the request's file when done.
+presser() {
+  local n=1 line
+  while :; do
+    until line=$(grep -m1 "^keys $n: " "$transcript" 2>/dev/null); do sleep 0.1; done
+    line=${line#"keys $n: "}
+    sleep 0.3
+    case "$line" in
+      type\ *) xdotool type --delay 60 -- "${line#type }" ;;
+      key\ *) read -ra keys <<< "${line#key }"; xdotool key --delay 60 "${keys[@]}" ;;
+    esac
+    sleep 0.3
+    touch "$transcript.keys$n.done"
+    n=$((n + 1))
   done
 }
-# Real key presses into filtered fields: the edit filter refuses a fifth
-# character of a code and a letter in a number field.
-typist() {
-  local step deadline
-  for step in "code:ABCDE" "number:x1"; do
-    deadline=$((SECONDS + 60))
-    until grep -qx "ready typing ${step%%:*}" "$transcript" 2>/dev/null; do
-      ((SECONDS < deadline)) || return 0
-      sleep 0.1
-    done
-    sleep 0.3
-    xdotool key End
-    xdotool type --delay 40 "${step#*:}"
-    sleep 0.3
-    touch "$work/typing-${step%%:*}.done"
-  done
-}
-if [[ -n "$shots" ]]; then photographer & fi
 # Presses Return on the real confirmation sheet ("Yes", the first button)
 # and on the alert that follows, each once its window is there.
 confirmer() {
   local title deadline
-  deadline=$((SECONDS + 60))
-  until grep -qx "ready restore" "$transcript" 2>/dev/null; do
-    ((SECONDS < deadline)) || return 0
-    sleep 0.1
-  done
+  await "ready restore" || return 0
   for title in Alert Information; do
     deadline=$((SECONDS + 30))
     until xdotool search --onlyvisible --name "^$title\$" > /dev/null 2>&1; do
@@ -180,12 +242,14 @@ confirmer() {
     done
   done
 }
-case "$helper" in
-  typing) typist & ;;
-  restore) confirmer & ;;
-esac
-"$app" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO
+helpers=()
+if [[ -n "$shots" ]]; then photographer & helpers+=($!); fi
+presser & helpers+=($!)
+if [[ "$helper" == restore ]]; then confirmer & helpers+=($!); fi
+"$app" -GSSuppressAppIcon YES -GSX11HandlesWindowDecorations NO -NSMenuInterfaceStyle NSMacintoshInterfaceStyle
 status=$?
+# The helpers that still wait have nothing more to do.
+kill "${helpers[@]}" 2> /dev/null
 wait
 exit $status
 SESSION
@@ -203,7 +267,7 @@ run_app() {
   export VADEZERAVI_TEST_SCRIPT=$script
   export VADEZERAVI_TEST_TRANSCRIPT=$transcript
   for attempt in 1 2 3; do
-    rm -f "$transcript"
+    rm -f "$transcript" "$transcript".keys*.done
     set +e
     timeout 120 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
       "$work/session.sh" "$program" "$work" "$shotFolder" "$helper" "$transcript" > "$work/app.log" 2>&1
@@ -215,25 +279,52 @@ run_app() {
   done
 }
 
-run_app "$work/script.txt" typing "$shots"
+run_app "$work/script.txt" none "$shots"
 [[ $status -eq 0 ]] || fail "the application ended with status $status"
 grep -qx "exit: 0" "$transcript" || fail "Exit did not end the application"
 
 expect() {
   grep -qxF -- "$1" "$transcript" || fail "transcript lacks: $1"
 }
-# Both pages were shown with their start values.
+# Both pages were shown with their start values; the project name had the
+# focus.
 expect "show: projectName = NewZezurePlugin"
 expect "show: vendorName = My Company"
 expect "show: projectFolderBox = path not set"
 expect "show: categoryCombo = None"
 expect "show: indAAX = on"
 expect "show: uniAU = on disabled"
-expect "show: fourCharCode = ABCD"
-expect "show: blockSize = 641"
+expect "focus: projectName"
 expect "page: coder"
 expect "show: controlName = Control"
 expect "show: controlTaperCombo = Linear"
+
+# Tab walks each page in reading order: down each column, then the commands.
+expect "keyloop: projectName pluginName fourCharCode fourCharCompany vendorName vendorURL vendorEmail aaxPluginName shortPluginName categoryCombo synthPlugin enableSidechain enableParameterSmoothing smoothingTime pluginLatency tailTime infiniteTail linkFFTW includeFXObjects saaAutomation saaGranulatiry exposePTGRMeter individualProject indAAX indAU indVST universalProject uniAAX uniAU uniVST processFrames processBuffers processBlocks blockSize projectFolderBox browseProject makeProject restoreTemplateFolder closeApp"
+[[ $(grep -c '^keyloop: controlName controlID controlUnits minValue maxValue defaultValue displayPrecision controlTaperCombo controlDataCombo includePIPDeclaration continuousControlButt onOffControlButt multiStringControlButt meterControlButt onOffStringList offOnDefOff offOnDefOn multiStringList defaultMultiStringIndex textView meterAttack meterRelease meterDetectCombo meterCalCombo invertedMeter proToolsGRMeter enableVarBinding boundVariableName boundVarDataypeCombo copyCodeClipboard copyBoundVarClipboard handleReset handleExit$' "$transcript") -eq 2 ]] ||
+  fail "the coder page's order of Tab, before and after it was shown"
+# The key presses: Tab from the project name, from the last vendor field to
+# the AAX name, from the short name to the category; Shift-Tab back.
+[[ "$(grep '^focus: ' "$transcript" | tr '\n' ' ')" == "focus: projectName focus: pluginName focus: aaxPluginName focus: categoryCombo focus: shortPluginName focus: controlName " ]] ||
+  fail "the focus went elsewhere: $(grep '^focus: ' "$transcript" | tr '\n' ' ')"
+
+# Refused key presses: "ABCDE" stops at four characters; in "64" with the
+# caret between 6 and 4, x is refused and 9 goes where x would have gone;
+# with "94" selected, x is refused and 5 replaces the selection.
+expect "show: blockSize = 694"
+expect "show: blockSize = 65"
+
+# Command-A Command-V pasted into the vendor field; Command-A Command-C
+# copied the plug-in name; a paste of five characters into a code field is
+# refused whole.
+expect "show: vendorName = Pasted Vendor"
+expect "pasteboard: NewZezurePlugin"
+[[ $(grep -cx "show: fourCharCode = ABCD" "$transcript") -eq 2 ]] || fail "the code field took ABCDE or the paste of WXYZ1"
+
+# Both pages keep their margins, nothing overlaps and every text fits with
+# a font 15% wider than GNUstep's.
+expect "layout: project ok"
+expect "layout: coder ok"
 
 # The project was created from the bundled template.
 expect "alert: Successfully created Zezure project!. | $work/Projects/E2EPlugin -> 1000"
@@ -262,7 +353,12 @@ show vendorName
 show projectFolderBox
 set vendorName Not Remembered
 page coder
+keys type Gain
+show controlName
+keys key Tab
+show-focus
 page project
+keyloop projectName
 close
 SCRIPT
 run_app "$work/script2.txt" none ""
@@ -270,6 +366,13 @@ run_app "$work/script2.txt" none ""
 expect "show: vendorName = E2E Vendor"
 expect "show: projectFolderBox = $work/Projects/"
 expect "close: window"
+# Shown, the coder page took the typing in its control name, and Tab went on
+# to the control ID; the project page's order of Tab held through the change
+# of pages.
+expect "show: controlName = Gain"
+expect "focus: controlID"
+[[ $(grep -c '^keyloop: projectName pluginName fourCharCode ' "$transcript") -eq 1 ]] ||
+  fail "the project page's order of Tab changed with the pages"
 [[ "$(cat "$settings")" == "$expected" ]] || fail "closing the window changed the settings file: $(cat "$settings")"
 
 # Restore Template through the real confirmation sheet, from a copy of the
@@ -296,8 +399,8 @@ cmp -s "$shipped/CMakeLists.txt" "$sdk/PluginTemplate/CMakeLists.txt" || fail "t
 [[ ! -e "$sdk/PluginTemplate/extra.txt" ]] || fail "the restore left a file the archive does not hold"
 
 if [[ -n "$shots" ]]; then
-  for page in project coder; do
+  for page in project coder menu; do
     [[ -s "$shots/macos-$page.png" ]] || fail "no screenshot of the $page page"
   done
 fi
-echo "PASS: the GNUstep application created $work/Projects/E2EPlugin, copied parameter code, wrote its settings on Exit, kept them when its window was closed, and restored the SDK template after a real confirmation"
+echo "PASS: the GNUstep application kept its layout, Tab order, focus, Edit menu keys and caret, created $work/Projects/E2EPlugin, copied parameter code, wrote its settings on Exit, kept them when its window was closed, and restored the SDK template after a real confirmation"

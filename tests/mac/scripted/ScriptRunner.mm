@@ -1,8 +1,10 @@
 #import "ScriptRunner.h"
 
+#import "AppKitNames.h"
 #import "AppKitOutlets.h"
 #import "AppKitStrings.h"
 #import "ControlCoderPage.h"
+#import "LayoutCheck.h"
 #import "MainWindow.h"
 #import "ScriptedServices.h"
 #import "ViewController.h"
@@ -55,7 +57,9 @@ struct ScriptState {
     std::vector<std::string> lines;
     size_t next = 0;
     std::FILE* transcript = nullptr;
+    std::string transcriptPath;
     ScriptedServices* services = nullptr;
+    int keyRequests = 0;
 };
 
 @interface ScriptRunner : NSObject {
@@ -112,6 +116,34 @@ static NSTabView* tabViewIn(NSView* view)
     return nil;
 }
 
+// A control by its outlet's name; a command button that is no outlet by its
+// action's name; any other control by its kind and text.
+static std::string nameOf(MainWindow* mainWindow, id control)
+{
+    if (control == nil) return "none";
+    Outlet outlet;
+    if ([[mainWindow projectPage] outlets]->outletOf(control, &outlet) ||
+        [[mainWindow coderPage] outlets]->outletOf(control, &outlet)) {
+        return zz::mac::outletName(outlet);
+    }
+    if ([control isKindOfClass:[NSButton class]] && [(NSButton*)control action] != NULL) {
+        const std::string action = zzStdString(NSStringFromSelector([(NSButton*)control action]));
+        return action.substr(0, action.find(':'));
+    }
+    if ([control isKindOfClass:[NSScrollView class]]) return "commentView";
+    if ([control isKindOfClass:[NSTextField class]]) return "label \"" + zzStdString([control stringValue]) + "\"";
+    return zzStdString(NSStringFromClass([control class]));
+}
+
+// The control that has the keyboard focus: the field being edited when the
+// window's field editor has it.
+static id focusedControl(NSWindow* window)
+{
+    id responder = [window firstResponder];
+    if ([responder isKindOfClass:[NSText class]] && [(NSText*)responder isFieldEditor]) return [responder delegate];
+    return responder;
+}
+
 @implementation ScriptRunner
 
 - (id)initWithWindow:(MainWindow*)window state:(void*)state
@@ -143,7 +175,7 @@ static NSTabView* tabViewIn(NSView* view)
     [view lockFocus];
     NSBitmapImageRep* rep = [[[NSBitmapImageRep alloc] initWithFocusedViewRect:[view bounds]] autorelease];
     [view unlockFocus];
-    NSData* png = [rep representationUsingType:NSPNGFileType properties:[NSDictionary dictionary]];
+    NSData* png = [rep representationUsingType:NSBitmapImageFileTypePNG properties:[NSDictionary dictionary]];
     note(self, [png writeToFile:zzString(path) atomically:YES] ? "captured: " + path : "capture failed: " + path);
 }
 
@@ -216,8 +248,64 @@ static NSTabView* tabViewIn(NSView* view)
         // Keyboard input from outside (xdotool) goes to this field.
         if (auto outlet = zz::mac::outletNamed(first)) outletsFor(mainWindow, *outlet)->makeFirstResponder(*outlet);
     } else if (command == "pasteboard") {
-        NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSStringPboardType];
+        NSString* text = [[NSPasteboard generalPasteboard] stringForType:NSPasteboardTypeString];
         note(self, "pasteboard: " + escaped(zzStdString(text)));
+    } else if (command == "clip") {
+        // Text on the pasteboard, as another application would leave it.
+        NSPasteboard* pasteboard = [NSPasteboard generalPasteboard];
+        const std::string text = unescaped(first + (rest.empty() ? "" : " " + rest));
+        [pasteboard declareTypes:[NSArray arrayWithObject:NSPasteboardTypeString] owner:nil];
+        [pasteboard setString:zzString(text) forType:NSPasteboardTypeString];
+        note(self, "clip: " + escaped(text));
+    } else if (command == "keys") {
+        // Key presses from outside (xdotool): the request goes to the
+        // transcript, and the script goes on when the presser has made the
+        // request's file. Give up after 30 seconds.
+        ScriptState* state = static_cast<ScriptState*>(stateStorage);
+        const std::string done = state->transcriptPath + ".keys" + std::to_string(state->keyRequests + 1) + ".done";
+        if (waitDeadline == nil) {
+            waitDeadline = [[NSDate dateWithTimeIntervalSinceNow:30] retain];
+            note(self, "keys " + std::to_string(state->keyRequests + 1) + ": " + line.substr(line.find(' ') + 1));
+        }
+        if (![[NSFileManager defaultManager] fileExistsAtPath:zzString(done)] &&
+            [waitDeadline timeIntervalSinceNow] > 0) {
+            return NO;
+        }
+        [waitDeadline release];
+        waitDeadline = nil;
+        ++state->keyRequests;
+    } else if (command == "show-focus") {
+        note(self, "focus: " + nameOf(mainWindow, focusedControl([mainWindow window])));
+    } else if (command == "keyloop") {
+        // The controls that Tab walks, from a control until the walk comes
+        // back to it.
+        auto outlet = zz::mac::outletNamed(first);
+        if (!outlet) {
+            note(self, "unknown outlet: " + first);
+            return YES;
+        }
+        NSView* start = outletsFor(mainWindow, *outlet)->control(*outlet);
+        std::string walk = nameOf(mainWindow, start);
+        NSView* view = [start nextKeyView];
+        for (int steps = 0; view != nil && view != start && steps < 100; ++steps) {
+            walk += " " + nameOf(mainWindow, view);
+            view = [view nextKeyView];
+        }
+        note(self, "keyloop: " + walk + (view == start ? "" : " (no loop)"));
+    } else if (command == "layout") {
+        // Both pages, against the layout they were made for.
+        NSView* pageViews[] = {[[mainWindow projectPage] view], [[mainWindow coderPage] view]};
+        const char* pageNames[] = {"project", "coder"};
+        for (int i = 0; i < 2; ++i) {
+            const NSRect bounds = [pageViews[i] bounds];
+            note(self, std::string("page size: ") + pageNames[i] + " " + std::to_string(int(bounds.size.width)) + "x" +
+                           std::to_string(int(bounds.size.height)));
+            MainWindow* window = mainWindow;
+            const auto problems =
+                layoutProblems(pageViews[i], [window](id control) { return nameOf(window, control); });
+            for (const auto& problem : problems) note(self, std::string("layout: ") + pageNames[i] + ": " + problem);
+            if (problems.empty()) note(self, std::string("layout: ") + pageNames[i] + " ok");
+        }
     } else if (command == "capture") {
         [self capture:first.c_str()];
     } else if (command == "note") {
@@ -263,6 +351,7 @@ void startScript(MainWindow* mainWindow, ScriptedServices& services, const char*
     std::ifstream in(scriptPath);
     for (std::string line; std::getline(in, line);) state->lines.push_back(line);
     state->transcript = std::fopen(transcriptPath, "w");
+    state->transcriptPath = transcriptPath;
     state->services = &services;
     ScriptRunner* runner = [[ScriptRunner alloc] initWithWindow:mainWindow state:state];
     services.setNote([runner](const std::string& text) { note(runner, text); });
