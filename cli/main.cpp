@@ -4,6 +4,11 @@
 
 #include "commands.h"
 
+// The project's version, from CMake's project().
+#ifndef ZZ_VERSION
+#error "ZZ_VERSION must be defined by the build"
+#endif
+
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
@@ -19,6 +24,7 @@ const char* kUsage =
     "  code              print the C++ code of one plug-in parameter\n"
     "  settings          show the remembered vendor details and project folder\n"
     "  restore-template  restore the PluginTemplate folder from its archive\n"
+    "  version           print the program's version (also --version)\n"
     "\n"
     "Run 'zizavizerovo COMMAND --help' for the options of a command.\n";
 
@@ -33,6 +39,10 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version" || command == "version") {
+        std::fputs("zizavizerovo " ZZ_VERSION "\n", stdout);
         return 0;
     }
     zz::cli::Invocation inv;
