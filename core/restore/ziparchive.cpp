@@ -285,7 +285,7 @@ std::time_t modificationTime(const fs::path& path)
         t = std::chrono::system_clock::to_time_t(sys);
     }
     constexpr std::time_t k1980 = 315532800 + 24 * 3600;  // a day in, whatever the time zone
-    return std::max(t, k1980);
+    return (std::max)(t, k1980);
 }
 
 bool addItem(zip_t* za, const Item& item, const std::string& password, std::string* error)

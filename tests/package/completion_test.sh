@@ -5,6 +5,8 @@
 set -u
 # shellcheck source=/dev/null
 source "$1"
+work=$(mktemp -d "${TMPDIR:-/tmp}/zz-completion.XXXXXX")
+trap 'rm -rf "$work"' EXIT
 # compopt works only while bash itself is completing.
 compopt() { :; }
 
@@ -17,7 +19,8 @@ expect() {
     COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
     COMPREPLY=()
     _zizavizerovo
-    got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' ')
+    got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' ')
+    got=${got% }
     if [[ $got == "$want" ]]; then
         passed=$((passed + 1))
     else
@@ -42,6 +45,14 @@ expect "zizavizerovo code --set project" ""
 expect "zizavizerovo settings --" "--file --help --style"
 expect "zizavizerovo restore-template --" "--archive --help --to --yes"
 expect "zizavizerovo frobnicate --" ""
+mkdir -p "$work/two words" && : >"$work/two words/p.json"
+expect "zizavizerovo create --preset $work/two" "$work/two words"
+if ((${#COMPREPLY[@]} == 1)); then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    echo "FAIL: a file name with a blank came back as ${#COMPREPLY[@]} words"
+fi
 
 echo "$passed passed, $failed failed"
 ((failed == 0))

@@ -74,6 +74,7 @@ protected:
     {
         fs::create_directories(prefix / "bin");
         fs::create_directories(scratch);
+        fs::create_directories(tmp.path() / "projects");
         fs::copy_file(ZZ_CLI_PROGRAM, program);
     }
     void installShare()
