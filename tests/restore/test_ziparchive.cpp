@@ -52,6 +52,20 @@ TEST(ZipArchive, OurArchivesOpenInOtherTools)
     ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), kPassword));
     EXPECT_EQ(run("unzip -qq -t -P " + sh(kPassword) + " " + sh((tmp.path() / "a.zip").string()) + " >/dev/null"), 0);
     EXPECT_NE(run("unzip -qq -t -P wrong " + sh((tmp.path() / "a.zip").string()) + " >/dev/null 2>&1"), 0);
+    // Python's zipfile reads every file with the password (it checks each
+    // CRC) and refuses a wrong one.
+    const std::string check = "import sys, zipfile\n"
+                              "z = zipfile.ZipFile(sys.argv[1])\n"
+                              "z.setpassword(sys.argv[2].encode())\n"
+                              "files = [n for n in z.namelist() if not n.endswith('/')]\n"
+                              "assert sorted(files) == sorted(sys.argv[3:]), files\n"
+                              "for n in files: z.read(n)\n";
+    writeBytes(tmp.path() / "check.py", check);
+    const std::string files = " CMakeLists.txt empty.txt source/deep/deeper/data.bin source/plugin.cpp tools/run.sh";
+    const std::string command = "python3 " + sh((tmp.path() / "check.py").string()) + " " +
+                                sh((tmp.path() / "a.zip").string()) + " ";
+    EXPECT_EQ(run(command + sh(kPassword) + files), 0);
+    EXPECT_NE(run(command + "wrong" + files + " 2>/dev/null"), 0);
 }
 
 TEST(ZipArchive, ExtractsInfoZipArchives)
