@@ -80,7 +80,8 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
         "Options:\n"
         "  --style windows|macos  whose rules apply: defaults, checks, marker values, texts\n"
         "                         (default: %s)\n"
-        "  --template DIR         the template folder (default: PluginTemplate beside the program)\n"
+        "  --template DIR         the template folder (default: PluginTemplate beside the program\n"
+        "                         or in ../share/zizavizerovo)\n"
         "  --folder DIR           the project folder, as the folder chooser gives it\n"
         "  --preset FILE.json     a JSON object of FIELD: VALUE pairs, applied first\n"
         "  --set FIELD=VALUE      one field, applied in order after the preset\n"
@@ -332,7 +333,7 @@ int runCreate(const Invocation& inv)
     // 9. The plan: every check of the creation, nothing made; then the
     // warnings.
     const std::string templateFolder =
-        options.templateFolder ? *options.templateFolder : windowsTemplateFolder(programFolder, files::hostPathSeparator());
+        options.templateFolder ? *options.templateFolder : shippedPath(inv.program, "PluginTemplate");
     const CreationResult plan = createProject(record, style, templateFolder, true);
     if (!plan.ok) {
         printResult(plan);

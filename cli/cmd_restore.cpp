@@ -16,7 +16,8 @@ const char* kRestoreUsage =
     "usage: zizavizerovo restore-template [--archive ZIP] --to DIR [--yes]\n"
     "\n"
     "Deletes the PluginTemplate folder DIR and restores it from the template archive.\n"
-    "  --archive ZIP  the template archive (default: PluginTemplate.zip beside the program)\n"
+    "  --archive ZIP  the template archive (default: PluginTemplate.zip beside the program\n"
+    "                 or in ../share/zizavizerovo)\n"
     "  --to DIR       the PluginTemplate folder to restore\n"
     "  --yes          restore without asking for confirmation\n";
 
@@ -64,7 +65,7 @@ int runRestoreTemplate(const Invocation& inv)
         }
     }
     if (!haveTo || to.empty()) return usageError("--to DIR is required");
-    if (!haveArchive) archive = executableFolder(inv.program) + "/" + kTemplateArchiveName;
+    if (!haveArchive) archive = shippedPath(inv.program, kTemplateArchiveName);
     if (archive.empty()) return usageError("--archive needs a file");
 
     if (!yes) {

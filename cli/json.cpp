@@ -1,6 +1,6 @@
 #include "json.h"
 
-#include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "common/files.h"
 #include "common/utf8.h"
@@ -9,175 +9,109 @@ namespace zz::cli {
 
 namespace {
 
-class JsonReader {
-public:
-    JsonReader(const std::string& text, std::string& error) : s_(text), error_(error) {}
+using Json = nlohmann::json;
 
-    std::optional<std::vector<Assignment>> readObject()
+// Takes the preset's fields from nlohmann's SAX events, in file order. The
+// tree interface would turn numbers into binary values; the events hand over
+// each number so that its text survives as it was written.
+class PresetReader : public nlohmann::json_sax<Json> {
+public:
+    explicit PresetReader(std::string& error) : error_(error) {}
+
+    std::vector<Assignment> fields;
+
+    bool null() override { return notScalar(); }
+    bool boolean(bool value) override { return scalar(value ? "true" : "false"); }
+    // A leading '-' always reads as a signed number: one that is zero was "-0".
+    bool number_integer(number_integer_t value) override { return scalar(value == 0 ? "-0" : std::to_string(value)); }
+    bool number_unsigned(number_unsigned_t value) override { return scalar(std::to_string(value)); }
+    bool number_float(number_float_t, const string_t& text) override { return scalar(text); }
+    bool string(string_t& value) override { return scalar(value); }
+    bool binary(binary_t&) override { return notScalar(); }
+
+    bool start_object(std::size_t) override
     {
-        std::vector<Assignment> out;
-        skipSpace();
-        if (!take('{')) return fail("a preset must be a JSON object");
-        skipSpace();
-        if (take('}')) return finish(out);
-        for (;;) {
-            skipSpace();
-            std::string key;
-            if (!readString(key)) return fail("expected a field name in quotes");
-            skipSpace();
-            if (!take(':')) return fail("expected ':' after \"" + key + "\"");
-            skipSpace();
-            std::string value;
-            if (!readScalar(value)) {
-                if (error_.empty()) error_ = "the value of \"" + key + "\" must be a string, a number or a boolean";
-                return std::nullopt;
-            }
-            out.push_back({key, value});
-            skipSpace();
-            if (take(',')) continue;
-            if (take('}')) return finish(out);
-            return fail("expected ',' or '}'");
+        if (!started_) {
+            started_ = true;
+            return true;
         }
+        return notScalar();
+    }
+    bool key(string_t& name) override
+    {
+        key_ = name;
+        return true;
+    }
+    bool end_object() override
+    {
+        ended_ = true;
+        return true;
+    }
+    bool start_array(std::size_t) override { return started_ ? notScalar() : notAnObject(0); }
+    bool end_array() override { return false; }
+
+    bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& e) override
+    {
+        // The byte count of the lexer is one past the byte it stopped at.
+        const std::size_t at = position > 0 ? position - 1 : 0;
+        if (!started_) return notAnObject(at);
+        if (ended_) {
+            error_ = "unexpected text after the object (at byte " + std::to_string(at) + ")";
+            return false;
+        }
+        // "[json.exception.parse_error.101] parse error at line 1, column 9: ..."
+        std::string what = e.what();
+        const auto close = what.find("] ");
+        if (what.rfind("[json.exception.", 0) == 0 && close != std::string::npos) what.erase(0, close + 2);
+        error_ = what;
+        return false;
     }
 
 private:
-    std::optional<std::vector<Assignment>> finish(std::vector<Assignment>& out)
+    bool scalar(std::string text)
     {
-        skipSpace();
-        if (pos_ != s_.size()) return fail("unexpected text after the object");
-        return std::move(out);
-    }
-
-    std::optional<std::vector<Assignment>> fail(const std::string& what)
-    {
-        error_ = what + " (at byte " + std::to_string(pos_) + ")";
-        return std::nullopt;
-    }
-
-    void skipSpace()
-    {
-        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r'))
-            ++pos_;
-    }
-
-    bool take(char c)
-    {
-        if (pos_ < s_.size() && s_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
-
-    bool literal(const char* word)
-    {
-        const std::string w(word);
-        if (s_.compare(pos_, w.size(), w) == 0) {
-            pos_ += w.size();
-            return true;
-        }
-        return false;
-    }
-
-    bool readHex4(unsigned& out)
-    {
-        if (pos_ + 4 > s_.size()) return false;
-        out = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = s_[pos_++];
-            out <<= 4;
-            if (c >= '0' && c <= '9') out |= unsigned(c - '0');
-            else if (c >= 'a' && c <= 'f') out |= unsigned(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F') out |= unsigned(c - 'A' + 10);
-            else return false;
-        }
+        if (!started_) return notAnObject(0);
+        fields.push_back({key_, std::move(text)});
         return true;
     }
-
-    bool readString(std::string& out)
+    bool notScalar()
     {
-        if (!take('"')) return false;
-        while (pos_ < s_.size()) {
-            const char c = s_[pos_++];
-            if (c == '"') return true;
-            if (static_cast<unsigned char>(c) < 0x20) return false;
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (pos_ >= s_.size()) return false;
-            const char e = s_[pos_++];
-            switch (e) {
-            case '"': out += '"'; break;
-            case '\\': out += '\\'; break;
-            case '/': out += '/'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'u': {
-                unsigned cp = 0;
-                if (!readHex4(cp)) return false;
-                if (cp >= 0xD800 && cp <= 0xDBFF && s_.compare(pos_, 2, "\\u") == 0) {
-                    const size_t save = pos_;
-                    pos_ += 2;
-                    unsigned low = 0;
-                    if (readHex4(low) && low >= 0xDC00 && low <= 0xDFFF) {
-                        cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-                    } else {
-                        pos_ = save;
-                    }
-                }
-                // A surrogate without its partner has no UTF-8 form.
-                if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
-                utf8::append(out, cp);
-                break;
-            }
-            default: return false;
-            }
-        }
+        if (!started_) return notAnObject(0);
+        error_ = "the value of \"" + key_ + "\" must be a string, a number or a boolean";
+        return false;
+    }
+    bool notAnObject(std::size_t at)
+    {
+        error_ = "a preset must be a JSON object (at byte " + std::to_string(at) + ")";
         return false;
     }
 
-    bool readScalar(std::string& out)
-    {
-        if (pos_ >= s_.size()) return false;
-        const char c = s_[pos_];
-        if (c == '"') return readString(out);
-        if (literal("true")) {
-            out = "true";
-            return true;
-        }
-        if (literal("false")) {
-            out = "false";
-            return true;
-        }
-        if (c == '-' || (c >= '0' && c <= '9')) {
-            const size_t start = pos_;
-            while (pos_ < s_.size()) {
-                const char d = s_[pos_];
-                if ((d >= '0' && d <= '9') || d == '-' || d == '+' || d == '.' || d == 'e' || d == 'E') ++pos_;
-                else break;
-            }
-            out = s_.substr(start, pos_ - start);
-            return true;
-        }
-        return false;
-    }
-
-    const std::string& s_;
     std::string& error_;
-    size_t pos_ = 0;
+    std::string key_;
+    bool started_ = false;
+    bool ended_ = false;
 };
+
+// The escaped body of a JSON string (without quotes) for valid UTF-8 text
+// that holds no DEL, written by nlohmann.
+void appendEscaped(std::string& out, std::string_view run)
+{
+    if (run.empty()) return;
+    const std::string quoted = Json(std::string(run)).dump(-1, ' ', false, Json::error_handler_t::replace);
+    out.append(quoted, 1, quoted.size() - 2);
+}
 
 }  // namespace
 
 std::optional<std::vector<Assignment>> parsePreset(const std::string& json, std::string& error)
 {
     error.clear();
-    JsonReader reader(json, error);
-    return reader.readObject();
+    PresetReader reader(error);
+    if (!Json::sax_parse(json, &reader) || !error.empty()) {
+        if (error.empty()) error = "a preset must be a JSON object";
+        return std::nullopt;
+    }
+    return std::move(reader.fields);
 }
 
 std::optional<std::vector<Assignment>> readPreset(const std::string& path, std::string& error)
@@ -194,32 +128,24 @@ std::optional<std::vector<Assignment>> readPreset(const std::string& path, std::
 
 std::string jsonString(const std::string& text)
 {
+    // nlohmann escapes the runs of valid UTF-8. Two cases it writes otherwise
+    // are written here between the runs: a byte that is not part of valid
+    // UTF-8 becomes the escape \ufffd (nlohmann would put U+FFFD itself, or
+    // refuse), and DEL, a control character nlohmann copies, becomes \u007f.
     std::string out = "\"";
+    size_t run = 0;
     for (size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        switch (c) {
-        case '"': out += "\\\""; ++i; continue;
-        case '\\': out += "\\\\"; ++i; continue;
-        case '\n': out += "\\n"; ++i; continue;
-        case '\r': out += "\\r"; ++i; continue;
-        case '\t': out += "\\t"; ++i; continue;
-        case '\b': out += "\\b"; ++i; continue;
-        case '\f': out += "\\f"; ++i; continue;
-        default: break;
-        }
-        if (c < 0x20 || c == 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\u%04x", c);
-            out += hex;
-            ++i;
+        const utf8::Char ch = utf8::decodeAt(text, i);
+        if (ch.valid && text[i] != '\x7f') {
+            i += ch.bytes;
             continue;
         }
-        // A valid UTF-8 sequence is copied whole; a stray byte becomes U+FFFD.
-        const utf8::Char ch = utf8::decodeAt(text, i);
-        if (ch.valid) out.append(text, i, ch.bytes);
-        else out += "\\ufffd";
+        appendEscaped(out, std::string_view(text).substr(run, i - run));
+        out += ch.valid ? "\\u007f" : "\\ufffd";
         i += ch.bytes;
+        run = i;
     }
+    appendEscaped(out, std::string_view(text).substr(run));
     out += '"';
     return out;
 }

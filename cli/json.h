@@ -10,17 +10,20 @@
 namespace zz::cli {
 
 // Reads a preset: a JSON object whose keys are field names and whose values are
-// strings, numbers or booleans. Each value becomes the text a user would type
-// (an unpaired \uD800-\uDFFF escape becomes U+FFFD):
-// a string as it stands, a number as it is written in the file, a boolean as
-// "true" or "false". On failure answers nothing and sets `error`.
+// strings, numbers or booleans (read by nlohmann-json, so the text must be
+// well-formed JSON in UTF-8; an unpaired \uD800-\uDFFF escape is an error).
+// Each value becomes the text a user would type: a string as it stands, a
+// number as it is written in the file, a boolean as "true" or "false". On
+// failure answers nothing and sets `error`.
 std::optional<std::vector<Assignment>> readPreset(const std::string& path, std::string& error);
 
 // The same, from JSON text already in memory.
 std::optional<std::vector<Assignment>> parsePreset(const std::string& json, std::string& error);
 
-// A JSON string literal (with quotes) for UTF-8 text; control characters are
-// escaped as \uXXXX and a byte that is not part of valid UTF-8 becomes \ufffd.
+// A JSON string literal (with quotes) for UTF-8 text: '"', '\\' and \b \f \n
+// \r \t escaped by their letters, the other control characters and DEL as
+// \u00XX, other characters copied as UTF-8, and a byte that is not part of
+// valid UTF-8 as \ufffd.
 std::string jsonString(const std::string& text);
 
 // One field of a preset as written: a text in quotes, a number or a boolean

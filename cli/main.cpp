@@ -4,6 +4,11 @@
 
 #include "commands.h"
 
+// The project's version, from CMake's project().
+#ifndef ZZ_VERSION
+#error "ZZ_VERSION must be defined by the build"
+#endif
+
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
@@ -20,6 +25,7 @@ const char* kUsage =
     "  settings          show the remembered vendor details and project folder\n"
     "  restore-template  restore the PluginTemplate folder from its archive\n"
     "  projects          list the projects this tool has made, newest first\n"
+    "  version           print the program's version (also --version)\n"
     "\n"
     "Run 'zizavizerovo COMMAND --help' for the options of a command.\n";
 
@@ -34,6 +40,10 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version" || command == "version") {
+        std::fputs("zizavizerovo " ZZ_VERSION "\n", stdout);
         return 0;
     }
     zz::cli::Invocation inv;

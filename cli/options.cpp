@@ -1,6 +1,8 @@
 #include "options.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
@@ -75,6 +77,19 @@ std::string executableFolder(const std::string& argv0)
     std::string folder = files::programFolder();
     if (folder.empty()) folder = files::folderOfProgramFile(argv0);
     return folder.empty() ? "." : folder;
+}
+
+std::string shippedPath(const std::string& argv0, const std::string& name)
+{
+    namespace fs = std::filesystem;
+    const std::string folder = executableFolder(argv0);
+    const std::string beside = folder + files::hostPathSeparator() + name;
+    std::error_code ec;
+    if (fs::exists(files::fsPath(beside), ec)) return beside;
+    const fs::path installed =
+        files::fsPath(folder).lexically_normal().parent_path() / "share" / "zizavizerovo" / files::fsPath(name);
+    if (fs::exists(installed, ec)) return files::utf8Path(installed);
+    return beside;
 }
 
 }  // namespace zz::cli

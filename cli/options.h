@@ -70,4 +70,11 @@ bool isTerminal(std::FILE* stream);
 // The folder that holds the running program, without a trailing separator.
 std::string executableFolder(const std::string& argv0);
 
+// Where the program's shipped file or folder `name` (the PluginTemplate folder,
+// PluginTemplate.zip) is: beside the program, as in the build tree and the
+// Windows zip, or else in share/zizavizerovo/ next to the program's folder, as
+// in an installed layout (PREFIX/bin/zizavizerovo, PREFIX/share/zizavizerovo/).
+// When it is in neither place, the path beside the program.
+std::string shippedPath(const std::string& argv0, const std::string& name);
+
 }  // namespace zz::cli

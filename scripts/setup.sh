@@ -44,3 +44,21 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
+
+# The npm tools the checks use (package.json, versions pinned in
+# package-lock.json): the validator of the CI workflow files. npm comes from
+# Debian when the machine has none.
+root=$(cd "$here/.." && pwd)
+if [[ -f "$root/package-lock.json" ]]; then
+  if ! command -v npm >/dev/null; then
+    echo "setup: installing npm"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends npm
+  fi
+  # npm ci only when node_modules is missing or older than the lock file.
+  if [[ ! -f "$root/node_modules/.package-lock.json" ||
+        "$root/package-lock.json" -nt "$root/node_modules/.package-lock.json" ]]; then
+    (cd "$root" && npm ci --no-audit --no-fund --loglevel=error) ||
+      echo "setup: npm ci failed; the workflow-file check is skipped"
+  fi
+fi

@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
-#include <cstdint>
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <memory>
-#include <random>
+#include <fstream>
 #include <system_error>
 #include <vector>
 
-#include <unzip.h>
 #include <zip.h>
-#include <zlib.h>
 
 namespace fs = std::filesystem;
 
@@ -22,6 +17,7 @@ namespace zz {
 
 namespace {
 
+// Entries are read and written this many bytes at a time.
 constexpr std::size_t kChunk = 64 * 1024;
 
 bool fail(std::string* error, const std::string& why)
@@ -49,181 +45,56 @@ std::vector<std::string> components(const std::string& name)
     return parts;
 }
 
-// Traditional ZIP encryption (the PKWARE stream cipher). minizip as packaged
-// on 64-bit systems computes its keys with the wrong word size, so the cipher
-// is done here and minizip moves raw entry data only.
-class ZipCipher {
-public:
-    explicit ZipCipher(const std::string& password)
-    {
-        for (unsigned char c : password) update(c);
-    }
-    unsigned char decrypt(unsigned char c)
-    {
-        const unsigned char plain = static_cast<unsigned char>(c ^ streamByte());
-        update(plain);
-        return plain;
-    }
-    unsigned char encrypt(unsigned char plain)
-    {
-        const unsigned char c = static_cast<unsigned char>(plain ^ streamByte());
-        update(plain);
-        return c;
-    }
-    void decrypt(char* data, std::size_t n)
-    {
-        for (std::size_t i = 0; i < n; ++i)
-            data[i] = static_cast<char>(decrypt(static_cast<unsigned char>(data[i])));
-    }
-    void encrypt(char* data, std::size_t n)
-    {
-        for (std::size_t i = 0; i < n; ++i)
-            data[i] = static_cast<char>(encrypt(static_cast<unsigned char>(data[i])));
-    }
-
-private:
-    static std::uint32_t crcByte(std::uint32_t crc, unsigned char b)
-    {
-        static const z_crc_t* table = get_crc_table();
-        return static_cast<std::uint32_t>(table[(crc ^ b) & 0xffu]) ^ (crc >> 8);
-    }
-    unsigned char streamByte() const
-    {
-        const std::uint32_t t = (key2_ & 0xffffu) | 2u;
-        return static_cast<unsigned char>(((t * (t ^ 1u)) >> 8) & 0xffu);
-    }
-    void update(unsigned char c)
-    {
-        key0_ = crcByte(key0_, c);
-        key1_ = (key1_ + (key0_ & 0xffu)) * 134775813u + 1u;
-        key2_ = crcByte(key2_, static_cast<unsigned char>(key1_ >> 24));
-    }
-    std::uint32_t key0_ = 0x12345678u;
-    std::uint32_t key1_ = 0x23456789u;
-    std::uint32_t key2_ = 0x34567890u;
-};
-
-constexpr std::size_t kCryptHeader = 12;
-
-struct UnzipCloser {
-    unzFile file;
-    ~UnzipCloser() { unzClose(file); }
-};
-
-struct Buffers {
-    std::vector<char> in = std::vector<char>(kChunk);
-    std::vector<char> out = std::vector<char>(kChunk);
-};
-
-// Reads exactly `n` raw bytes of the current entry; false when it ends first.
-bool readRaw(unzFile zf, char* data, std::size_t n)
+// Opens an archive named by a UTF-8 path. On Windows the path goes through
+// the wide-character file functions, so names outside the ANSI code page work.
+zip_t* openArchive(const std::string& path, int flags)
 {
-    while (n > 0) {
-        const int got = unzReadCurrentFile(zf, data, static_cast<unsigned>(n));
-        if (got <= 0) return false;
-        data += got;
-        n -= static_cast<std::size_t>(got);
-    }
-    return true;
+#ifdef _WIN32
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_win32w_create(fs::u8path(path).wstring().c_str(), 0, -1, &error);
+    zip_t* za = source ? zip_open_from_source(source, flags, &error) : nullptr;
+    if (source && !za) zip_source_free(source);
+    zip_error_fini(&error);
+    return za;
+#else
+    int code = 0;
+    return zip_open(path.c_str(), flags, &code);
+#endif
 }
 
-// Streams the current entry, opened in raw mode, into `out`: decrypts with
-// `password` when it is not empty, inflates deflated data, and checks the
-// size and CRC-32 against the archive's directory.
-bool writeEntry(unzFile zf, const unz_file_info64& info, const std::string& name, const std::string& password,
-                std::FILE* out, const fs::path& target, Buffers& buf, std::string& why)
+// A source that reads a file named by a path, for adding it to `za`.
+zip_source_t* fileSource(zip_t* za, const fs::path& path)
 {
-    const std::string damaged = "entry \"" + name + "\" is damaged";
-    const std::string badPassword = "entry \"" + name + "\" does not open with the password";
+#ifdef _WIN32
+    return zip_source_win32w(za, path.wstring().c_str(), 0, -1);
+#else
+    return zip_source_file(za, path.c_str(), 0, -1);
+#endif
+}
 
-    std::unique_ptr<ZipCipher> cipher;
-    if (!password.empty()) {
-        cipher = std::make_unique<ZipCipher>(password);
-        char header[kCryptHeader];
-        if (!readRaw(zf, header, kCryptHeader)) {
-            why = damaged;
-            return false;
-        }
-        cipher->decrypt(header, kCryptHeader);
-        // The last header byte repeats the CRC's top byte, or the time's when
-        // the sizes follow the data.
-        const unsigned check = (info.flag & 8u) ? static_cast<unsigned>((info.dosDate >> 8) & 0xffu)
-                                                : static_cast<unsigned>((info.crc >> 24) & 0xffu);
-        if (static_cast<unsigned char>(header[kCryptHeader - 1]) != check) {
-            why = badPassword;
-            return false;
-        }
+// Why an entry could not be opened or read, from libzip's error code.
+std::string entryFailure(int code, const std::string& name, bool encrypted)
+{
+    const std::string entry = "entry \"" + name + "\"";
+    switch (code) {
+    case ZIP_ER_CRC:
+    case ZIP_ER_INCONS:
+        return entry + (encrypted ? " fails its checksum (damaged archive or wrong password)" : " fails its checksum");
+    case ZIP_ER_WRONGPASSWD:
+        return entry + " does not open with the password";
+    case ZIP_ER_COMPRESSED_DATA:
+        // Data that was decrypted with a wrong key inflates to nonsense.
+        return encrypted ? entry + " does not open with the password" : entry + " is damaged";
+    case ZIP_ER_COMPNOTSUPP:
+        return entry + " uses a compression method this tool does not read";
+    case ZIP_ER_ENCRNOTSUPP:
+        return entry + " uses an encryption this tool does not read";
+    case ZIP_ER_MEMORY:
+        return "out of memory";
+    default:
+        return entry + " is damaged";
     }
-
-    const bool deflated = info.compression_method == Z_DEFLATED;
-    z_stream zs{};
-    if (deflated && inflateInit2(&zs, -MAX_WBITS) != Z_OK) {
-        why = "out of memory";
-        return false;
-    }
-    struct InflateEnd {
-        z_stream* zs;
-        bool active;
-        ~InflateEnd() { if (active) inflateEnd(zs); }
-    } inflateEnd{&zs, deflated};
-
-    uLong crc = crc32(0L, Z_NULL, 0);
-    ZPOS64_T written = 0;
-    bool ended = !deflated;
-    // Never writes more than the directory announces: a forged entry cannot
-    // fill the disk.
-    bool oversize = false;
-    auto emit = [&](const char* data, std::size_t n) {
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(data), static_cast<uInt>(n));
-        written += n;
-        if (written > info.uncompressed_size) {
-            oversize = true;
-            return false;
-        }
-        return std::fwrite(data, 1, n, out) == n;
-    };
-
-    for (;;) {
-        const int n = unzReadCurrentFile(zf, buf.in.data(), static_cast<unsigned>(buf.in.size()));
-        if (n < 0) {
-            why = damaged;
-            return false;
-        }
-        if (n == 0) break;
-        if (cipher) cipher->decrypt(buf.in.data(), static_cast<std::size_t>(n));
-        if (!deflated) {
-            if (!emit(buf.in.data(), static_cast<std::size_t>(n))) {
-                why = oversize ? damaged : "cannot write " + target.u8string();
-                return false;
-            }
-            continue;
-        }
-        if (ended) continue;  // bytes after the end of the stream are ignored
-        zs.next_in = reinterpret_cast<Bytef*>(buf.in.data());
-        zs.avail_in = static_cast<uInt>(n);
-        do {
-            zs.next_out = reinterpret_cast<Bytef*>(buf.out.data());
-            zs.avail_out = static_cast<uInt>(buf.out.size());
-            const int rc = inflate(&zs, Z_NO_FLUSH);
-            if (rc == Z_STREAM_END) {
-                ended = true;
-            } else if (rc != Z_OK && rc != Z_BUF_ERROR) {
-                why = cipher ? badPassword : damaged;
-                return false;
-            }
-            const std::size_t produced = buf.out.size() - zs.avail_out;
-            if (produced > 0 && !emit(buf.out.data(), produced)) {
-                why = oversize ? damaged : "cannot write " + target.u8string();
-                return false;
-            }
-        } while (zs.avail_out == 0 && !ended);
-    }
-    if (!ended || written != info.uncompressed_size || crc != info.crc) {
-        why = cipher ? "entry \"" + name + "\" fails its checksum (damaged archive or wrong password)"
-                     : "entry \"" + name + "\" fails its checksum";
-        return false;
-    }
-    return true;
 }
 
 // Refuses a path below `root` whose folders include a symbolic link: a link
@@ -239,17 +110,53 @@ bool passesThroughLink(const fs::path& root, const std::vector<std::string>& par
     return false;
 }
 
-bool extractCurrent(unzFile zf, const fs::path& root, bool overwrite, const std::string& password,
-                    Buffers& buffers, std::string* error)
+// Streams the open entry `file` into `target`. libzip decrypts, inflates and,
+// at the end of the data, checks the CRC-32 and the size against the
+// directory; the count here only stops a forged entry from writing more than
+// the directory announces.
+bool writeEntry(zip_file_t* file, const zip_stat_t& st, const std::string& name, bool encrypted,
+                const fs::path& target, std::vector<char>& buffer, std::string& why)
 {
-    unz_file_info64 info{};
-    if (unzGetCurrentFileInfo64(zf, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        why = "cannot write " + target.u8string();
+        return false;
+    }
+    zip_uint64_t written = 0;
+    for (;;) {
+        const zip_int64_t n = zip_fread(file, buffer.data(), buffer.size());
+        if (n < 0) {
+            why = entryFailure(zip_error_code_zip(zip_file_get_error(file)), name, encrypted);
+            return false;
+        }
+        if (n == 0) break;
+        written += static_cast<zip_uint64_t>(n);
+        if ((st.valid & ZIP_STAT_SIZE) && written > st.size) {
+            why = "entry \"" + name + "\" is damaged";
+            return false;
+        }
+        if (!out.write(buffer.data(), static_cast<std::streamsize>(n))) {
+            why = "cannot write " + target.u8string();
+            return false;
+        }
+    }
+    out.close();
+    if (!out) {
+        why = "cannot write " + target.u8string();
+        return false;
+    }
+    return true;
+}
+
+bool extractEntry(zip_t* za, zip_uint64_t index, const fs::path& root, bool overwrite, const std::string& password,
+                  std::vector<char>& buffer, std::string* error)
+{
+    // Names as stored, byte for byte: no guessing of their character set.
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(za, index, ZIP_FL_ENC_RAW, &st) != 0 || !(st.valid & ZIP_STAT_NAME))
         return fail(error, "the archive's directory is damaged");
-    std::string name(info.size_filename, '\0');
-    if (unzGetCurrentFileInfo64(zf, &info, name.data(), static_cast<uLong>(name.size() + 1), nullptr, 0, nullptr,
-                                0) != UNZ_OK)
-        return fail(error, "the archive's directory is damaged");
-    name.resize(std::min<std::size_t>(name.size(), std::char_traits<char>::length(name.c_str())));
+    const std::string name = st.name;
 
     if (!isSafeEntryName(name)) return fail(error, "refused entry name \"" + name + "\"");
 
@@ -282,44 +189,37 @@ bool extractCurrent(unzFile zf, const fs::path& root, bool overwrite, const std:
         if (!fs::remove(target, ec) || ec) return fail(error, "cannot replace " + target.u8string());
     }
 
-    if (info.compression_method != 0 && info.compression_method != Z_DEFLATED)
-        return fail(error, "entry \"" + name + "\" uses a compression method this tool does not read");
-    const bool encrypted = (info.flag & 1u) != 0;
+    if ((st.valid & ZIP_STAT_COMP_METHOD) && !zip_compression_method_supported(st.comp_method, 0))
+        return fail(error, entryFailure(ZIP_ER_COMPNOTSUPP, name, false));
+    const bool encrypted = (st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE;
     if (encrypted && password.empty()) return fail(error, "entry \"" + name + "\" needs a password");
+    // Asked first: libzip 1.7.3 leaks the entry's source when it refuses an
+    // encryption method while opening the entry.
+    if (encrypted && !zip_encryption_method_supported(st.encryption_method, 0))
+        return fail(error, entryFailure(ZIP_ER_ENCRNOTSUPP, name, true));
 
-    // Raw mode: minizip hands over the stored bytes; decryption and inflation
-    // happen in writeEntry.
-    int method = 0;
-    int level = 0;
-    if (unzOpenCurrentFile2(zf, &method, &level, 1) != UNZ_OK)
-        return fail(error, "cannot open entry \"" + name + "\"");
-
-    std::FILE* out = std::fopen(target.u8string().c_str(), "wb");
-    if (!out) {
-        unzCloseCurrentFile(zf);
-        return fail(error, "cannot write " + target.u8string());
+    zip_file_t* file =
+        encrypted ? zip_fopen_index_encrypted(za, index, 0, password.c_str()) : zip_fopen_index(za, index, 0);
+    if (!file) {
+        const int code = zip_error_code_zip(zip_get_error(za));
+        zip_error_clear(za);
+        return fail(error, entryFailure(code, name, encrypted));
     }
-
     std::string why;
-    bool ok = writeEntry(zf, info, name, encrypted ? password : std::string(), out, target, buffers, why);
-    if (unzCloseCurrentFile(zf) != UNZ_OK && ok) {
-        ok = false;
-        why = "entry \"" + name + "\" is damaged";
-    }
-    if (std::fclose(out) != 0 && ok) {
-        ok = false;
-        why = "cannot write " + target.u8string();
-    }
+    const bool ok = writeEntry(file, st, name, encrypted, target, buffer, why);
+    zip_fclose(file);
     if (!ok) {
         fs::remove(target, ec);  // no half-written or garbled file
         return fail(error, why);
     }
 
     // Archives made on Unix carry the file mode: keep the executable bits.
-    const uLong host = info.version >> 8;
-    const uLong mode = (info.external_fa >> 16) & 0777u;
-    if (host == 3 && mode != 0)
-        fs::permissions(target, static_cast<fs::perms>(mode), fs::perm_options::replace, ec);
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(za, index, 0, &system, &attributes) == 0 && system == ZIP_OPSYS_UNIX) {
+        const zip_uint32_t mode = (attributes >> 16) & 0777u;
+        if (mode != 0) fs::permissions(target, static_cast<fs::perms>(mode), fs::perm_options::replace, ec);
+    }
     return true;
 }
 
@@ -350,23 +250,19 @@ bool extractArchive(const std::string& archivePath, const std::string& destinati
     const fs::path root = fs::u8path(destination);
     if (!fs::is_directory(root, ec)) return fail(error, "no folder at " + destination);
 
-    unzFile zf = unzOpen64(archivePath.c_str());
-    if (!zf) return fail(error, "cannot open the archive " + archivePath);
-    UnzipCloser closer{zf};
+    zip_t* za = openArchive(archivePath, ZIP_RDONLY);
+    if (!za) return fail(error, "cannot open the archive " + archivePath);
+    struct Discard {
+        zip_t* za;
+        ~Discard() { zip_discard(za); }
+    } discard{za};
 
-    unz_global_info64 global{};
-    if (unzGetGlobalInfo64(zf, &global) != UNZ_OK) return fail(error, "the archive's directory is damaged");
-
-    Buffers buffers;
-    ZPOS64_T count = 0;
-    int rc = unzGoToFirstFile(zf);
-    while (rc == UNZ_OK) {
-        if (!extractCurrent(zf, root, overwrite, password, buffers, error)) return false;
-        ++count;
-        rc = unzGoToNextFile(zf);
+    const zip_int64_t count = zip_get_num_entries(za, 0);
+    if (count < 0) return fail(error, "the archive's directory is damaged");
+    std::vector<char> buffer(kChunk);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        if (!extractEntry(za, static_cast<zip_uint64_t>(i), root, overwrite, password, buffer, error)) return false;
     }
-    if (rc != UNZ_END_OF_LIST_OF_FILE || count != global.number_entry)
-        return fail(error, "the archive's directory is damaged");
     return true;
 }
 
@@ -381,7 +277,8 @@ struct Item {
     bool folder = false;
 };
 
-void setDate(zip_fileinfo& zi, const fs::path& path)
+// The file's modification time; ZIP's DOS dates start in 1980.
+std::time_t modificationTime(const fs::path& path)
 {
     std::error_code ec;
     const auto ftime = fs::last_write_time(path, ec);
@@ -391,134 +288,49 @@ void setDate(zip_fileinfo& zi, const fs::path& path)
             ftime - fs::file_time_type::clock::now() + std::chrono::system_clock::now());
         t = std::chrono::system_clock::to_time_t(sys);
     }
-    std::tm tm{};
-#ifdef _WIN32
-    localtime_s(&tm, &t);
-#else
-    localtime_r(&t, &tm);
-#endif
-    // DOS dates start in 1980.
-    if (tm.tm_year < 80) {
-        tm = std::tm{};
-        tm.tm_year = 80;
-        tm.tm_mday = 1;
-    }
-    zi.tmz_date.tm_sec = static_cast<uInt>(tm.tm_sec);
-    zi.tmz_date.tm_min = static_cast<uInt>(tm.tm_min);
-    zi.tmz_date.tm_hour = static_cast<uInt>(tm.tm_hour);
-    zi.tmz_date.tm_mday = static_cast<uInt>(tm.tm_mday);
-    zi.tmz_date.tm_mon = static_cast<uInt>(tm.tm_mon);
-    zi.tmz_date.tm_year = static_cast<uInt>(tm.tm_year + 1900);
+    constexpr std::time_t k1980 = 315532800 + 24 * 3600;  // a day in, whatever the time zone
+    return (std::max)(t, k1980);
 }
 
-bool fileCrc(const fs::path& path, std::vector<char>& buffer, uLong& crc)
-{
-    std::FILE* in = std::fopen(path.u8string().c_str(), "rb");
-    if (!in) return false;
-    crc = crc32(0L, Z_NULL, 0);
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), in)) > 0)
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(buffer.data()), static_cast<uInt>(n));
-    const bool ok = !std::ferror(in);
-    std::fclose(in);
-    return ok;
-}
-
-bool hasNonAscii(const std::string& s)
-{
-    return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
-bool addItem(zipFile zf, const Item& item, const std::string& password, Buffers& buffers,
-             std::string* error)
+bool addItem(zip_t* za, const Item& item, const std::string& password, std::string* error)
 {
     std::error_code ec;
-    zip_fileinfo zi{};
-    setDate(zi, item.path);
-    const auto perms = static_cast<uLong>(fs::status(item.path, ec).permissions() & fs::perms::mask) & 0777u;
-    // Unix mode in the upper half; the DOS folder bit for folders.
-    zi.external_fa = item.folder ? ((0040000u | (perms ? perms : 0755u)) << 16) | 0x10u
-                                 : ((0100000u | (perms ? perms : 0644u)) << 16);
-    const uLong madeBy = (3u << 8) | 20u;  // Unix, version 2.0
-    const uLong flags = hasNonAscii(item.name) ? 0x800u : 0u;  // names are UTF-8
-
-    uLong crc = crc32(0L, Z_NULL, 0);
-    std::uintmax_t size = 0;
-    const bool encrypt = !item.folder && !password.empty();
-    if (!item.folder) {
-        size = fs::file_size(item.path, ec);
-        if (ec) return fail(error, "cannot read " + item.path.u8string());
-        // The encryption header carries the CRC, so it is needed before the data.
-        if (encrypt && !fileCrc(item.path, buffers.in, crc)) return fail(error, "cannot read " + item.path.u8string());
-    }
-    const int zip64 = size >= 0xffffffffu ? 1 : 0;
-    // Raw mode: the data is deflated and encrypted here, minizip writes the
-    // container around it.
-    if (zipOpenNewFileInZip4_64(zf, item.name.c_str(), &zi, nullptr, 0, nullptr, 0, nullptr,
-                                item.folder ? 0 : Z_DEFLATED, item.folder ? 0 : Z_DEFAULT_COMPRESSION, 1, -MAX_WBITS,
-                                8, Z_DEFAULT_STRATEGY, nullptr, 0, madeBy, flags | (encrypt ? 1u : 0u),
-                                zip64) != ZIP_OK)
-        return fail(error, "cannot add " + item.name + " to the archive");
+    zip_int64_t index;
     if (item.folder) {
-        if (zipCloseFileInZipRaw64(zf, 0, crc) != ZIP_OK) return fail(error, "cannot write the archive");
-        return true;
+        index = zip_dir_add(za, item.name.c_str(), ZIP_FL_ENC_UTF_8);
+    } else {
+        zip_source_t* source = fileSource(za, item.path);
+        if (!source) return fail(error, "cannot read " + item.path.u8string());
+        index = zip_file_add(za, item.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        if (index < 0) zip_source_free(source);
     }
+    if (index < 0) return fail(error, "cannot add " + item.name + " to the archive: " + zip_strerror(za));
+    const auto at = static_cast<zip_uint64_t>(index);
 
-    std::unique_ptr<ZipCipher> cipher;
-    bool ok = true;
-    auto put = [&](char* data, std::size_t n) {
-        if (cipher) cipher->encrypt(data, n);
-        if (ok && zipWriteInFileInZip(zf, data, static_cast<unsigned>(n)) != ZIP_OK)
-            ok = fail(error, "cannot write the archive");
-    };
-    if (encrypt) {
-        cipher = std::make_unique<ZipCipher>(password);
-        char header[kCryptHeader];
-        std::random_device random;
-        for (std::size_t i = 0; i < kCryptHeader - 2; ++i) header[i] = static_cast<char>(random() & 0xffu);
-        header[kCryptHeader - 2] = static_cast<char>((crc >> 16) & 0xffu);
-        header[kCryptHeader - 1] = static_cast<char>((crc >> 24) & 0xffu);
-        put(header, kCryptHeader);
+    const auto perms = static_cast<zip_uint32_t>(fs::status(item.path, ec).permissions() & fs::perms::mask) & 0777u;
+    // Unix mode in the upper half; the DOS folder bit for folders.
+    const zip_uint32_t attributes = item.folder ? ((0040000u | (perms ? perms : 0755u)) << 16) | 0x10u
+                                                : ((0100000u | (perms ? perms : 0644u)) << 16);
+    bool ok = zip_file_set_external_attributes(za, at, 0, ZIP_OPSYS_UNIX, attributes) == 0 &&
+              zip_file_set_mtime(za, at, modificationTime(item.path), 0) == 0;
+    if (ok && !item.folder) {
+        ok = zip_set_file_compression(za, at, ZIP_CM_DEFLATE, 0) == 0;
+        if (ok && !password.empty())
+            ok = zip_file_set_encryption(za, at, ZIP_EM_TRAD_PKWARE, password.c_str()) == 0;
     }
+    if (!ok) return fail(error, "cannot add " + item.name + " to the archive: " + zip_strerror(za));
+    return true;
+}
 
-    z_stream zs{};
-    if (deflateInit2(&zs, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
-        zipCloseFileInZipRaw64(zf, 0, 0);
-        return fail(error, "out of memory");
-    }
-    uLong dataCrc = crc32(0L, Z_NULL, 0);
-    std::uintmax_t read = 0;
-    std::FILE* in = std::fopen(item.path.u8string().c_str(), "rb");
-    if (!in) ok = fail(error, "cannot read " + item.path.u8string());
-    bool finished = false;
-    while (ok && !finished) {
-        const std::size_t n = std::fread(buffers.in.data(), 1, buffers.in.size(), in);
-        if (std::ferror(in)) {
-            ok = fail(error, "cannot read " + item.path.u8string());
-            break;
-        }
-        const bool last = n < buffers.in.size();
-        dataCrc = crc32(dataCrc, reinterpret_cast<const Bytef*>(buffers.in.data()), static_cast<uInt>(n));
-        read += n;
-        zs.next_in = reinterpret_cast<Bytef*>(buffers.in.data());
-        zs.avail_in = static_cast<uInt>(n);
-        int rc;
-        do {
-            zs.next_out = reinterpret_cast<Bytef*>(buffers.out.data());
-            zs.avail_out = static_cast<uInt>(buffers.out.size());
-            rc = deflate(&zs, last ? Z_FINISH : Z_NO_FLUSH);
-            put(buffers.out.data(), buffers.out.size() - zs.avail_out);
-        } while (ok && zs.avail_out == 0);
-        finished = last && rc == Z_STREAM_END;
-    }
-    if (in) std::fclose(in);
-    deflateEnd(&zs);
-    // The file must not have changed between the two readings.
-    if (ok && encrypt && dataCrc != crc) ok = fail(error, item.path.u8string() + " changed while it was packed");
-    if (ok && read != size) size = read;
-    if (zipCloseFileInZipRaw64(zf, static_cast<ZPOS64_T>(size), dataCrc) != ZIP_OK && ok)
-        ok = fail(error, "cannot write the archive");
-    return ok;
+// libzip writes no file for an archive without entries; an empty folder
+// still packs into a valid archive: the end-of-directory record alone.
+bool writeEmptyArchive(const std::string& archivePath, std::string* error)
+{
+    static const char kEmpty[22] = {'P', 'K', 5, 6};
+    std::ofstream out(fs::u8path(archivePath), std::ios::binary | std::ios::trunc);
+    if (!out.write(kEmpty, sizeof kEmpty) || (out.close(), !out))
+        return fail(error, "cannot create the archive " + archivePath);
+    return true;
 }
 
 }  // namespace
@@ -552,21 +364,26 @@ bool packFolder(const std::string& folder, const std::string& archivePath, const
     }
     if (ec) return fail(error, "cannot list " + folder + ": " + ec.message());
     std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.name < b.name; });
+    if (items.empty()) return writeEmptyArchive(archivePath, error);
 
-    zipFile zf = zipOpen64(archivePath.c_str(), APPEND_STATUS_CREATE);
-    if (!zf) return fail(error, "cannot create the archive " + archivePath);
-
-    Buffers buffers;
-    bool ok = true;
+    // libzip writes the archive when it is closed, into a temporary file that
+    // replaces `archivePath` only when complete.
+    zip_t* za = openArchive(archivePath, ZIP_CREATE | ZIP_TRUNCATE);
+    if (!za) return fail(error, "cannot create the archive " + archivePath);
     for (const auto& item : items) {
-        if (!addItem(zf, item, password, buffers, error)) {
-            ok = false;
-            break;
+        if (!addItem(za, item, password, error)) {
+            zip_discard(za);
+            fs::remove(fs::u8path(archivePath), ec);
+            return false;
         }
     }
-    if (zipClose(zf, nullptr) != ZIP_OK && ok) ok = fail(error, "cannot write the archive " + archivePath);
-    if (!ok) fs::remove(fs::u8path(archivePath), ec);
-    return ok;
+    if (zip_close(za) != 0) {
+        const std::string why = zip_strerror(za);
+        zip_discard(za);
+        fs::remove(fs::u8path(archivePath), ec);
+        return fail(error, "cannot write the archive " + archivePath + ": " + why);
+    }
+    return true;
 }
 
 }  // namespace zz

@@ -26,13 +26,13 @@ TEST(Preset, ValuesBecomeTypedText)
     }
 }
 
-TEST(Preset, UnpairedSurrogateBecomesReplacementCharacter)
+TEST(Preset, UnpairedSurrogateIsAParseError)
 {
-    std::string error;
-    const auto a = parsePreset(R"({"a": "x\ud800y", "b": "\udc00"})", error);
-    ASSERT_TRUE(a) << error;
-    EXPECT_EQ((*a)[0].value, "x\xEF\xBF\xBDy");
-    EXPECT_EQ((*a)[1].value, "\xEF\xBF\xBD");
+    for (const char* text : {R"({"a": "x\ud800y"})", R"({"b": "\udc00"})"}) {
+        std::string error;
+        EXPECT_FALSE(parsePreset(text, error)) << text;
+        EXPECT_NE(error.find("surrogate"), std::string::npos) << text << ": " << error;
+    }
 }
 
 TEST(Preset, RefusesWhatIsNotAFlatObject)

@@ -52,6 +52,24 @@ TEST(ZipArchive, OurArchivesOpenInOtherTools)
     ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), kPassword));
     EXPECT_EQ(run({"unzip", {"-qq", "-t", "-P", kPassword, (tmp.path() / "a.zip").string()}}).exitCode, 0);
     EXPECT_NE(run({"unzip", {"-qq", "-t", "-P", "wrong", (tmp.path() / "a.zip").string()}}).exitCode, 0);
+    // Python's zipfile reads every file with the password (it checks each
+    // CRC) and refuses a wrong one.
+    const std::string check = "import sys, zipfile\n"
+                              "z = zipfile.ZipFile(sys.argv[1])\n"
+                              "z.setpassword(sys.argv[2].encode())\n"
+                              "files = [n for n in z.namelist() if not n.endswith('/')]\n"
+                              "assert sorted(files) == sorted(sys.argv[3:]), files\n"
+                              "for n in files: z.read(n)\n";
+    writeBytes(tmp.path() / "check.py", check);
+    const std::vector<std::string> files = {"CMakeLists.txt", "empty.txt", "source/deep/deeper/data.bin",
+                                            "source/plugin.cpp", "tools/run.sh"};
+    for (const std::string password : {std::string(kPassword), std::string("wrong")}) {
+        std::vector<std::string> args = {(tmp.path() / "check.py").string(), (tmp.path() / "a.zip").string(), password};
+        args.insert(args.end(), files.begin(), files.end());
+        const int exitCode = run({"python3", args}).exitCode;
+        if (password == kPassword) EXPECT_EQ(exitCode, 0);
+        else EXPECT_NE(exitCode, 0);
+    }
 }
 
 TEST(ZipArchive, ExtractsInfoZipArchives)

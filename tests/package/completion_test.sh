@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The bash completion: loads it into a plain shell and asks it, as bash would,
+# for the words that complete a command line.
+#   completion_test.sh COMPLETION_FILE
+set -u
+# shellcheck source=/dev/null
+source "$1"
+work=$(mktemp -d "${TMPDIR:-/tmp}/zz-completion.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+# compopt works only while bash itself is completing.
+compopt() { :; }
+
+passed=0 failed=0
+# expect "LINE TO COMPLETE" "EXPECTED WORDS, SORTED"
+expect() {
+    local line=$1 want=$2 got
+    read -r -a COMP_WORDS <<<"$line"
+    [[ $line == *" " ]] && COMP_WORDS+=("")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMPREPLY=()
+    _zizavizerovo
+    got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' ')
+    got=${got% }
+    if [[ $got == "$want" ]]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL: '$line' gave '$got', wanted '$want'"
+    fi
+}
+
+expect "zizavizerovo " "--help --version code create restore-template settings version"
+expect "zizavizerovo cr" "create"
+expect "zizavizerovo re" "restore-template"
+expect "zizavizerovo create --" "--folder --help --log --preset --remember --set --style --template"
+expect "zizavizerovo create --style " "macos windows"
+expect "zizavizerovo create --set projectN" "projectName="
+expect "zizavizerovo create --set four" "fourCharAAXID= fourCharProductID= fourCharVendorID="
+expect "zizavizerovo create --set aaxC" "aaxCagtegory="
+expect "zizavizerovo create --set control" ""
+expect "zizavizerovo code --" "--comment --help --json --preset --set --style --var"
+expect "zizavizerovo code --set controlT" "controlTaper= controlType="
+expect "zizavizerovo code --set meter" "meterCal= meterDetector="
+expect "zizavizerovo code --set project" ""
+expect "zizavizerovo settings --" "--file --help --style"
+expect "zizavizerovo restore-template --" "--archive --help --to --yes"
+expect "zizavizerovo frobnicate --" ""
+mkdir -p "$work/two words" && : >"$work/two words/p.json"
+expect "zizavizerovo create --preset $work/two" "$work/two words"
+if ((${#COMPREPLY[@]} == 1)); then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    echo "FAIL: a file name with a blank came back as ${#COMPREPLY[@]} words"
+fi
+
+echo "$passed passed, $failed failed"
+((failed == 0))
