@@ -29,10 +29,10 @@ expect() {
     fi
 }
 
-expect "zizavizerovo " "--help --version code create restore-template settings version"
+expect "zizavizerovo " "--help --version code create projects restore-template settings version"
 expect "zizavizerovo cr" "create"
 expect "zizavizerovo re" "restore-template"
-expect "zizavizerovo create --" "--folder --help --log --preset --remember --set --style --template"
+expect "zizavizerovo create --" "--dry-run --folder --help --interactive --log --no-register --preset --remember --save-preset --set --strict --style --template"
 expect "zizavizerovo create --style " "macos windows"
 expect "zizavizerovo create --set projectN" "projectName="
 expect "zizavizerovo create --set four" "fourCharAAXID= fourCharProductID= fourCharVendorID="

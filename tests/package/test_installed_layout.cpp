@@ -11,43 +11,23 @@
 #include <string>
 #include <vector>
 
-#include <sys/wait.h>
-
+#include "runprogram.h"
 #include "tempfolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& word)
-{
-    std::string q = "'";
-    for (char c : word) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using zz::testing::Command;
+using Outcome = zz::testing::Finished;
 
 // Runs `program` with `args`, no standard input, a settings folder of its own.
 Outcome run(const fs::path& program, const std::vector<std::string>& args, const fs::path& scratch)
 {
-    std::string command = "XDG_CONFIG_HOME=" + quoted((scratch / "config").string()) + " " + quoted(program.string());
-    for (const auto& a : args) command += " " + quoted(a);
-    command += " </dev/null 2>" + quoted((scratch / "stderr").string());
-    Outcome o;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) o.out.append(buffer, n);
-        const int status = pclose(pipe);
-        o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    o.err = readBytes((scratch / "stderr").string());
-    return o;
+    Command command{program.string(), args};
+    command.unset = {"HOME", "APPDATA"};
+    command.set["XDG_CONFIG_HOME"] = (scratch / "config").string();
+    return zz::testing::runProgram(command);
 }
 
 std::map<std::string, std::string> tree(const fs::path& root)
@@ -98,12 +78,12 @@ TEST_F(InstalledLayout, VersionAndTopLevelHelp)
 {
     for (const char* word : {"--version", "version"}) {
         const Outcome o = run(program, {word}, scratch);
-        EXPECT_EQ(o.status, 0) << word;
+        EXPECT_EQ(o.exitCode, 0) << word;
         EXPECT_EQ(o.out, "zizavizerovo " ZZ_EXPECTED_VERSION "\n") << word;
         EXPECT_EQ(o.err, "") << word;
     }
     const Outcome help = run(program, {"--help"}, scratch);
-    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("\n  version           print the program's version (also --version)\n"), std::string::npos)
         << help.out;
 }
@@ -112,7 +92,7 @@ TEST_F(InstalledLayout, CreateTakesTheTemplateFromShare)
 {
     installShare();
     const Outcome o = create("Echo");
-    ASSERT_EQ(o.status, 0) << o.err;
+    ASSERT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(o.out, (tmp.path() / "projects" / "Echo").string() + "\n");
     EXPECT_TRUE(fs::is_regular_file(tmp.path() / "projects" / "Echo" / "source" / "plugincore.cpp"));
     EXPECT_NE(readBytes((tmp.path() / "projects" / "Echo" / "CMakeLists.txt").string()).find("Echo"),
@@ -125,7 +105,7 @@ TEST_F(InstalledLayout, RestoreTakesTheArchiveFromShare)
     const fs::path target = tmp.path() / "SDK" / "PluginTemplate";
     writeBytes((target / "stale.txt").string(), "left over");
     const Outcome o = run(program, {"restore-template", "--to", target.string(), "--yes"}, scratch);
-    ASSERT_EQ(o.status, 0) << o.err;
+    ASSERT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(o.out, "PluginTemplate folder has been restored to factory fresh condition.\n");
     EXPECT_EQ(tree(target), tree(kShippedTemplate));
 }
@@ -134,7 +114,7 @@ TEST_F(InstalledLayout, TemplateBesideTheProgramComesFirst)
 {
     installShare();
     writeBytes((prefix / "bin" / "PluginTemplate" / "CMakeLists.txt").string(), "project(beside)\n");
-    ASSERT_EQ(create("Near").status, 0);
+    ASSERT_EQ(create("Near").exitCode, 0);
     EXPECT_EQ(tree(tmp.path() / "projects" / "Near"),
               (std::map<std::string, std::string>{{"CMakeLists.txt", "project(beside)\n"}}));
 }
@@ -142,11 +122,11 @@ TEST_F(InstalledLayout, TemplateBesideTheProgramComesFirst)
 TEST_F(InstalledLayout, WithoutTemplateNothingIsCreated)
 {
     const Outcome made = create("Echo");
-    EXPECT_EQ(made.status, 1);
+    EXPECT_EQ(made.exitCode, 1);
     EXPECT_FALSE(fs::exists(tmp.path() / "projects" / "Echo"));
     const Outcome restored =
         run(program, {"restore-template", "--to", (tmp.path() / "SDK" / "PluginTemplate").string(), "--yes"}, scratch);
-    EXPECT_EQ(restored.status, 1);
-    EXPECT_EQ(restored.err, "PluginTemplate extraction failed.\n");
+    EXPECT_EQ(restored.exitCode, 1);
+    EXPECT_EQ(restored.firstErrorLine(), "PluginTemplate extraction failed.");
     EXPECT_FALSE(fs::exists(tmp.path() / "SDK" / "PluginTemplate"));
 }

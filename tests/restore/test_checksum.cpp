@@ -41,7 +41,7 @@ std::vector<Damaged> makeDamaged(const fs::path& dir)
                                "with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_STORED) as z:\n"
                                "    z.writestr('greeting.txt', 'hello')\n";
     writeBytes(dir / "stored.py", script);
-    EXPECT_EQ(run("python3 " + sh((dir / "stored.py").string()) + " " + sh(plain.string())), 0);
+    EXPECT_EQ(run({"python3", {(dir / "stored.py").string(), plain.string()}}).exitCode, 0);
     std::string bytes = readBytes(plain);
     const size_t at = bytes.find("hello");
     EXPECT_NE(at, std::string::npos);
@@ -50,8 +50,9 @@ std::vector<Damaged> makeDamaged(const fs::path& dir)
     out.push_back({"unencrypted", "", plain});
 
     const fs::path secret = dir / "secret.zip";
-    EXPECT_EQ(run("cd " + sh((dir / "in").string()) + " && zip -q -0 -P pw " + sh(secret.string()) + " greeting.txt"),
-              0);
+    Command zip{"zip", {"-q", "-0", "-P", "pw", secret.string(), "greeting.txt"}};
+    zip.folder = (dir / "in").string();
+    EXPECT_EQ(run(zip).exitCode, 0);
     bytes = readBytes(secret);
     const size_t data = firstEntryData(bytes) + 12 + 3;  // after the encryption header
     EXPECT_LT(data, bytes.size());
@@ -80,9 +81,12 @@ TEST(ZipChecksum, UndamagedStoredEntriesExtract)
 {
     TempFolder tmp;
     writeBytes(tmp.path() / "in" / "greeting.txt", "hello");
-    ASSERT_EQ(run("cd " + sh((tmp.path() / "in").string()) + " && zip -q -0 -P pw ../secret.zip greeting.txt && " +
-                  "zip -q -0 ../plain.zip greeting.txt"),
-              0);
+    Command secretZip{"zip", {"-q", "-0", "-P", "pw", "../secret.zip", "greeting.txt"}};
+    secretZip.folder = (tmp.path() / "in").string();
+    ASSERT_EQ(run(secretZip).exitCode, 0);
+    Command plainZip{"zip", {"-q", "-0", "../plain.zip", "greeting.txt"}};
+    plainZip.folder = (tmp.path() / "in").string();
+    ASSERT_EQ(run(plainZip).exitCode, 0);
     for (const auto& [archive, password] : {std::pair{"secret.zip", "pw"}, std::pair{"plain.zip", ""}}) {
         const fs::path out = tmp.path() / (std::string("out-") + archive);
         fs::create_directory(out);
@@ -125,7 +129,7 @@ TEST(ZipChecksum, EntryLongerThanTheDirectorySaysIsRefused)
                                "struct.pack_into('<I', b, b.find(b'PK\\x01\\x02') + 24, 10)\n"
                                "open(sys.argv[1], 'wb').write(b)\n";
     writeBytes(tmp.path() / "forge.py", script);
-    ASSERT_EQ(run("python3 " + sh((tmp.path() / "forge.py").string()) + " " + sh(archive.string())), 0);
+    ASSERT_EQ(run({"python3", {(tmp.path() / "forge.py").string(), archive.string()}}).exitCode, 0);
     fs::create_directory(tmp.path() / "out");
     std::string error;
     EXPECT_FALSE(extractArchive(archive.string(), (tmp.path() / "out").string(), false, "", &error));
@@ -142,8 +146,10 @@ TEST(ZipChecksum, EmptyFolderPacksIntoAnEmptyArchive)
     std::string error;
     ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), "pw", &error)) << error;
     EXPECT_EQ(fs::file_size(tmp.path() / "a.zip"), 22u);
-    EXPECT_EQ(run("python3 -c 'import sys, zipfile; assert zipfile.ZipFile(sys.argv[1]).namelist() == []' " +
-                  sh((tmp.path() / "a.zip").string())),
+    EXPECT_EQ(run({"python3",
+                   {"-c", "import sys, zipfile; assert zipfile.ZipFile(sys.argv[1]).namelist() == []",
+                    (tmp.path() / "a.zip").string()}})
+                  .exitCode,
               0);
     fs::create_directory(tmp.path() / "out");
     EXPECT_TRUE(extractArchive((tmp.path() / "a.zip").string(), (tmp.path() / "out").string(), false, "pw", &error))
@@ -166,7 +172,7 @@ TEST(ZipChecksum, EntryWithAnUnknownEncryptionIsRefused)
                                "struct.pack_into('<H', b, b.find(b'PK\\x01\\x02') + 8, 0x41)\n"
                                "open(sys.argv[1], 'wb').write(b)\n";
     writeBytes(tmp.path() / "strong.py", script);
-    ASSERT_EQ(run("python3 " + sh((tmp.path() / "strong.py").string()) + " " + sh(archive.string())), 0);
+    ASSERT_EQ(run({"python3", {(tmp.path() / "strong.py").string(), archive.string()}}).exitCode, 0);
     fs::create_directory(tmp.path() / "out");
     std::string error;
     EXPECT_FALSE(extractArchive(archive.string(), (tmp.path() / "out").string(), false, "pw", &error));

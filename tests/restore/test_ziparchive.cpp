@@ -63,7 +63,7 @@ TEST(ZipArchive, OurArchivesOpenInOtherTools)
     writeBytes(tmp.path() / "check.py", check);
     const std::vector<std::string> files = {"CMakeLists.txt", "empty.txt", "source/deep/deeper/data.bin",
                                             "source/plugin.cpp", "tools/run.sh"};
-    for (const std::string password : {std::string(kPassword), std::string("wrong")}) {
+    for (const std::string& password : {std::string(kPassword), std::string("wrong")}) {
         std::vector<std::string> args = {(tmp.path() / "check.py").string(), (tmp.path() / "a.zip").string(), password};
         args.insert(args.end(), files.begin(), files.end());
         const int exitCode = run({"python3", args}).exitCode;
