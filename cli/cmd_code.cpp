@@ -2,12 +2,14 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "coder/coderfields.h"
 #include "coder/controlcheck.h"
 #include "coder/paramcode.h"
 #include "commands.h"
+#include "common/text.h"
 #include "json.h"
 #include "options.h"
 
@@ -21,6 +23,7 @@ namespace {
 const char* kCodeUsage =
     "usage: zizavizerovo code [--style windows|macos] [--var] [--json] [--preset FILE.json]\n"
     "                         [--set FIELD=VALUE]... [--comment TEXT]\n"
+    "       zizavizerovo code [--style windows|macos] [--var] [--json] --table FILE.json\n"
     "\n"
     "Prints the C++ code that creates and registers one plug-in parameter, after the\n"
     "checks the control coder page makes; with --var, the declaration of the bound\n"
@@ -36,6 +39,13 @@ const char* kCodeUsage =
     "  --preset FILE.json     set fields from a JSON object\n"
     "  --set FIELD=VALUE      set one field (may be repeated)\n"
     "  --comment TEXT         the comment box's text (line breaks allowed)\n"
+    "  --table FILE.json      a whole parameter table: a JSON array of objects, each a\n"
+    "                         description as a preset gives it (commentString too), on top\n"
+    "                         of the start values. Each entry is checked as the page checks\n"
+    "                         it and no two may share a controlID; the first refused entry\n"
+    "                         stops everything (\"entry N (NAME): ...\"). Prints each entry's\n"
+    "                         code (or declaration), one empty line between; with --json\n"
+    "                         an array of the entries' fragment arrays.\n"
     "  --help                 show this text\n"
     "\n"
     "Exit status: 0 code printed, 1 refused (the message goes to stderr), 2 usage error.\n"
@@ -106,6 +116,85 @@ void writeAll(const std::string& text, FILE* to)
     std::fflush(to);
 }
 
+// The code (or with `wantVar` the declaration) of one description, after the
+// page's checks. A control type outside 0 to 3 is refused without a message
+// of its own; the refusal says what happened all the same.
+CodeResult codeOf(const Zizudavuveva& record, Deliverable style, bool wantVar)
+{
+    CodeResult result;
+    if (wantVar) {
+        result = makeBoundVarCode(record, style);
+    } else {
+        const Result check = validateShit(record, style);
+        if (!check) result = CodeResult::refusal(check.message);
+        else result = makeParameterCode(record, record.commentString, style);
+    }
+    if (!result && result.message.empty())
+        result.message = "The control type must be 0, 1, 2 or 3, not " + std::to_string(record.controlType) + ".";
+    return result;
+}
+
+// code --table: every entry's code, or the first refusal.
+int runTable(const std::string& path, Deliverable style, bool wantVar, bool wantJson)
+{
+    std::string error;
+    const auto table = readTable(path, error);
+    if (!table) return usageError(error);
+
+    std::vector<Zizudavuveva> records;
+    records.reserve(table->size());
+    for (size_t n = 0; n < table->size(); ++n) {
+        Zizudavuveva record = pageDefaults(style);
+        for (const Assignment& a : (*table)[n])
+            if (auto problem = apply(record, style, a))
+                return usageError("table " + path + ": entry " + std::to_string(n + 1) + ": " + *problem);
+        records.push_back(std::move(record));
+    }
+
+    // Each identifier once: where it was first used, by entry number.
+    std::unordered_map<std::string, size_t> firstUse;
+    std::vector<Fragments> codes;
+    codes.reserve(records.size());
+    for (size_t n = 0; n < records.size(); ++n) {
+        const Zizudavuveva& r = records[n];
+        const std::string entry = "entry " + std::to_string(n + 1) + " (" + r.controlName + "): ";
+        CodeResult code = codeOf(r, style, wantVar);
+        if (!code) {
+            writeAll(entry + code.message + "\n", stderr);
+            return 1;
+        }
+        const std::string id(trimWhiteSpace(r.controlID));
+        if (!id.empty()) {
+            const auto [earlier, fresh] = firstUse.emplace(id, n);
+            if (!fresh) {
+                writeAll(entry + "controlID " + id + " is already used by entry " +
+                             std::to_string(earlier->second + 1) + " (" + records[earlier->second].controlName +
+                             ").\n",
+                         stderr);
+                return 1;
+            }
+        }
+        codes.push_back(std::move(code.fragments));
+    }
+
+    std::string out;
+    if (wantJson) {
+        out = "[";
+        for (size_t n = 0; n < codes.size(); ++n) out += (n ? "," : "") + jsonArray(codes[n]);
+        out += "]\n";
+    } else {
+        // One empty line between two entries: the Windows code ends with one
+        // already, the macOS code with a line end only.
+        for (size_t n = 0; n < codes.size(); ++n) {
+            if (n > 0 && out.size() >= 2 && out.compare(out.size() - 2, 2, "\n\n") != 0)
+                out += out.back() == '\n' ? "\n" : "\n\n";
+            out += joinFragments(codes[n]);
+        }
+    }
+    writeAll(out, stdout);
+    return 0;
+}
+
 }  // namespace
 
 int runCode(const Invocation& inv)
@@ -116,6 +205,7 @@ int runCode(const Invocation& inv)
     std::vector<std::string> presets;
     std::vector<Assignment> sets;
     std::optional<std::string> comment;
+    std::optional<std::string> table;
 
     OptionScanner scan(inv.args);
     while (scan.next()) {
@@ -128,7 +218,8 @@ int runCode(const Invocation& inv)
             (scan.is("--var") ? wantVar : wantJson) = true;
             continue;
         }
-        const bool known = scan.is("--style") || scan.is("--preset") || scan.is("--set") || scan.is("--comment");
+        const bool known = scan.is("--style") || scan.is("--preset") || scan.is("--set") || scan.is("--comment") ||
+                           scan.is("--table");
         if (!known) return usageError("unknown option '" + scan.word() + "'");
         const std::string option = scan.name();
         const auto v = scan.value();
@@ -143,16 +234,23 @@ int runCode(const Invocation& inv)
             const auto a = parseAssignment(*v);
             if (!a) return usageError("--set needs FIELD=VALUE, not '" + *v + "'");
             sets.push_back(*a);
+        } else if (option == "--table") {
+            table = *v;
         } else {
             comment = *v;
         }
+    }
+    if (table) {
+        if (!presets.empty() || !sets.empty() || comment)
+            return usageError("--table describes every parameter itself: it takes no --preset, --set or --comment");
+        return runTable(*table, style, wantVar, wantJson);
     }
 
     Zizudavuveva record = pageDefaults(style);
     for (const auto& path : presets) {
         std::string error;
         const auto assignments = readPreset(path, error);
-        if (!assignments) return usageError("preset " + path + ": " + error);
+        if (!assignments) return usageError(error);
         for (const auto& a : *assignments)
             if (auto problem = apply(record, style, a)) return usageError("preset " + path + ": " + *problem);
     }
@@ -160,23 +258,9 @@ int runCode(const Invocation& inv)
         if (auto problem = apply(record, style, a)) return usageError(*problem);
     if (comment) record.commentString = *comment;
 
-    CodeResult result;
-    if (wantVar) {
-        result = makeBoundVarCode(record, style);
-    } else {
-        const Result check = validateShit(record, style);
-        if (!check) result = CodeResult::refusal(check.message);
-        else result = makeParameterCode(record, record.commentString, style);
-    }
-
+    const CodeResult result = codeOf(record, style, wantVar);
     if (!result) {
-        // A control type outside 0 to 3 is refused without a message of its
-        // own; say what happened all the same.
-        const std::string message = result.message.empty()
-                                        ? "The control type must be 0, 1, 2 or 3, not " +
-                                              std::to_string(record.controlType) + "."
-                                        : result.message;
-        writeAll(message + "\n", stderr);
+        writeAll(result.message + "\n", stderr);
         return 1;
     }
 

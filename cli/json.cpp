@@ -11,14 +11,16 @@ namespace {
 
 using Json = nlohmann::json;
 
-// Takes the preset's fields from nlohmann's SAX events, in file order. The
-// tree interface would turn numbers into binary values; the events hand over
-// each number so that its text survives as it was written.
-class PresetReader : public nlohmann::json_sax<Json> {
+// Takes the fields of a preset (one JSON object) or of a table (a JSON array
+// of such objects) from nlohmann's SAX events, in file order. The tree
+// interface would turn numbers into binary values; the events hand over each
+// number so that its text survives as it was written.
+class FieldsReader : public nlohmann::json_sax<Json> {
 public:
-    explicit PresetReader(std::string& error) : error_(error) {}
+    enum class Shape { preset, table };
+    FieldsReader(Shape shape, std::string& error) : shape_(shape), error_(error) {}
 
-    std::vector<Assignment> fields;
+    std::vector<std::vector<Assignment>> entries;
 
     bool null() override { return notScalar(); }
     bool boolean(bool value) override { return scalar(value ? "true" : "false"); }
@@ -31,11 +33,12 @@ public:
 
     bool start_object(std::size_t) override
     {
-        if (!started_) {
-            started_ = true;
+        if (depth_ == entryDepth() - 1) {
+            entries.emplace_back();
+            ++depth_;
             return true;
         }
-        return notScalar();
+        return depth_ == 0 ? wrongShape(0) : notScalar();
     }
     bool key(string_t& name) override
     {
@@ -44,53 +47,104 @@ public:
     }
     bool end_object() override
     {
-        ended_ = true;
+        --depth_;
+        if (depth_ == 0) ended_ = true;
         return true;
     }
-    bool start_array(std::size_t) override { return started_ ? notScalar() : notAnObject(0); }
-    bool end_array() override { return false; }
+    bool start_array(std::size_t) override
+    {
+        if (depth_ == 0 && shape_ == Shape::table) {
+            ++depth_;
+            return true;
+        }
+        return depth_ == 0 ? wrongShape(0) : notScalar();
+    }
+    bool end_array() override
+    {
+        --depth_;
+        if (depth_ == 0) ended_ = true;
+        return true;
+    }
 
     bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& e) override
     {
         // The byte count of the lexer is one past the byte it stopped at.
         const std::size_t at = position > 0 ? position - 1 : 0;
-        if (!started_) return notAnObject(at);
+        if (depth_ == 0 && !ended_) return wrongShape(at);
         if (ended_) {
-            error_ = "unexpected text after the object (at byte " + std::to_string(at) + ")";
+            error_ = "unexpected text after the " + std::string(shape_ == Shape::table ? "array" : "object") +
+                     " (at byte " + std::to_string(at) + ")";
             return false;
         }
         // "[json.exception.parse_error.101] parse error at line 1, column 9: ..."
         std::string what = e.what();
         const auto close = what.find("] ");
         if (what.rfind("[json.exception.", 0) == 0 && close != std::string::npos) what.erase(0, close + 2);
-        error_ = what;
+        // A number too large for a double stops the reading at its value.
+        if (depth_ == entryDepth() && e.id == 406) what = "the value of \"" + key_ + "\": " + what;
+        error_ = (depth_ >= entryDepth() ? where() : std::string()) + what;
         return false;
     }
 
 private:
+    int entryDepth() const { return shape_ == Shape::table ? 2 : 1; }
+
+    // "entry 3: " in a table, nothing in a preset.
+    std::string where() const
+    {
+        return shape_ == Shape::table ? "entry " + std::to_string(entries.size()) + ": " : std::string();
+    }
+
     bool scalar(std::string text)
     {
-        if (!started_) return notAnObject(0);
-        fields.push_back({key_, std::move(text)});
-        return true;
+        if (depth_ == entryDepth()) {
+            entries.back().push_back({key_, std::move(text)});
+            return true;
+        }
+        if (depth_ == entryDepth() - 1 && shape_ == Shape::table) {
+            error_ = "entry " + std::to_string(entries.size() + 1) + " is not a JSON object";
+            return false;
+        }
+        return depth_ == 0 ? wrongShape(0) : notScalar();
     }
     bool notScalar()
     {
-        if (!started_) return notAnObject(0);
-        error_ = "the value of \"" + key_ + "\" must be a string, a number or a boolean";
+        if (depth_ == entryDepth() - 1 && shape_ == Shape::table) {
+            error_ = "entry " + std::to_string(entries.size() + 1) + " is not a JSON object";
+            return false;
+        }
+        if (depth_ == 0) return wrongShape(0);
+        error_ = where() + "the value of \"" + key_ + "\" must be a string, a number or a boolean";
         return false;
     }
-    bool notAnObject(std::size_t at)
+    bool wrongShape(std::size_t at)
     {
-        error_ = "a preset must be a JSON object (at byte " + std::to_string(at) + ")";
+        error_ = std::string(shape_ == Shape::table ? "a table must be a JSON array of objects"
+                                                    : "a preset must be a JSON object") +
+                 " (at byte " + std::to_string(at) + ")";
         return false;
     }
 
+    Shape shape_;
     std::string& error_;
     std::string key_;
-    bool started_ = false;
+    int depth_ = 0;
     bool ended_ = false;
 };
+
+// Reads a file the user names: a regular file of at most 16 MiB.
+bool readUserFile(const std::string& what, const std::string& path, std::string& bytes, std::string& error)
+{
+    switch (files::readWholeFile(path, bytes, files::kUserFileLimit)) {
+    case files::ReadStatus::ok: return true;
+    case files::ReadStatus::missing: error = what + " " + path + ": no such file"; break;
+    case files::ReadStatus::folder:
+    case files::ReadStatus::special: error = what + " " + path + ": not a regular file"; break;
+    case files::ReadStatus::tooLarge: error = what + " " + path + ": larger than 16 MiB"; break;
+    case files::ReadStatus::unreadable: error = what + " " + path + ": cannot be read"; break;
+    }
+    return false;
+}
 
 // The escaped body of a JSON string (without quotes) for valid UTF-8 text
 // that holds no DEL, written by nlohmann.
@@ -106,23 +160,40 @@ void appendEscaped(std::string& out, std::string_view run)
 std::optional<std::vector<Assignment>> parsePreset(const std::string& json, std::string& error)
 {
     error.clear();
-    PresetReader reader(error);
-    if (!Json::sax_parse(json, &reader) || !error.empty()) {
+    FieldsReader reader(FieldsReader::Shape::preset, error);
+    if (!Json::sax_parse(json, &reader) || !error.empty() || reader.entries.size() != 1) {
         if (error.empty()) error = "a preset must be a JSON object";
         return std::nullopt;
     }
-    return std::move(reader.fields);
+    return std::move(reader.entries.front());
 }
 
 std::optional<std::vector<Assignment>> readPreset(const std::string& path, std::string& error)
 {
     std::string bytes;
-    if (files::readWholeFile(path, bytes, files::kUserFileLimit) != files::ReadStatus::ok) {
-        error = "cannot read preset file " + path;
+    if (!readUserFile("preset", path, bytes, error)) return std::nullopt;
+    auto result = parsePreset(bytes, error);
+    if (!result) error = "preset " + path + ": " + error;
+    return result;
+}
+
+std::optional<std::vector<std::vector<Assignment>>> parseTable(const std::string& json, std::string& error)
+{
+    error.clear();
+    FieldsReader reader(FieldsReader::Shape::table, error);
+    if (!Json::sax_parse(json, &reader) || !error.empty()) {
+        if (error.empty()) error = "a table must be a JSON array of objects";
         return std::nullopt;
     }
-    auto result = parsePreset(bytes, error);
-    if (!result) error = path + ": " + error;
+    return std::move(reader.entries);
+}
+
+std::optional<std::vector<std::vector<Assignment>>> readTable(const std::string& path, std::string& error)
+{
+    std::string bytes;
+    if (!readUserFile("table", path, bytes, error)) return std::nullopt;
+    auto result = parseTable(bytes, error);
+    if (!result) error = "table " + path + ": " + error;
     return result;
 }
 

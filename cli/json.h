@@ -20,6 +20,12 @@ std::optional<std::vector<Assignment>> readPreset(const std::string& path, std::
 // The same, from JSON text already in memory.
 std::optional<std::vector<Assignment>> parsePreset(const std::string& json, std::string& error);
 
+// Reads a table: a JSON array of objects, each a preset. The errors of
+// readPreset, naming the entry ("entry 3: ...") where one is at fault, and
+// "table PATH: " before them.
+std::optional<std::vector<std::vector<Assignment>>> readTable(const std::string& path, std::string& error);
+std::optional<std::vector<std::vector<Assignment>>> parseTable(const std::string& json, std::string& error);
+
 // A JSON string literal (with quotes) for UTF-8 text: '"', '\\' and \b \f \n
 // \r \t escaped by their letters, the other control characters and DEL as
 // \u00XX, other characters copied as UTF-8, and a byte that is not part of
