@@ -54,14 +54,6 @@ Result failed(Result result, const std::string& detail)
     return result;
 }
 
-// A name beside the template folder that nothing uses yet, hidden so that the
-// user's file browser does not show it while the restore runs.
-fs::path freeSibling(const fs::path& dir, const char* purpose)
-{
-    const std::string name = files::uniqueSiblingPath(files::utf8Path(dir), purpose);
-    return name.empty() ? fs::path() : files::fsPath(name);
-}
-
 }  // namespace
 
 std::string pluginTemplateDIRPath(const std::string& bundlePath)
@@ -95,7 +87,6 @@ bool createTemplateDirectory(const std::string& path, std::vector<std::string>& 
 Result restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath)
 {
     Result r;
-    std::error_code ec;
     fs::path dir = fs::u8path(templateDir).lexically_normal();
     if (!dir.has_filename()) dir = dir.parent_path();  // "…/PluginTemplate/"
     if (dir.empty() || !dir.has_filename() || dir.filename() == "." || dir.filename() == "..")
@@ -109,47 +100,38 @@ Result restoreTemplateDirectory(const std::string& templateDir, const std::strin
     if (!createTemplateDirectory(parent.u8string(), r.systemLog))
         return failed(r, "cannot create the folder " + parent.u8string());
 
-    const fs::path staging = freeSibling(dir, "restore");
-    if (staging.empty() || !fs::create_directory(staging, ec) || ec) {
-        r.systemLog.push_back("Error: Create folder failed " + staging.u8string());
-        return failed(r, "cannot create a folder beside " + dir.u8string());
+    // The new content is extracted into a hidden folder beside the template
+    // folder, held while this run lives; a run killed half-way leaves it for
+    // the next restore to clear.
+    const std::string parentPath = files::utf8Path(parent);
+    files::clearAbandonedStaging(parentPath, kRestoreStaging);
+    files::StagingFolder staging(parentPath, kRestoreStaging);
+    if (!staging.made()) {
+        r.systemLog.push_back("Error: Create folder failed " + files::utf8Path(parent));
+        return failed(r, "cannot create a folder beside " + files::utf8Path(dir));
     }
 
     std::string why;
-    if (!extractArchive(archivePath, staging.u8string(), true, kTemplateArchivePassword, &why)) {
-        fs::remove_all(staging, ec);
-        return failed(r, why);
-    }
+    if (!extractArchive(archivePath, staging.path(), true, kTemplateArchivePassword, &why)) return failed(r, why);
 
-    if (fs::exists(fs::symlink_status(dir, ec))) {
-        const fs::path old = freeSibling(dir, "old");
-        if (old.empty()) {
-            fs::remove_all(staging, ec);
-            return failed(r, "cannot move " + dir.u8string() + " aside");
+    const std::string target = files::utf8Path(dir);
+    if (files::entryAt(target) != files::EntryKind::missing) {
+        // The old folder goes aside into a second held folder, and comes back
+        // when the new one cannot take its place.
+        files::StagingFolder aside(parentPath, kRestoreStaging);
+        const std::string old = aside.path() + "/" + files::utf8Path(dir.filename());
+        if (!aside.made() || !aside.moveItemTo(target, old))
+            return failed(r, "cannot move " + target + " aside");
+        if (!staging.moveTo(target)) {
+            aside.moveItemTo(old, target);
+            return failed(r, "cannot move the restored folder into place");
         }
-        fs::rename(dir, old, ec);
-        if (ec) {
-            const std::string reason = ec.message();
-            fs::remove_all(staging, ec);
-            return failed(r, "cannot move " + dir.u8string() + " aside: " + reason);
-        }
-        fs::rename(staging, dir, ec);
-        if (ec) {
-            const std::string reason = ec.message();
-            fs::rename(old, dir, ec);  // put the old folder back
-            fs::remove_all(staging, ec);
-            return failed(r, "cannot move the restored folder into place: " + reason);
-        }
-        // The new folder is in place; a leftover of the old one is only logged.
-        fs::remove_all(old, ec);
-        if (ec) r.systemLog.push_back("Error: Remove folder failed " + old.u8string());
-    } else {
-        fs::rename(staging, dir, ec);
-        if (ec) {
-            const std::string reason = ec.message();
-            fs::remove_all(staging, ec);
-            return failed(r, "cannot move the restored folder into place: " + reason);
-        }
+        // The new folder is in place; the old one goes with `aside`.
+        aside.discard();
+        if (files::entryAt(aside.path()) != files::EntryKind::missing)
+            r.systemLog.push_back("Error: Remove folder failed " + aside.path());
+    } else if (!staging.moveTo(target)) {
+        return failed(r, "cannot move the restored folder into place");
     }
 
     r.ok = true;

@@ -146,3 +146,18 @@ TEST_F(RestoreCli, UsageErrors)
         EXPECT_NE(o.err.find("usage: zizavizerovo restore-template"), std::string::npos) << ::testing::PrintToString(args);
     }
 }
+
+// Run inside the template folder, "--to ." names no folder: refused with the
+// reason, and the folder stays as it was.
+TEST_F(RestoreCli, DotInsideTheTemplateFolderIsRefusedWithItsReason)
+{
+    makeEditedTemplate();
+    Command command{kProgram, {"restore-template", "--to", ".", "--yes"}};
+    command.folder = templ.string();
+    const Finished o = runProgram(command);
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, kFailure + "zizavizerovo restore-template: \".\" does not name the template folder: give its "
+                                "path, such as ../PluginTemplate\n");
+    EXPECT_EQ(readBytes(templ / "CMakeLists.txt"), "edited\n");
+}

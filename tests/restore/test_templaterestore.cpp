@@ -1,7 +1,9 @@
+#include <chrono>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "common/files.h"
 #include "restore/templaterestore.h"
 #include "restore/ziparchive.h"
 #include "restore_testutil.h"
@@ -113,4 +115,23 @@ TEST_F(RestoreFixture, FolderThatCannotBeCreatedIsLoggedAndFails)
     EXPECT_EQ(r.message, "PluginTemplate extraction failed.");
     EXPECT_EQ(r.systemLog, std::vector<std::string>{"Error: Create folder failed " + below.string()});
     EXPECT_EQ(readBytes(tmp.path() / "file"), "a file");
+}
+
+TEST_F(RestoreFixture, ARestoreKilledHalfWayIsClearedByTheNextOne)
+{
+    // What a restore killed during the extraction leaves: a hidden folder of
+    // its own, unheld, changed a while ago. One that a running restore holds
+    // and anything not of our making stay.
+    writeBytes(sdk / ".zizavizerovo-restore-4711" / "CMakeLists.txt", "half");
+    fs::last_write_time(sdk / ".zizavizerovo-restore-4711",
+                        fs::file_time_type::clock::now() - std::chrono::minutes(1));
+    files::StagingFolder running(sdk.string(), kRestoreStaging);
+    writeBytes(sdk / ".PluginTemplate.mine", "not ours");
+
+    const Result r = restoreTemplateDirectory(templ.string(), archive.string());
+    EXPECT_TRUE(r.ok) << r.detail;
+    EXPECT_FALSE(fs::exists(sdk / ".zizavizerovo-restore-4711"));
+    EXPECT_TRUE(fs::exists(running.path()));
+    EXPECT_EQ(readBytes(sdk / ".PluginTemplate.mine"), "not ours");
+    EXPECT_EQ(snapshot(templ), snapshot(shipped));
 }

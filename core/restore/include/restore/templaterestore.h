@@ -25,6 +25,10 @@ extern const char* const kRestoreNoButton;        // its second button
 extern const char* const kRestoreSuccessMessage;
 extern const char* const kRestoreFailureMessage;
 
+// The staging purpose of a restore: its hidden folders beside the template
+// folder are named ".zizavizerovo-restore-" + a number (files::StagingFolder).
+inline constexpr const char* kRestoreStaging = "restore";
+
 // The confirmation's end handler restores only for this return code (the
 // first button, "Yes").
 constexpr int kRestoreConfirmReturnCode = 1000;
