@@ -73,7 +73,7 @@ set_args=()
 for s in "${sets[@]}"; do set_args+=(--set "$s"); done
 
 run_create() {  # $1: destination parent, $2: style
-  "$program" create --style "$2" --template "$template" --folder "$1" "${set_args[@]}" >/dev/null
+  "$program" create --style "$2" --template "$template" --folder "$1" --no-register "${set_args[@]}" >/dev/null
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
