@@ -5,11 +5,13 @@
 
 #include "../restore/restore_testutil.h"
 #include "runprogram.h"
+#include "terminal.h"
 
 using namespace zz::test;
 using zz::testing::Command;
 using zz::testing::Finished;
 using zz::testing::runProgram;
+using zz::testing::Terminal;
 
 namespace {
 
@@ -22,29 +24,6 @@ const std::string kConfirm =
     "This will delete your PluginTemplate directory and restore it to original SDK condition. Are you sure you "
     "want to restore the directory?";
 
-// Answers a confirmation on a pseudo-terminal: stdin and stderr of the
-// program are the terminal, stdout goes to a pipe. Prints the program's stdout,
-// writes the terminal's transcript to argv[2] and exits with its status.
-const char* kTerminalScript = R"(import os, pty, subprocess, sys
-master, slave = pty.openpty()
-p = subprocess.Popen(sys.argv[3:], stdin=slave, stdout=subprocess.PIPE, stderr=slave)
-os.close(slave)
-os.write(master, (sys.argv[1] + "\n").encode())
-out, _ = p.communicate()
-transcript = b""
-while True:
-    try:
-        chunk = os.read(master, 4096)
-    except OSError:
-        break
-    if not chunk:
-        break
-    transcript += chunk
-open(sys.argv[2], "wb").write(transcript)
-sys.stdout.buffer.write(out)
-sys.exit(p.returncode)
-)";
-
 struct RestoreCli : ::testing::Test {
     TempFolder tmp;
     fs::path templ = tmp.path() / "SDK" / "PluginTemplate";
@@ -56,15 +35,18 @@ struct RestoreCli : ::testing::Test {
         return runProgram(command);
     }
 
-    // Runs on a terminal and types `answer`; the transcript holds the prompt.
+    // Runs on a terminal and types `answer` to the prompt; the output goes
+    // apart, the transcript holds the prompt.
     Finished restoreOnTerminal(const std::vector<std::string>& args, const std::string& answer, std::string& transcript)
     {
-        writeBytes(tmp.path() / "terminal.py", kTerminalScript);
-        Command command{"python3", {(tmp.path() / "terminal.py").string(), answer,
-                                    (tmp.path() / "transcript").string(), kProgram, "restore-template"}};
+        Command command{kProgram, {"restore-template"}};
         command.args.insert(command.args.end(), args.begin(), args.end());
-        const Finished o = runProgram(command);
-        transcript = readBytes(tmp.path() / "transcript");
+        command.deadline = std::chrono::seconds(60);
+        Terminal terminal(command, true);
+        terminal.expect("[Yes/No] ");
+        terminal.type(answer);
+        const Finished o = terminal.finish();
+        transcript = o.err;
         return o;
     }
 
