@@ -204,5 +204,28 @@ TEST_F(CoderPage, ExitWithoutAProjectPageWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(settingsFile()));
 }
 
+// Past single precision a typed number reads as infinite: refused before any
+// code is made, the smoothing time handed over from the project page too.
+TEST_F(CoderPage, NumbersThatReadAsInfiniteAreRefused)
+{
+    loadPages();
+    outlets.type(Outlet::controlID, "1");
+    outlets.type(Outlet::maxValue, "1e39");
+    coderPage->copyCodeClipboard();
+    ASSERT_EQ(services.alerts.size(), 1u);
+    EXPECT_EQ(services.alerts[0].message, "The max value must be a finite number.");
+    EXPECT_EQ(services.pasteboard, std::vector<std::string>{"(earlier contents)"});
+
+    outlets.type(Outlet::maxValue, "1");
+    outlets.click(Outlet::enableParameterSmoothing);
+    outlets.type(Outlet::smoothingTime, "1e39");
+    projectPage->viewWillDisappear();
+    coderPage->copyCodeClipboard();
+    ASSERT_EQ(services.alerts.size(), 2u);
+    EXPECT_EQ(services.alerts[1].message, "The smoothing time must be a finite number.");
+    EXPECT_EQ(services.pasteboard, std::vector<std::string>{"(earlier contents)"});
+}
+
 }  // namespace
 }  // namespace zz::mac::testing
+

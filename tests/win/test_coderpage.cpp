@@ -201,6 +201,15 @@ TEST_F(CoderPageTest, RefusedDescriptionsLeaveTheClipboardAlone)
              f.type(IDC_MULTI_DEFAULT_INDEX, "3");
          },
          "Multi-string default index is out of bounds."},
+        // A number too large for a double would be written as "inf".
+        {"infinite maximum", [](MemDialog& f) { f.type(IDC_MAX_VALUE, "1e400"); },
+         "The max value must be a finite number."},
+        {"infinite release time",
+         [](MemDialog& f) {
+             f.click(IDC_TYPE_METER);
+             f.type(IDC_RELEASE_TIME, "-1e999");
+         },
+         "The release time must be a finite number."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
