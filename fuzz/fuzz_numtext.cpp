@@ -60,10 +60,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(leadingNumberLength(text.substr(0, n)) == n);
     FUZZ_CHECK(!std::isnan(wd));
     // Both pages read the same leading number; the macOS one rounds it to
-    // single precision.
-    FUZZ_CHECK(mf == static_cast<float>(wd));
-    // Trailing blanks never change the leading integer.
-    FUZZ_CHECK(wi == mi);
+    // single precision. The macOS readings also skip the Unicode blanks (a
+    // leading U+3000, say), the Windows edits ASCII white space only.
+    size_t first = 0;
+    while (first < text.size() && (text[first] == ' ' || (text[first] >= '\t' && text[first] <= '\r'))) ++first;
+    if (first == text.size() || static_cast<unsigned char>(text[first]) < 0x80) {
+        FUZZ_CHECK(mf == static_cast<float>(wd));
+        // Trailing blanks never change the leading integer.
+        FUZZ_CHECK(wi == mi);
+    }
 
     (void)truncToUnsigned(wd);
     (void)truncToUnsigned(mf);

@@ -45,9 +45,48 @@ TEST(NumText, MacReadingsAreSinglePrecisionAndIntValue)
     EXPECT_EQ(macIntValue("2.7"), 2);
     EXPECT_EQ(macIntValue("  -3x"), -3);
     EXPECT_EQ(macIntValue("x"), 0);
+    // The blanks NSString skips are the Unicode ones as well.
+    EXPECT_EQ(macFloatValue("\xC2\xA0\xE3\x80\x80 12.5"), 12.5f);
+    EXPECT_EQ(macIntValue("\xE2\x80\xA8-7"), -7);
+    EXPECT_EQ(windowsReadDecimal("\xC2\xA0" "12.5"), 0.0);
     EXPECT_EQ(truncToUnsigned(2.9), 2u);
     EXPECT_EQ(truncToUnsigned(-2.9), 0u);
     EXPECT_EQ(truncToUnsigned(1e12), 4294967295u);
+}
+
+TEST(NumText, WhatTheFieldsAdmit)
+{
+    struct Case {
+        TextFilter filter;
+        const char* text;
+        bool admitted;
+    } cases[] = {
+        {TextFilter::any, "anything at all", true},
+        {TextFilter::macNumeric, " 12.5e3 ", true},
+        {TextFilter::macNumeric, "\xE3\x80\x80" "7", true},
+        {TextFilter::macNumeric, "5 6", false},
+        {TextFilter::macNumeric, "", false},
+        {TextFilter::macNumeric, "1x", false},
+        {TextFilter::windowsDigits, " 0096 ", true},
+        {TextFilter::windowsDigits, "", true},
+        {TextFilter::windowsDigits, "-1", false},
+        {TextFilter::windowsDigits, "2.9", false},
+        {TextFilter::windowsDecimal, "20.00", true},
+        {TextFilter::windowsDecimal, ".5", true},
+        {TextFilter::windowsDecimal, "1.2.3", false},
+        {TextFilter::windowsDecimal, "1e3", false},
+        {TextFilter::windowsDecimal, "-5", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(filterAdmits(c.filter, c.text), c.admitted) << '"' << c.text << '"';
+}
+
+TEST(NumText, ShortestFixedReadsBackExactly)
+{
+    EXPECT_EQ(shortestFixed(12.1), "12.1");
+    EXPECT_EQ(shortestFixed(0.1), "0.1");
+    EXPECT_EQ(shortestFixed(250.0), "250");
+    EXPECT_EQ(shortestFixed(1e-7), "0.0000001");
+    EXPECT_EQ(shortestFixed(1e21), "1000000000000000000000");
 }
 
 TEST(NumText, FixedPointWritesFullStopAndFullDigits)
