@@ -59,32 +59,12 @@ ZezureProject distinctRecord()
 // (replaced).
 ZezureProject goldenRecord()
 {
-    ZezureProject p;
-    p.projectName = "Proj";
+    ZezureProject p = distinctRecord();
     p.pluginName = "Plug";
     p.vendorName = "Vendor";
-    p.vendorURL = "https://vendor.example";
     p.vendorEmail = "help@$$$VENDOR_URL$$$.$$$4_CHAR_MANU$$$";
-    p.fourCharProductID = "PrOd";
-    p.fourCharVendorID = "VEND";
-    p.fourCharAAXID = "aaxx";
-    p.universalAPI = true;
-    p.makeAAX = false;
-    p.makeAU = true;
-    p.makeVST = false;
-    p.synthPlugin = true;
-    p.enableSidechain = false;
-    p.wantPTGRMeter = true;
-    p.includeFXObjects = true;
-    p.linkFFTW = false;
-    p.latencyInSamples = 128;
     p.tailTimeMsec = 12.5;
-    p.infiniteTail = true;
-    p.enableSAAVST3 = false;
-    p.saaGranulatity = 32;
-    p.aaxCagtegory = 2048;
     p.processFrames = true;
-    p.blockSize = 256;
     return p;
 }
 
