@@ -22,14 +22,14 @@ public:
 
     std::vector<std::vector<Assignment>> entries;
 
-    bool null() override { return notScalar(); }
+    bool null() override { return misplaced(); }
     bool boolean(bool value) override { return scalar(value ? "true" : "false"); }
     // A leading '-' always reads as a signed number: one that is zero was "-0".
     bool number_integer(number_integer_t value) override { return scalar(value == 0 ? "-0" : std::to_string(value)); }
     bool number_unsigned(number_unsigned_t value) override { return scalar(std::to_string(value)); }
     bool number_float(number_float_t, const string_t& text) override { return scalar(text); }
     bool string(string_t& value) override { return scalar(value); }
-    bool binary(binary_t&) override { return notScalar(); }
+    bool binary(binary_t&) override { return misplaced(); }
 
     bool start_object(std::size_t) override
     {
@@ -38,7 +38,7 @@ public:
             ++depth_;
             return true;
         }
-        return depth_ == 0 ? wrongShape(0) : notScalar();
+        return misplaced();
     }
     bool key(string_t& name) override
     {
@@ -57,7 +57,7 @@ public:
             ++depth_;
             return true;
         }
-        return depth_ == 0 ? wrongShape(0) : notScalar();
+        return misplaced();
     }
     bool end_array() override
     {
@@ -97,17 +97,13 @@ private:
 
     bool scalar(std::string text)
     {
-        if (depth_ == entryDepth()) {
-            entries.back().push_back({key_, std::move(text)});
-            return true;
-        }
-        if (depth_ == entryDepth() - 1 && shape_ == Shape::table) {
-            error_ = "entry " + std::to_string(entries.size() + 1) + " is not a JSON object";
-            return false;
-        }
-        return depth_ == 0 ? wrongShape(0) : notScalar();
+        if (depth_ != entryDepth()) return misplaced();
+        entries.back().push_back({key_, std::move(text)});
+        return true;
     }
-    bool notScalar()
+    // A value where the shape has none: at the top, in place of an entry of a
+    // table, or (not a scalar) as the value of a field.
+    bool misplaced()
     {
         if (depth_ == entryDepth() - 1 && shape_ == Shape::table) {
             error_ = "entry " + std::to_string(entries.size() + 1) + " is not a JSON object";
