@@ -1,11 +1,9 @@
-#include <cctype>
 #include <cstdio>
-#include <iostream>
 #include <string>
 
-#include "common/text.h"
 #include "options.h"
 #include "commands.h"
+#include "interactive.h"
 #include "restore/templaterestore.h"
 
 namespace zz::cli {
@@ -25,14 +23,6 @@ int usageError(const std::string& why)
 {
     std::fprintf(stderr, "zizavizerovo restore-template: %s\n\n%s", why.c_str(), kRestoreUsage);
     return 2;
-}
-
-// "y" and "yes", in any case and with blanks around them, say Yes.
-bool saysYes(const std::string& typed)
-{
-    std::string answer(trimWhiteSpace(typed));
-    for (auto& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return answer == "y" || answer == "yes";
 }
 
 }  // namespace
@@ -78,7 +68,7 @@ int runRestoreTemplate(const Invocation& inv)
         std::fprintf(stderr, "%s\n[%s/%s] ", kRestoreConfirmMessage, kRestoreYesButton, kRestoreNoButton);
         std::fflush(stderr);
         std::string answer;
-        if (!std::getline(std::cin, answer) || !saysYes(answer)) return 1;
+        if (!readAnswer(stdin, answer) || !yesOrNo(answer).value_or(false)) return 1;
     }
 
     const Result result = restoreTemplateDirectory(to, archive);

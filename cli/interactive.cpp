@@ -11,22 +11,23 @@ namespace zz::cli {
 
 namespace {
 
-std::string lowerCase(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // y/n and yes/no for a boolean field, as well as the words --set takes.
 std::string booleanAnswer(const std::string& answer)
 {
-    const std::string word = lowerCase(std::string(trimWhiteSpace(answer)));
-    if (word == "y" || word == "yes") return "true";
-    if (word == "n" || word == "no") return "false";
+    if (const auto yes = yesOrNo(answer)) return *yes ? "true" : "false";
     return std::string(trimWhiteSpace(answer));
 }
 
 }  // namespace
+
+std::optional<bool> yesOrNo(std::string_view answer)
+{
+    std::string word(trimWhiteSpace(answer));
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (word == "y" || word == "yes") return true;
+    if (word == "n" || word == "no") return false;
+    return std::nullopt;
+}
 
 bool readAnswer(std::FILE* in, std::string& line)
 {
@@ -79,9 +80,7 @@ bool askToConfirm(const std::string& question, std::FILE* in, std::FILE* out)
     std::fprintf(out, "%s [y/N] ", question.c_str());
     std::fflush(out);
     std::string answer;
-    if (!readAnswer(in, answer)) return false;
-    const std::string word = lowerCase(std::string(trimWhiteSpace(answer)));
-    return word == "y" || word == "yes";
+    return readAnswer(in, answer) && yesOrNo(answer).value_or(false);
 }
 
 }  // namespace zz::cli

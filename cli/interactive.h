@@ -1,13 +1,16 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "common/deliverable.h"
 #include "project/zezureproject.h"
 
-// create --interactive: the fields asked for on a terminal, one prompt each.
+// The questions asked on a terminal: the fields of create --interactive, one
+// prompt each, and yes-or-no confirmations (create, restore-template).
 namespace zz::cli {
 
 // Asks for each field of the style in the order of `create --help`: its name,
@@ -19,6 +22,10 @@ namespace zz::cli {
 // before every field was asked.
 bool askForFields(ZezureProject& record, Deliverable style, std::set<std::string>& given, std::FILE* in,
                   std::FILE* out);
+
+// An answer to a yes-or-no question: y or yes, n or no, in any case and with
+// blanks around them; nothing for any other answer.
+std::optional<bool> yesOrNo(std::string_view answer);
 
 // Asks `question` + " [y/N] "; true only for y or yes (any case).
 bool askToConfirm(const std::string& question, std::FILE* in, std::FILE* out);
