@@ -110,12 +110,6 @@ std::optional<std::string> apply(Zizudavuveva& record, Deliverable style, const 
     return std::nullopt;
 }
 
-void writeAll(const std::string& text, FILE* to)
-{
-    std::fwrite(text.data(), 1, text.size(), to);
-    std::fflush(to);
-}
-
 // The code (or with `wantVar` the declaration) of one description, after the
 // page's checks. A control type outside 0 to 3 is refused without a message
 // of its own; the refusal says what happened all the same.
@@ -160,17 +154,16 @@ int runTable(const std::string& path, Deliverable style, bool wantVar, bool want
         const std::string entry = "entry " + std::to_string(n + 1) + " (" + r.controlName + "): ";
         CodeResult code = codeOf(r, style, wantVar);
         if (!code) {
-            writeAll(entry + code.message + "\n", stderr);
+            writeText(stderr, entry + code.message + "\n");
             return 1;
         }
         const std::string id(trimWhiteSpace(r.controlID));
         if (!id.empty()) {
             const auto [earlier, fresh] = firstUse.emplace(id, n);
             if (!fresh) {
-                writeAll(entry + "controlID " + id + " is already used by entry " +
-                             std::to_string(earlier->second + 1) + " (" + records[earlier->second].controlName +
-                             ").\n",
-                         stderr);
+                writeText(stderr, entry + "controlID " + id + " is already used by entry " +
+                                      std::to_string(earlier->second + 1) + " (" +
+                                      records[earlier->second].controlName + ").\n");
                 return 1;
             }
         }
@@ -191,7 +184,7 @@ int runTable(const std::string& path, Deliverable style, bool wantVar, bool want
             out += joinFragments(codes[n]);
         }
     }
-    writeAll(out, stdout);
+    writeText(stdout, out);
     return 0;
 }
 
@@ -260,14 +253,14 @@ int runCode(const Invocation& inv)
 
     const CodeResult result = codeOf(record, style, wantVar);
     if (!result) {
-        writeAll(result.message + "\n", stderr);
+        writeText(stderr, result.message + "\n");
         return 1;
     }
 
     if (wantJson) {
-        writeAll(jsonArray(result.fragments) + "\n", stdout);
+        writeText(stdout, jsonArray(result.fragments) + "\n");
     } else {
-        writeAll(joinFragments(result.fragments), stdout);
+        writeText(stdout, joinFragments(result.fragments));
     }
     return 0;
 }

@@ -258,11 +258,6 @@ std::string presetOf(const ZezureProject& record, Deliverable style)
     return presetText(entries);
 }
 
-void printText(std::FILE* to, const std::string& text)
-{
-    std::fwrite(text.data(), 1, text.size(), to);
-}
-
 }  // namespace
 
 int runCreate(const Invocation& inv)
@@ -353,8 +348,8 @@ int runCreate(const Invocation& inv)
     }
 
     if (options.dryRun) {
-        printText(stdout, "destination: " + plan.destination + "\n");
-        for (const Marker& m : markerTable(style, record)) printText(stdout, m.tag + " = " + m.value + "\n");
+        writeText(stdout, "destination: " + plan.destination + "\n");
+        for (const Marker& m : markerTable(style, record)) writeText(stdout, m.tag + " = " + m.value + "\n");
         return 0;
     }
 
@@ -362,7 +357,7 @@ int runCreate(const Invocation& inv)
         std::fprintf(stderr, "\ndestination: %s\n", plan.destination.c_str());
         for (const ProjectFieldInfo& f : projectFields()) {
             if (f.macOnly && style == Deliverable::windows) continue;
-            printText(stderr, "  " + std::string(f.name) + ": " + shownProjectField(record, f, style) + "\n");
+            writeText(stderr, "  " + std::string(f.name) + ": " + shownProjectField(record, f, style) + "\n");
         }
         if (!askToConfirm("Create?", stdin, stderr)) {
             std::fputs("zizavizerovo create: nothing was created\n", stderr);

@@ -21,12 +21,6 @@ const char* kProjectsUsage =
     "file unless --no-register is given), newest first, one a line:\n"
     "date, project name, plug-in code, company code and folder, separated by tabs.\n";
 
-void printField(const std::string& text, const char* after)
-{
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputs(after, stdout);
-}
-
 }  // namespace
 
 int runProjects(const Invocation& inv)
@@ -55,13 +49,9 @@ int runProjects(const Invocation& inv)
     std::reverse(projects.begin(), projects.end());
     std::stable_sort(projects.begin(), projects.end(),
                      [](const RegisteredProject& a, const RegisteredProject& b) { return a.date > b.date; });
-    for (const RegisteredProject& p : projects) {
-        printField(p.date, "\t");
-        printField(p.name, "\t");
-        printField(p.pluginCode, "\t");
-        printField(p.companyCode, "\t");
-        printField(p.folder, "\n");
-    }
+    for (const RegisteredProject& p : projects)
+        writeText(stdout,
+                  p.date + "\t" + p.name + "\t" + p.pluginCode + "\t" + p.companyCode + "\t" + p.folder + "\n");
     return 0;
 }
 

@@ -28,10 +28,7 @@ const char* kSettingsUsage =
 // Values are printed byte for byte, whatever they hold.
 void printValue(const char* name, const std::string& value)
 {
-    std::fputs(name, stdout);
-    std::fputc('=', stdout);
-    std::fwrite(value.data(), 1, value.size(), stdout);
-    std::fputc('\n', stdout);
+    writeText(stdout, std::string(name) + "=" + value + "\n");
 }
 
 int usageError(const std::string& problem)

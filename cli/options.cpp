@@ -63,6 +63,11 @@ int usageError(const char* command, const std::string& what)
     return 2;
 }
 
+void writeText(std::FILE* to, std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), to);
+}
+
 bool isTerminal(std::FILE* stream)
 {
 #ifdef _WIN32

@@ -3,13 +3,15 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "common/deliverable.h"
 
 // The words of a command line, as every sub-command reads them: options, the
-// style, FIELD=VALUE assignments; and how a usage error is told.
+// style, FIELD=VALUE assignments; how a usage error is told and how output is
+// written.
 namespace zz::cli {
 
 // "windows" or "macos"; nothing for any other word.
@@ -63,6 +65,10 @@ std::string fieldValueError(const std::string& field, const std::string& value, 
 // Prints "zizavizerovo COMMAND: WHAT" and where to find the options to stderr;
 // answers 2, the exit code of a usage error.
 int usageError(const char* command, const std::string& what);
+
+// Writes `text` to `to` byte for byte, NUL bytes included (the texts of a
+// record can hold any byte).
+void writeText(std::FILE* to, std::string_view text);
 
 // Whether `stream` is a terminal (a person can answer there).
 bool isTerminal(std::FILE* stream);
