@@ -23,13 +23,19 @@ using Outcome = Finished;
 // The tool's own settings file, as runTool sets it up inside `dir`.
 inline std::string ownFile(const TempFolder& dir) { return dir / "cfg/zizavizerovo/zezurelog.txt"; }
 
-// `ownSettings` false: no HOME and no XDG_CONFIG_HOME, so the tool has no file of its own.
-inline Outcome runTool(const TempFolder& dir, const std::vector<std::string>& args, bool ownSettings = true)
+// The tool with `args`. `ownSettings` false: no HOME and no XDG_CONFIG_HOME,
+// so the tool has no file of its own.
+inline Command toolCommand(const TempFolder& dir, const std::vector<std::string>& args, bool ownSettings = true)
 {
     Command command{ZZ_CLI_PROGRAM, args};
     command.unset = {"HOME", "XDG_CONFIG_HOME", "APPDATA"};
     if (ownSettings) command.set["XDG_CONFIG_HOME"] = dir / "cfg";
-    return runProgram(command);
+    return command;
+}
+
+inline Outcome runTool(const TempFolder& dir, const std::vector<std::string>& args, bool ownSettings = true)
+{
+    return runProgram(toolCommand(dir, args, ownSettings));
 }
 
 }  // namespace zz::testing

@@ -14,11 +14,9 @@ namespace {
 using namespace zz::testing;
 
 // The tool on a terminal, with its own settings file kept inside `dir`.
-Command toolOnTerminal(const TempFolder& dir, std::vector<std::string> args)
+Command toolOnTerminal(const TempFolder& dir, const std::vector<std::string>& args)
 {
-    Command command{ZZ_CLI_PROGRAM, std::move(args)};
-    command.unset = {"HOME", "APPDATA"};
-    command.set["XDG_CONFIG_HOME"] = dir / "cfg";
+    Command command = toolCommand(dir, args);
     command.deadline = std::chrono::seconds(30);
     return command;
 }
