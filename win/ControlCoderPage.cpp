@@ -52,6 +52,14 @@ double readDecimal(const std::string& text)
     return readDecimalField(kStyle, text);
 }
 
+// True when `result` is ok; otherwise its message, when it has one, is shown.
+bool accepted(Platform& platform, const Result& result)
+{
+    if (!result && result.shown())
+        platform.messageBox(result.message);
+    return static_cast<bool>(result);
+}
+
 }  // namespace
 
 ControlCoderPage::ControlCoderPage(Platform& platform)
@@ -182,18 +190,11 @@ void ControlCoderPage::handleReset()
 void ControlCoderPage::copyCodeClipboard()
 {
     parseControls();
-    const Result check = validateShit(kontrol, kStyle);
-    if (!check) {
-        if (check.shown())
-            platform().messageBox(check.message);
+    if (!accepted(platform(), validateShit(kontrol, kStyle)))
         return;
-    }
     const CodeResult code = makeParameterCode(kontrol, kontrol.commentString, kStyle);
-    if (!code) {
-        if (code.shown())
-            platform().messageBox(code.message);
+    if (!accepted(platform(), code))
         return;
-    }
     copyToClipboard(joinFragments(code.fragments));
 }
 
@@ -201,11 +202,8 @@ void ControlCoderPage::copyBoundVarClipboard()
 {
     parseControls();
     const CodeResult code = makeBoundVarCode(kontrol, kStyle);
-    if (!code) {
-        if (code.shown())
-            platform().messageBox(code.message);
+    if (!accepted(platform(), code))
         return;
-    }
     copyToClipboard(joinFragments(code.fragments));
 }
 

@@ -61,8 +61,6 @@ bool ProjectPage::OnInitDialog()
     Controls& c = controls();
 
     categoryCombo = c.exists(IDC_AAX_CATEGORY) ? IDC_AAX_CATEGORY : 0;
-    for (size_t i = 0; i < categoryCodes.size(); ++i)
-        categoryCodes[i] = kAaxCategories[i].code;
     if (categoryCombo) {
         c.clearItems(categoryCombo);
         for (size_t i = 0; i < kAaxCategories.size(); ++i) {
@@ -213,9 +211,9 @@ void ProjectPage::parseControls()
         project.blockSize = readBlockSizeField(kStyle, c.text(IDC_BLOCK_SIZE));
 
     if (categoryCombo) {
-        int index = c.selection(categoryCombo);
-        if (index >= 0 && static_cast<size_t>(index) < categoryCodes.size())
-            project.aaxCagtegory = categoryCodes[static_cast<size_t>(index)];
+        const int index = c.selection(categoryCombo);
+        if (index >= 0 && static_cast<size_t>(index) < kAaxCategories.size())
+            project.aaxCagtegory = kAaxCategories[static_cast<size_t>(index)].code;
     }
     applySynthCategory(project);
 }

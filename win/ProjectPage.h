@@ -2,7 +2,6 @@
 // picks the project folder, creates projects and keeps the settings file.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -52,7 +51,6 @@ public:
 
     // Control ID of the category list once the window has it; 0 before.
     int categoryCombo = 0;
-    std::array<uint32_t, 15> categoryCodes{};
     std::string logFileText;
     ZezureProject project;
     std::string creationLog;

@@ -22,6 +22,10 @@ NSTextField* zzLabel(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFl
 // A line of explanatory text under a row, in the small system font.
 NSTextField* zzHint(NSView* page, NSString* text, CGFloat x, CGFloat top, CGFloat width);
 NSTextField* zzField(NSView* page, CGFloat x, CGFloat top, CGFloat width);
+// A text field or combo box at `x` with its label in front, from `labelX` up
+// to the label's gap before the control.
+NSTextField* zzLabeledField(NSView* page, NSString* title, CGFloat labelX, CGFloat x, CGFloat top, CGFloat width);
+NSComboBox* zzLabeledCombo(NSView* page, NSString* title, CGFloat labelX, CGFloat x, CGFloat top, CGFloat width);
 NSButton* zzPushButton(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action);
 NSButton* zzCheckBox(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action);
 NSButton* zzRadio(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action);

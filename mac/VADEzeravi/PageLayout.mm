@@ -26,6 +26,8 @@ namespace {
 const CGFloat comboHeight = 26;
 const CGFloat labelHeight = 17;
 const CGFloat hintHeight = 14;
+// From a label's end to its control.
+const CGFloat labelGap = 4;
 
 void place(NSView* page, NSView* control)
 {
@@ -84,6 +86,12 @@ NSTextField* zzField(NSView* page, CGFloat x, CGFloat top, CGFloat width)
     return field;
 }
 
+NSTextField* zzLabeledField(NSView* page, NSString* title, CGFloat labelX, CGFloat x, CGFloat top, CGFloat width)
+{
+    zzLabel(page, title, labelX, top, x - labelGap - labelX);
+    return zzField(page, x, top, width);
+}
+
 NSButton* zzPushButton(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action)
 {
     return makeButton(page, title, NSMakeRect(x, top, width, zzPushHeight), NSButtonTypeMomentaryPushIn, target, action);
@@ -106,6 +114,12 @@ NSComboBox* zzCombo(NSView* page, CGFloat x, CGFloat top, CGFloat width)
     [combo setEditable:YES];
     place(page, combo);
     return combo;
+}
+
+NSComboBox* zzLabeledCombo(NSView* page, NSString* title, CGFloat labelX, CGFloat x, CGFloat top, CGFloat width)
+{
+    zzLabel(page, title, labelX, top, x - labelGap - labelX);
+    return zzCombo(page, x, top, width);
 }
 
 NSBox* zzGroup(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, CGFloat height)

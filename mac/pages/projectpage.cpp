@@ -130,15 +130,6 @@ void ViewController::initControls()
         if (i == p.aaxCagtegory) selected = static_cast<int>(i);
     }
     o.selectIndex(Outlet::categoryCombo, selected);
-
-    for (size_t i = 0; i < categoryCodes_.size(); ++i) categoryCodes_[i] = kAaxCategories[i].code;
-}
-
-uint32_t ViewController::categoryCodeAt(int index) const
-{
-    // No selected item (text typed into the combo box) keeps "None".
-    if (index < 0 || static_cast<size_t>(index) >= categoryCodes_.size()) return 0;
-    return categoryCodes_[static_cast<size_t>(index)];
 }
 
 bool ViewController::parseControls()
@@ -194,7 +185,8 @@ bool ViewController::parseControls()
         p.makeVST = o.isOn(Outlet::indVST);
     }
 
-    p.aaxCagtegory = categoryCodeAt(o.selectedIndex(Outlet::categoryCombo));
+    // No selected item (text typed into the combo box) gives "None".
+    p.aaxCagtegory = aaxCategoryCodeAt(o.selectedIndex(Outlet::categoryCombo));
     applySynthCategory(p);
     return true;
 }

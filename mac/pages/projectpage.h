@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -54,14 +52,12 @@ public:
 
 private:
     void setUpPaths();
-    uint32_t categoryCodeAt(int index) const;
 
     Outlets& outlets_;
     Services& services_;
     SharedData& shared_;
 
     ZezureProject project_;
-    std::array<uint32_t, 15> categoryCodes_{};
     std::string logFilePath_;
     std::string pluginTemplateResourcePath_;
     std::string pluginTemplateZIPPath_;

@@ -8,20 +8,14 @@ namespace zz::win {
 
 std::string Win32CodePage::toUtf8(std::string_view bytes) const
 {
-    if (bytes.empty())
-        return {};
-    const int size = static_cast<int>(bytes.size());
-    const int n = MultiByteToWideChar(number_, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(number_, 0, bytes.data(), size, wide.data(), n);
-    return narrow(wide);
+    return narrow(widen(bytes, number_));
 }
 
 std::optional<std::string> Win32CodePage::fromUtf8(std::string_view utf8) const
 {
     if (!utf8::isValid(utf8))
         return std::nullopt;
-    const std::wstring wide = widen(std::string(utf8));
+    const std::wstring wide = widen(utf8);
     if (wide.empty())
         return std::string();
     // No look-alikes ("best fit": a plain "O" for an omega); a character

@@ -1,15 +1,14 @@
 #include "Win32Controls.h"
 
-
 namespace zz::win {
 
-std::wstring widen(const std::string& utf8)
+std::wstring widen(std::string_view text, UINT codePage)
 {
-    if (utf8.empty())
+    if (text.empty())
         return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
     return out;
 }
 

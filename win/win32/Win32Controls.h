@@ -8,12 +8,15 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "../controls.h"
 
 namespace zz::win {
 
-std::wstring widen(const std::string& utf8);
+// Text in `codePage` (UTF-8 unless said otherwise) as UTF-16, and UTF-16 as
+// UTF-8.
+std::wstring widen(std::string_view text, UINT codePage = CP_UTF8);
 std::string narrow(const std::wstring& utf16);
 
 // The controls of one dialog window, by control ID.

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -84,15 +85,23 @@ static AppKitOutlets* outletsFor(MainWindow* mainWindow, Outlet outlet)
     return project->control(outlet) != nil ? project : [[mainWindow coderPage] outlets];
 }
 
+// The first view that `matches`: `view` itself or one below it.
+static NSView* findView(NSView* view, const std::function<bool(NSView*)>& matches)
+{
+    if (matches(view)) return view;
+    NSArray* subviews = [view subviews];
+    for (NSUInteger i = 0; i < [subviews count]; ++i) {
+        if (NSView* found = findView([subviews objectAtIndex:i], matches)) return found;
+    }
+    return nil;
+}
+
 // The first button in `view` or below it that sends `action`.
 static NSButton* buttonSending(NSView* view, SEL action)
 {
-    if ([view isKindOfClass:[NSButton class]] && [(NSButton*)view action] == action) return (NSButton*)view;
-    NSArray* subviews = [view subviews];
-    for (NSUInteger i = 0; i < [subviews count]; ++i) {
-        if (NSButton* button = buttonSending([subviews objectAtIndex:i], action)) return button;
-    }
-    return nil;
+    return (NSButton*)findView(view, [action](NSView* candidate) {
+        return [candidate isKindOfClass:[NSButton class]] && [(NSButton*)candidate action] == action;
+    });
 }
 
 // A button by its outlet's name, or by the name of its action (the commands
@@ -108,12 +117,7 @@ static NSButton* buttonNamed(MainWindow* mainWindow, const std::string& name)
 // The page switcher of the window.
 static NSTabView* tabViewIn(NSView* view)
 {
-    if ([view isKindOfClass:[NSTabView class]]) return (NSTabView*)view;
-    NSArray* subviews = [view subviews];
-    for (NSUInteger i = 0; i < [subviews count]; ++i) {
-        if (NSTabView* tabs = tabViewIn([subviews objectAtIndex:i])) return tabs;
-    }
-    return nil;
+    return (NSTabView*)findView(view, [](NSView* candidate) { return [candidate isKindOfClass:[NSTabView class]]; });
 }
 
 // A control by its outlet's name; a command button that is no outlet by its
@@ -168,6 +172,18 @@ static id focusedControl(NSWindow* window)
     [self performSelector:@selector(step) withObject:nil afterDelay:delay];
 }
 
+// YES while no file is at `path` and 30 seconds have not passed since the
+// first question: the line runs again later. Afterwards the next wait starts
+// afresh.
+- (BOOL)stillWaitingFor:(NSString*)path
+{
+    if (waitDeadline == nil) waitDeadline = [[NSDate dateWithTimeIntervalSinceNow:30] retain];
+    if (![[NSFileManager defaultManager] fileExistsAtPath:path] && [waitDeadline timeIntervalSinceNow] > 0) return YES;
+    [waitDeadline release];
+    waitDeadline = nil;
+    return NO;
+}
+
 - (void)capture:(const char*)pathText
 {
     const std::string path = pathText;
@@ -186,10 +202,13 @@ static id focusedControl(NSWindow* window)
     std::istringstream words(line);
     std::string command, first;
     words >> command >> first;
-    std::string rest;
-    std::getline(words, rest);
-    if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
-    rest = unescaped(rest);
+    std::string rawRest;
+    std::getline(words, rawRest);
+    if (!rawRest.empty() && rawRest[0] == ' ') rawRest.erase(0, 1);
+    const std::string rest = unescaped(rawRest);
+    // All the text after the command word, for the commands whose text may
+    // hold spaces.
+    const std::string text = unescaped(first + (rawRest.empty() ? "" : " " + rawRest));
 
     if (command.empty() || command[0] == '#') return YES;
     if (command == "page") {
@@ -223,8 +242,7 @@ static id focusedControl(NSWindow* window)
     } else if (command == "answer") {
         static_cast<ScriptState*>(stateStorage)->services->queueAnswer(std::atoi(first.c_str()));
     } else if (command == "folder") {
-        static_cast<ScriptState*>(stateStorage)->services->queueFolder(
-            unescaped(first + (rest.empty() ? "" : " " + rest)));
+        static_cast<ScriptState*>(stateStorage)->services->queueFolder(text);
     } else if (command == "show") {
         if (auto outlet = zz::mac::outletNamed(first)) {
             AppKitOutlets* outlets = outletsFor(mainWindow, *outlet);
@@ -253,7 +271,6 @@ static id focusedControl(NSWindow* window)
     } else if (command == "clip") {
         // Text on the pasteboard, as another application would leave it.
         NSPasteboard* pasteboard = [NSPasteboard generalPasteboard];
-        const std::string text = unescaped(first + (rest.empty() ? "" : " " + rest));
         [pasteboard declareTypes:[NSArray arrayWithObject:NSPasteboardTypeString] owner:nil];
         [pasteboard setString:zzString(text) forType:NSPasteboardTypeString];
         note(self, "clip: " + escaped(text));
@@ -264,15 +281,9 @@ static id focusedControl(NSWindow* window)
         ScriptState* state = static_cast<ScriptState*>(stateStorage);
         const std::string done = state->transcriptPath + ".keys" + std::to_string(state->keyRequests + 1) + ".done";
         if (waitDeadline == nil) {
-            waitDeadline = [[NSDate dateWithTimeIntervalSinceNow:30] retain];
             note(self, "keys " + std::to_string(state->keyRequests + 1) + ": " + line.substr(line.find(' ') + 1));
         }
-        if (![[NSFileManager defaultManager] fileExistsAtPath:zzString(done)] &&
-            [waitDeadline timeIntervalSinceNow] > 0) {
-            return NO;
-        }
-        [waitDeadline release];
-        waitDeadline = nil;
+        if ([self stillWaitingFor:zzString(done)]) return NO;
         ++state->keyRequests;
     } else if (command == "show-focus") {
         note(self, "focus: " + nameOf(mainWindow, focusedControl([mainWindow window])));
@@ -313,13 +324,7 @@ static id focusedControl(NSWindow* window)
     } else if (command == "wait-file") {
         // Another program takes a screenshot meanwhile; it makes the file
         // when it is done. Give up after 30 seconds.
-        if (waitDeadline == nil) waitDeadline = [[NSDate dateWithTimeIntervalSinceNow:30] retain];
-        if (![[NSFileManager defaultManager] fileExistsAtPath:zzString(first)] &&
-            [waitDeadline timeIntervalSinceNow] > 0) {
-            return NO;
-        }
-        [waitDeadline release];
-        waitDeadline = nil;
+        if ([self stillWaitingFor:zzString(first)]) return NO;
         note(self, "waited: " + first);
     } else {
         note(self, "unknown command: " + command);

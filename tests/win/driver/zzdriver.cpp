@@ -101,15 +101,17 @@ bool setClipboard(const std::string& text)
     return true;
 }
 
-// Reads the clipboard's 8-bit text; empty when it holds none or another
-// program has it open right now.
-std::string clipboardText()
+// Reads the clipboard's text in `format` (char for CF_TEXT, wchar_t for
+// CF_UNICODETEXT); empty when it holds none or another program has it open
+// right now.
+template <typename Char>
+std::basic_string<Char> clipboardData(UINT format)
 {
-    std::string text;
+    std::basic_string<Char> text;
     if (!OpenClipboard(nullptr))
         return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const Char* p = static_cast<const Char*>(GlobalLock(data))) {
             text = p;
             GlobalUnlock(data);
         }
@@ -118,20 +120,14 @@ std::string clipboardText()
     return text;
 }
 
-// The same for its Unicode text.
+std::string clipboardText()
+{
+    return clipboardData<char>(CF_TEXT);
+}
+
 std::wstring clipboardUnicodeText()
 {
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const wchar_t* p = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = p;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
+    return clipboardData<wchar_t>(CF_UNICODETEXT);
 }
 
 // The machine's ANSI code page as the registry keeps it; 0 when unknown.
