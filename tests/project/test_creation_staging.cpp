@@ -102,6 +102,7 @@ TEST_P(CreationStaging, ACopyThatFailsPartWayLeavesNothingAndTheRetryWorks)
         } else {
             EXPECT_EQ(r.message, "Could not copy the basis directory to destination.");
             EXPECT_EQ(r.informativeText, tmp / "projects/Half");
+            EXPECT_EQ(r.systemLog, std::vector<std::string>{"Error: \"template\" couldn't be copied to \"projects\"."});
         }
         EXPECT_EQ(tree(tmp / "projects"), before) << failAt;
     }

@@ -321,20 +321,29 @@ TEST(MakeProjectMac, CopyFailuresAreOneWarning)
         std::string folder;
         std::string name;
         std::string templateFolder;
+        std::string log;  // the platform's description of the failed copy
     } cases[] = {
-        {tmp.str() + "/", "Folder", tpl},
-        {tmp.str() + "/", "File", tpl},
-        {tmp.str() + "/", "NoTemplate", tmp / "missing"},
-        {tmp / "missing/", "NoParent", tpl},
+        {tmp.str() + "/", "Folder", tpl,
+         "Error: \"Folder\" couldn't be copied because an item with the same name already exists."},
+        {tmp.str() + "/", "File", tpl,
+         "Error: \"File\" couldn't be copied because an item with the same name already exists."},
+        {tmp.str() + "/", "NoTemplate", tmp / "missing",
+         "Error: The file \"" + (tmp / "missing") + "\" couldn't be opened because there is no such file."},
+        {tmp / "missing/", "NoParent", tpl, "Error: \"PluginTemplate\" couldn't be copied to \"missing\"."},
     };
-    for (const auto& c : cases) {
-        const CreationResult r = makeProjectMac(record(Deliverable::mac, c.folder, c.name), c.templateFolder);
-        EXPECT_FALSE(r.ok) << c.name;
-        EXPECT_EQ(r.style, AlertStyle::warning);
-        EXPECT_EQ(r.message, "Could not copy the basis directory to destination.");
-        EXPECT_EQ(r.informativeText, c.folder + c.name);
-        ASSERT_EQ(r.systemLog.size(), 1u);
-        EXPECT_EQ(r.systemLog[0].rfind("Error: ", 0), 0u);
+    // A dry run finds the same failures.
+    for (const bool dryRun : {false, true}) {
+        MacCreateOptions options;
+        options.dryRun = dryRun;
+        for (const auto& c : cases) {
+            const CreationResult r =
+                makeProjectMac(record(Deliverable::mac, c.folder, c.name), c.templateFolder, options);
+            EXPECT_FALSE(r.ok) << c.name;
+            EXPECT_EQ(r.style, AlertStyle::warning);
+            EXPECT_EQ(r.message, "Could not copy the basis directory to destination.");
+            EXPECT_EQ(r.informativeText, c.folder + c.name);
+            EXPECT_EQ(r.systemLog, std::vector<std::string>{c.log}) << c.name << (dryRun ? " (dry run)" : "");
+        }
     }
     EXPECT_EQ(readBytes(tmp / "File"), "a file");
     EXPECT_FALSE(fs::exists(tmp / "Folder/CMakeLists.txt"));
