@@ -141,16 +141,17 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
         r.informativeText = std::move(informative);
         return r;
     };
-    const auto copyFailed = [&](const std::string& error) {
+    const auto refuse = [&](std::string message, std::string informative) {
         r.ok = false;
-        r.systemLog.push_back("Error: " + error);
-        return alert(AlertStyle::warning, "Could not copy the basis directory to destination.", r.destination);
+        return alert(AlertStyle::warning, std::move(message), std::move(informative));
     };
+    const auto copyFailed = [&](const std::string& error) {
+        r.systemLog.push_back("Error: " + error);
+        return refuse("Could not copy the basis directory to destination.", r.destination);
+    };
+    const auto modifyFailed = [&] { return refuse("Could not modify the project file.", r.projectFile); };
 
-    if (isUnsafeFolderName(project.projectName)) {
-        r.ok = false;
-        return alert(AlertStyle::warning, "The project name is not a valid folder name.", "");
-    }
+    if (isUnsafeFolderName(project.projectName)) return refuse("The project name is not a valid folder name.", "");
 
     r.destination = project.projectFolderPath + project.projectName;
     r.projectFile = r.destination + "/" + "CMakeLists.txt";
@@ -160,27 +161,20 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     const std::string parent = parentOf(r.destination);
     if (options.dryRun) {
         if (files::targetAt(templateFolder) == EntryKind::missing)
-            return copyFailed("The file \"" + templateFolder + "\" couldn't be opened because there is no such file.");
+            return copyFailed(macfiles::noSuchFileError(templateFolder));
         if (files::targetAt(parent) != EntryKind::folder ||
             (files::targetAt(templateFolder) == EntryKind::folder && !folderTreeCopies(templateFolder)))
-            return copyFailed("\"" + files::utf8Path(files::fsPath(templateFolder).filename()) +
-                              "\" couldn't be copied to \"" + files::utf8Path(files::fsPath(parent).filename()) + "\".");
+            return copyFailed(macfiles::copyFailedError(templateFolder, parent));
         const std::string templateFile = templateFolder + "/CMakeLists.txt";
         if (files::targetAt(templateFile) != EntryKind::file ||
-            !macfiles::stringWithContentsOfFile(templateFile, r.projectText, kProjectFileLimit)) {
-            r.ok = false;
-            return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
-        }
+            !macfiles::stringWithContentsOfFile(templateFile, r.projectText, kProjectFileLimit))
+            return modifyFailed();
         replaceMarkers(Deliverable::mac, r.projectText, project);
         return r;
     }
     files::clearAbandonedStaging(parent, kCreationStaging);
     files::StagingFolder staging(parent, kCreationStaging);
-    if (!staging.made()) {
-        return copyFailed("\"" + files::utf8Path(files::fsPath(templateFolder).filename()) +
-                          "\" couldn't be copied to \"" +
-                          files::utf8Path(files::fsPath(parent).filename()) + "\".");
-    }
+    if (!staging.made()) return copyFailed(macfiles::copyFailedError(templateFolder, parent));
     // The copy goes into the staging folder under the project's own name.
     const std::string stagedItem =
         staging.path() + "/" + files::utf8Path(files::fsPath(r.destination).filename());
@@ -193,17 +187,12 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     std::string text;
     // Only a file is read: a link to a device would be read without end.
     if (files::targetAt(stagedFile) != EntryKind::file ||
-        !macfiles::stringWithContentsOfFile(stagedFile, text, kProjectFileLimit)) {
-        r.ok = false;
-        return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
-    }
+        !macfiles::stringWithContentsOfFile(stagedFile, text, kProjectFileLimit))
+        return modifyFailed();
     replaceMarkers(Deliverable::mac, text, project);
     const bool written =
         options.writer ? options.writer(stagedFile, text) : macfiles::writeToFileAtomically(stagedFile, text);
-    if (!written) {
-        r.ok = false;
-        return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
-    }
+    if (!written) return modifyFailed();
     r.projectText = std::move(text);
 
     if (!staging.moveItemTo(stagedItem, r.destination)) {
