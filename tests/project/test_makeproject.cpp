@@ -222,14 +222,11 @@ TEST(MakeProjectWindows, ANameTooLongForTheFileSystemCannotBeMade)
 {
     TempFolder tmp;
     writeBytes(tmp / "template/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
-    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
-    p.projectFolderPath = tmp.str();
-    p.projectName = std::string(300, 'N');
-    WindowsCreateOptions options;
-    options.separator = '/';
-    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    const std::string name(300, 'N');
+    const CreationResult r =
+        makeProjectWindows(record(Deliverable::windows, tmp.str(), name), tmp / "template", posixWindowsOptions());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "Could not create destination folder: " + r.destination);
+    EXPECT_EQ(r.message, "Could not create destination folder: " + (tmp / name));
 }
 
 TEST(MakeProjectWindows, RewritesTheCopyOfALinkedProjectFileNotTheFileItLeadsTo)
@@ -239,12 +236,8 @@ TEST(MakeProjectWindows, RewritesTheCopyOfALinkedProjectFileNotTheFileItLeadsTo)
     writeBytes(tmp / "elsewhere/CMakeLists.txt", elsewhere);
     fs::create_directories(tmp / "template");
     fs::create_symlink(tmp / "elsewhere/CMakeLists.txt", tmp / "template/CMakeLists.txt");
-    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
-    p.projectFolderPath = tmp.str();
-    p.projectName = "Linked";
-    WindowsCreateOptions options;
-    options.separator = '/';
-    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    const CreationResult r =
+        makeProjectWindows(record(Deliverable::windows, tmp.str(), "Linked"), tmp / "template", posixWindowsOptions());
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(readBytes(tmp / "elsewhere/CMakeLists.txt"), elsewhere);
     EXPECT_FALSE(fs::is_symlink(tmp / "Linked/CMakeLists.txt"));
@@ -257,15 +250,10 @@ TEST(MakeProjectWindows, AProjectFileLinkedToNothingMakesNoFileWhereTheLinkPoint
     fs::create_directories(tmp / "template");
     fs::create_directories(tmp / "elsewhere");
     fs::create_symlink(tmp / "elsewhere/CMakeLists.txt", tmp / "template/CMakeLists.txt");
-    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
-    p.projectFolderPath = tmp.str();
-    p.projectName = "Dangling";
-    WindowsCreateOptions options;
-    options.separator = '/';
-    options.wait = [](int) {};
-    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    const CreationResult r = makeProjectWindows(record(Deliverable::windows, tmp.str(), "Dangling"), tmp / "template",
+                                                posixWindowsOptions());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "Could not readFile: " + r.projectFile + "\n\nfor modification");
+    EXPECT_EQ(r.message, "Could not readFile: " + (tmp / "Dangling/CMakeLists.txt") + "\n\nfor modification");
     EXPECT_TRUE(fs::is_empty(tmp / "elsewhere"));
 }
 
@@ -404,13 +392,11 @@ TEST(MakeProject, ANameWithNulIsRefusedBeforeAnythingIsMade)
     writeBytes(tmp / "template/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
     fs::create_directories(tmp / "projects");
     for (Deliverable d : {Deliverable::windows, Deliverable::mac}) {
-        ZezureProject p = makeDefaultProject(d, tmp.str());
-        p.projectFolderPath = d == Deliverable::windows ? tmp / "projects" : tmp / "projects" + "/";
-        p.projectName = std::string("Nul\0Name", 8);
-        WindowsCreateOptions options;
-        options.separator = '/';
-        const CreationResult r = d == Deliverable::windows ? makeProjectWindows(p, tmp / "template", options)
-                                                           : makeProjectMac(p, tmp / "template");
+        const std::string folder = d == Deliverable::windows ? tmp / "projects" : tmp / "projects" + "/";
+        const ZezureProject p = record(d, folder, std::string("Nul\0Name", 8));
+        const CreationResult r = d == Deliverable::windows
+                                     ? makeProjectWindows(p, tmp / "template", posixWindowsOptions())
+                                     : makeProjectMac(p, tmp / "template");
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.message, d == Deliverable::windows ? "Project name is not a valid folder name."
                                                        : "The project name is not a valid folder name.");
@@ -424,16 +410,17 @@ TEST(MakeProject, AProjectFileLinkedToADeviceIsNotReadForEver)
     fs::create_directories(tmp / "template");
     fs::create_symlink("/dev/zero", tmp / "template/CMakeLists.txt");
     for (Deliverable d : {Deliverable::windows, Deliverable::mac}) {
-        ZezureProject p = makeDefaultProject(d, tmp.str());
-        p.projectFolderPath = tmp.str() + "/";
-        p.projectName = d == Deliverable::windows ? "Win" : "Mac";
-        WindowsCreateOptions options;
-        options.separator = '/';
-        options.wait = [](int) {};
-        const CreationResult r = d == Deliverable::windows ? makeProjectWindows(p, tmp / "template", options)
-                                                           : makeProjectMac(p, tmp / "template");
+        const ZezureProject p = record(d, tmp.str() + "/", d == Deliverable::windows ? "Win" : "Mac");
+        const CreationResult r = d == Deliverable::windows
+                                     ? makeProjectWindows(p, tmp / "template", posixWindowsOptions())
+                                     : makeProjectMac(p, tmp / "template");
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.message, d == Deliverable::windows ? "Could not readFile: " + r.projectFile + "\n\nfor modification"
-                                                       : "Could not modify the project file.");
+        // The Windows program joins the folder and the name with one more separator.
+        EXPECT_EQ(r.message, d == Deliverable::windows
+                                 ? "Could not readFile: " + tmp.str() + "//Win/CMakeLists.txt\n\nfor modification"
+                                 : "Could not modify the project file.");
+        if (d == Deliverable::mac) {
+            EXPECT_EQ(r.informativeText, tmp / "Mac/CMakeLists.txt");
+        }
     }
 }
