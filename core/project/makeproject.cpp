@@ -48,6 +48,10 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
         r.message = std::move(message);
         return r;
     };
+    const auto exists = [&] { return fail("Project already exists. Delete it or change the project name."); };
+    const auto folderFailed = [&] { return fail("Could not create destination folder: " + r.destination); };
+    const auto copyFailed = [&] { return fail("Could not copy the template folder: " + templateFolder); };
+    const auto readFailed = [&] { return fail("Could not readFile: " + r.projectFile + "\n\nfor modification"); };
 
     if (isUnsafeFolderName(project.projectName)) return fail("Project name is not a valid folder name.");
 
@@ -57,31 +61,30 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     log += "Validating destination: ";
     if (anythingAt(r.destination)) {
         log += "Failed to create destination folder. \n";
-        return fail("Project already exists. Delete it or change the project name.");
+        return exists();
     }
     // A template that is not there at all is found before anything is made.
     if (files::targetAt(templateFolder) != EntryKind::folder) {
         log += "\nTemplate Folder XCopy: FAILED \n";
-        return fail("Could not copy the template folder: " + templateFolder);
+        return copyFailed();
     }
     const std::string parent = parentOf(r.destination);
     if (options.dryRun) {
-        if (files::targetAt(parent) != EntryKind::folder)
-            return fail("Could not create destination folder: " + r.destination);
-        if (!folderTreeCopies(templateFolder)) return fail("Could not copy the template folder: " + templateFolder);
+        if (files::targetAt(parent) != EntryKind::folder) return folderFailed();
+        if (!folderTreeCopies(templateFolder)) return copyFailed();
         r.projectFile = r.destination + options.separator + "CMakeLists.txt";
         // The template's project file, read as the copy of it would be.
         const std::string templateFile = templateFolder + files::hostPathSeparator() + "CMakeLists.txt";
         const EntryKind target = files::targetAt(templateFile);
         if ((anythingAt(templateFile) && target != EntryKind::file) ||
             !readTextFile(templateFile, r.projectText, false, 0, false, options.wait, kProjectFileLimit))
-            return fail("Could not readFile: " + r.projectFile + "\n\nfor modification");
+            return readFailed();
         replaceMarkers(Deliverable::windows, r.projectText, project);
         return r;
     }
     files::clearAbandonedStaging(parent, kCreationStaging);
     files::StagingFolder staging(parent, kCreationStaging);
-    if (!staging.made()) return fail("Could not create destination folder: " + r.destination);
+    if (!staging.made()) return folderFailed();
     log += "Succeeded in creating destination folder. \n";
     log += "\n";
 
@@ -89,7 +92,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
                                        : copyFolderTree(templateFolder, staging.path());
     log += "Template Folder XCopy: ";
     log += copied ? "PASSED \n" : "FAILED \n";
-    if (!copied) return fail("Could not copy the template folder: " + templateFolder);
+    if (!copied) return copyFailed();
 
     log += "Editing CMake \n";
     r.projectFile = r.destination + options.separator + "CMakeLists.txt";
@@ -105,7 +108,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     const EntryKind target = files::targetAt(stagedFile);
     const bool notAFile = anythingAt(stagedFile) && target != EntryKind::file && target != EntryKind::folder;
     if (notAFile || !readTextFile(stagedFile, text, true, 1, true, options.wait, kProjectFileLimit))
-        return fail("Could not readFile: " + r.projectFile + "\n\nfor modification");
+        return readFailed();
     log += "PASSED \n";
 
     log += "Modifying & writing File to dest...";
@@ -122,10 +125,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
 
     // The last step: the complete project takes its name, unless another run
     // took it meanwhile.
-    if (!staging.moveTo(r.destination)) {
-        return fail(anythingAt(r.destination) ? "Project already exists. Delete it or change the project name."
-                                              : "Could not create destination folder: " + r.destination);
-    }
+    if (!staging.moveTo(r.destination)) return anythingAt(r.destination) ? exists() : folderFailed();
     log += "END \n";
     r.ok = true;
     return r;
