@@ -26,6 +26,13 @@ EntryKind kindOf(const fs::file_status& status)
     }
 }
 
+// The number that makes a hidden name unlikely to be taken: 0 to 999999999.
+std::string randomNumberText()
+{
+    static std::mt19937_64 generator{std::random_device{}()};
+    return std::to_string(generator() % 1000000000u);
+}
+
 }  // namespace
 
 fs::path fsPath(const std::string& utf8)
@@ -103,10 +110,8 @@ std::string uniqueSiblingPath(const std::string& path, const std::string& purpos
     if (!target.has_filename()) target = target.parent_path();  // "…/name/"
     const fs::path parent = target.parent_path();
     const std::string name = utf8Path(target.filename());
-    static std::mt19937_64 generator{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate =
-            parent / fsPath("." + name + "." + purpose + "-" + std::to_string(generator() % 1000000000u));
+        const fs::path candidate = parent / fsPath("." + name + "." + purpose + "-" + randomNumberText());
         std::error_code ec;
         if (fs::symlink_status(candidate, ec).type() == fs::file_type::not_found) return utf8Path(candidate);
     }
@@ -124,10 +129,8 @@ constexpr const char* kStagingPrefix = ".zizavizerovo-";
 StagingFolder::StagingFolder(const std::string& parent, const std::string& purpose)
 {
     const fs::path folder = fsPath(parent.empty() ? std::string(".") : parent);
-    static std::mt19937_64 generator{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate =
-            folder / fsPath(kStagingPrefix + purpose + "-" + std::to_string(generator() % 1000000000u));
+        const fs::path candidate = folder / fsPath(kStagingPrefix + purpose + "-" + randomNumberText());
         std::error_code ec;
         if (fs::create_directory(candidate, ec) && !ec) {
             path_ = utf8Path(candidate);

@@ -211,32 +211,36 @@ uint32_t truncToUnsigned(double value)
     return static_cast<uint32_t>(value);
 }
 
-std::string fixed(double value, int decimals)
+namespace {
+
+// The text of a number in `format` (with the precision, when one is given):
+// "nan", "inf" and "-inf" for what is not finite.
+template <typename... Precision>
+std::string numberText(double value, std::chars_format format, Precision... precision)
 {
     if (std::isnan(value)) return "nan";
     if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    char buffer[400];  // room for the longest double in fixed point and its decimals
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision...);
     return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string fixed(double value, int decimals)
+{
+    return numberText(value, std::chars_format::fixed, decimals);
 }
 
 std::string nsNumberString(double value)
 {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
     if (value == 0.0) return "0";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 16);
-    return std::string(buffer, result.ptr);
+    return numberText(value, std::chars_format::general, 16);
 }
 
 std::string shortestFixed(double value)
 {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+    return numberText(value, std::chars_format::fixed);
 }
 
 std::string unsignedText(uint32_t value)

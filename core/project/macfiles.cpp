@@ -24,7 +24,7 @@ bool copyItemAtPath(const std::string& source, const std::string& destination, s
     // the folder are copied as links.
     const fs::file_status sourceStatus = fs::status(from, ec);
     if (sourceStatus.type() == fs::file_type::not_found) {
-        error = "The file \"" + source + "\" couldn't be opened because there is no such file.";
+        error = noSuchFileError(source);
         return false;
     }
     if (files::entryAt(destination) != files::EntryKind::missing) {
@@ -34,8 +34,7 @@ bool copyItemAtPath(const std::string& source, const std::string& destination, s
     if (fs::is_directory(sourceStatus)) {
         if (fs::create_directory(to, ec) && !ec) {
             if (!(copyTree ? copyTree(source, destination) : copyFolderTree(source, destination))) {
-                error = "\"" + files::utf8Path(from.filename()) + "\" couldn't be copied to \"" +
-                        files::utf8Path(shown.parent_path().filename()) + "\".";
+                error = copyFailedError(source, files::utf8Path(shown.parent_path()));
                 return false;
             }
         }
@@ -53,6 +52,17 @@ std::string alreadyExistsError(const std::string& destination)
 {
     return "\"" + files::utf8Path(files::fsPath(destination).filename()) +
            "\" couldn't be copied because an item with the same name already exists.";
+}
+
+std::string noSuchFileError(const std::string& source)
+{
+    return "The file \"" + source + "\" couldn't be opened because there is no such file.";
+}
+
+std::string copyFailedError(const std::string& source, const std::string& folder)
+{
+    return "\"" + files::utf8Path(files::fsPath(source).filename()) + "\" couldn't be copied to \"" +
+           files::utf8Path(files::fsPath(folder).filename()) + "\".";
 }
 
 bool stringWithContentsOfFile(const std::string& path, std::string& text, std::uintmax_t limit)

@@ -48,6 +48,10 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
         r.message = std::move(message);
         return r;
     };
+    const auto exists = [&] { return fail("Project already exists. Delete it or change the project name."); };
+    const auto folderFailed = [&] { return fail("Could not create destination folder: " + r.destination); };
+    const auto copyFailed = [&] { return fail("Could not copy the template folder: " + templateFolder); };
+    const auto readFailed = [&] { return fail("Could not readFile: " + r.projectFile + "\n\nfor modification"); };
 
     if (isUnsafeFolderName(project.projectName)) return fail("Project name is not a valid folder name.");
 
@@ -57,31 +61,30 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     log += "Validating destination: ";
     if (anythingAt(r.destination)) {
         log += "Failed to create destination folder. \n";
-        return fail("Project already exists. Delete it or change the project name.");
+        return exists();
     }
     // A template that is not there at all is found before anything is made.
     if (files::targetAt(templateFolder) != EntryKind::folder) {
         log += "\nTemplate Folder XCopy: FAILED \n";
-        return fail("Could not copy the template folder: " + templateFolder);
+        return copyFailed();
     }
     const std::string parent = parentOf(r.destination);
     if (options.dryRun) {
-        if (files::targetAt(parent) != EntryKind::folder)
-            return fail("Could not create destination folder: " + r.destination);
-        if (!folderTreeCopies(templateFolder)) return fail("Could not copy the template folder: " + templateFolder);
+        if (files::targetAt(parent) != EntryKind::folder) return folderFailed();
+        if (!folderTreeCopies(templateFolder)) return copyFailed();
         r.projectFile = r.destination + options.separator + "CMakeLists.txt";
         // The template's project file, read as the copy of it would be.
         const std::string templateFile = templateFolder + files::hostPathSeparator() + "CMakeLists.txt";
         const EntryKind target = files::targetAt(templateFile);
         if ((anythingAt(templateFile) && target != EntryKind::file) ||
             !readTextFile(templateFile, r.projectText, false, 0, false, options.wait, kProjectFileLimit))
-            return fail("Could not readFile: " + r.projectFile + "\n\nfor modification");
+            return readFailed();
         replaceMarkers(Deliverable::windows, r.projectText, project);
         return r;
     }
     files::clearAbandonedStaging(parent, kCreationStaging);
     files::StagingFolder staging(parent, kCreationStaging);
-    if (!staging.made()) return fail("Could not create destination folder: " + r.destination);
+    if (!staging.made()) return folderFailed();
     log += "Succeeded in creating destination folder. \n";
     log += "\n";
 
@@ -89,7 +92,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
                                        : copyFolderTree(templateFolder, staging.path());
     log += "Template Folder XCopy: ";
     log += copied ? "PASSED \n" : "FAILED \n";
-    if (!copied) return fail("Could not copy the template folder: " + templateFolder);
+    if (!copied) return copyFailed();
 
     log += "Editing CMake \n";
     r.projectFile = r.destination + options.separator + "CMakeLists.txt";
@@ -105,7 +108,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     const EntryKind target = files::targetAt(stagedFile);
     const bool notAFile = anythingAt(stagedFile) && target != EntryKind::file && target != EntryKind::folder;
     if (notAFile || !readTextFile(stagedFile, text, true, 1, true, options.wait, kProjectFileLimit))
-        return fail("Could not readFile: " + r.projectFile + "\n\nfor modification");
+        return readFailed();
     log += "PASSED \n";
 
     log += "Modifying & writing File to dest...";
@@ -122,10 +125,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
 
     // The last step: the complete project takes its name, unless another run
     // took it meanwhile.
-    if (!staging.moveTo(r.destination)) {
-        return fail(anythingAt(r.destination) ? "Project already exists. Delete it or change the project name."
-                                              : "Could not create destination folder: " + r.destination);
-    }
+    if (!staging.moveTo(r.destination)) return anythingAt(r.destination) ? exists() : folderFailed();
     log += "END \n";
     r.ok = true;
     return r;
@@ -141,16 +141,17 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
         r.informativeText = std::move(informative);
         return r;
     };
-    const auto copyFailed = [&](const std::string& error) {
+    const auto refuse = [&](std::string message, std::string informative) {
         r.ok = false;
-        r.systemLog.push_back("Error: " + error);
-        return alert(AlertStyle::warning, "Could not copy the basis directory to destination.", r.destination);
+        return alert(AlertStyle::warning, std::move(message), std::move(informative));
     };
+    const auto copyFailed = [&](const std::string& error) {
+        r.systemLog.push_back("Error: " + error);
+        return refuse("Could not copy the basis directory to destination.", r.destination);
+    };
+    const auto modifyFailed = [&] { return refuse("Could not modify the project file.", r.projectFile); };
 
-    if (isUnsafeFolderName(project.projectName)) {
-        r.ok = false;
-        return alert(AlertStyle::warning, "The project name is not a valid folder name.", "");
-    }
+    if (isUnsafeFolderName(project.projectName)) return refuse("The project name is not a valid folder name.", "");
 
     r.destination = project.projectFolderPath + project.projectName;
     r.projectFile = r.destination + "/" + "CMakeLists.txt";
@@ -160,27 +161,20 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     const std::string parent = parentOf(r.destination);
     if (options.dryRun) {
         if (files::targetAt(templateFolder) == EntryKind::missing)
-            return copyFailed("The file \"" + templateFolder + "\" couldn't be opened because there is no such file.");
+            return copyFailed(macfiles::noSuchFileError(templateFolder));
         if (files::targetAt(parent) != EntryKind::folder ||
             (files::targetAt(templateFolder) == EntryKind::folder && !folderTreeCopies(templateFolder)))
-            return copyFailed("\"" + files::utf8Path(files::fsPath(templateFolder).filename()) +
-                              "\" couldn't be copied to \"" + files::utf8Path(files::fsPath(parent).filename()) + "\".");
+            return copyFailed(macfiles::copyFailedError(templateFolder, parent));
         const std::string templateFile = templateFolder + "/CMakeLists.txt";
         if (files::targetAt(templateFile) != EntryKind::file ||
-            !macfiles::stringWithContentsOfFile(templateFile, r.projectText, kProjectFileLimit)) {
-            r.ok = false;
-            return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
-        }
+            !macfiles::stringWithContentsOfFile(templateFile, r.projectText, kProjectFileLimit))
+            return modifyFailed();
         replaceMarkers(Deliverable::mac, r.projectText, project);
         return r;
     }
     files::clearAbandonedStaging(parent, kCreationStaging);
     files::StagingFolder staging(parent, kCreationStaging);
-    if (!staging.made()) {
-        return copyFailed("\"" + files::utf8Path(files::fsPath(templateFolder).filename()) +
-                          "\" couldn't be copied to \"" +
-                          files::utf8Path(files::fsPath(parent).filename()) + "\".");
-    }
+    if (!staging.made()) return copyFailed(macfiles::copyFailedError(templateFolder, parent));
     // The copy goes into the staging folder under the project's own name.
     const std::string stagedItem =
         staging.path() + "/" + files::utf8Path(files::fsPath(r.destination).filename());
@@ -193,17 +187,12 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     std::string text;
     // Only a file is read: a link to a device would be read without end.
     if (files::targetAt(stagedFile) != EntryKind::file ||
-        !macfiles::stringWithContentsOfFile(stagedFile, text, kProjectFileLimit)) {
-        r.ok = false;
-        return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
-    }
+        !macfiles::stringWithContentsOfFile(stagedFile, text, kProjectFileLimit))
+        return modifyFailed();
     replaceMarkers(Deliverable::mac, text, project);
     const bool written =
         options.writer ? options.writer(stagedFile, text) : macfiles::writeToFileAtomically(stagedFile, text);
-    if (!written) {
-        r.ok = false;
-        return alert(AlertStyle::warning, "Could not modify the project file.", r.projectFile);
-    }
+    if (!written) return modifyFailed();
     r.projectText = std::move(text);
 
     if (!staging.moveItemTo(stagedItem, r.destination)) {

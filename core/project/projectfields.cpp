@@ -31,18 +31,13 @@ ProjectFieldInfo wholeField(const char* name, K kind, uint32_t P::*m)
     return {name, kind, false, nullptr, nullptr, nullptr, m, windows, mac};
 }
 
-bool allDigits(std::string_view text)
-{
-    for (const char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
+// A category by its name or by its code in plain decimal (no sign, no
+// leading zeros), blanks around it allowed.
 bool setCategory(P& record, uint32_t P::*field, std::string_view value)
 {
     const std::string_view t = trimWhiteSpace(value);
     for (const AaxCategory& c : kAaxCategories) {
-        if (t == c.name || (!t.empty() && allDigits(t) && t == numtext::unsignedText(c.code))) {
+        if (t == c.name || t == numtext::unsignedText(c.code)) {
             record.*field = c.code;
             return true;
         }

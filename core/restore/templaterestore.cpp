@@ -74,7 +74,7 @@ std::string pluginTemplateZIPPath(const std::string& bundlePath)
 bool createTemplateDirectory(const std::string& path, std::vector<std::string>& systemLog)
 {
     std::error_code ec;
-    const fs::path folder = fs::u8path(path);
+    const fs::path folder = files::fsPath(path);
     if (fs::exists(fs::symlink_status(folder, ec))) return fs::is_directory(folder, ec);
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder, ec)) {
@@ -87,38 +87,35 @@ bool createTemplateDirectory(const std::string& path, std::vector<std::string>& 
 Result restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath)
 {
     Result r;
-    fs::path dir = fs::u8path(templateDir).lexically_normal();
+    fs::path dir = files::fsPath(templateDir).lexically_normal();
     if (!dir.has_filename()) dir = dir.parent_path();  // "…/PluginTemplate/"
     if (dir.empty() || !dir.has_filename() || dir.filename() == "." || dir.filename() == "..")
         return failed(r, "\"" + templateDir + "\" does not name the template folder: give its path, such as "
                          "../PluginTemplate");
-    fs::path parent = dir.parent_path();
-    if (parent.empty()) parent = ".";
+    const std::string parent = dir.has_parent_path() ? files::utf8Path(dir.parent_path()) : ".";
 
     // The folder that holds the template folder; the template folder itself is
     // only touched once the new content is complete.
-    if (!createTemplateDirectory(parent.u8string(), r.systemLog))
-        return failed(r, "cannot create the folder " + parent.u8string());
+    if (!createTemplateDirectory(parent, r.systemLog)) return failed(r, "cannot create the folder " + parent);
 
     // The new content is extracted into a hidden folder beside the template
     // folder, held while this run lives; a run killed half-way leaves it for
     // the next restore to clear.
-    const std::string parentPath = files::utf8Path(parent);
-    files::clearAbandonedStaging(parentPath, kRestoreStaging);
-    files::StagingFolder staging(parentPath, kRestoreStaging);
+    files::clearAbandonedStaging(parent, kRestoreStaging);
+    files::StagingFolder staging(parent, kRestoreStaging);
+    const std::string target = files::utf8Path(dir);
     if (!staging.made()) {
-        r.systemLog.push_back("Error: Create folder failed " + files::utf8Path(parent));
-        return failed(r, "cannot create a folder beside " + files::utf8Path(dir));
+        r.systemLog.push_back("Error: Create folder failed " + parent);
+        return failed(r, "cannot create a folder beside " + target);
     }
 
     std::string why;
     if (!extractArchive(archivePath, staging.path(), true, kTemplateArchivePassword, &why)) return failed(r, why);
 
-    const std::string target = files::utf8Path(dir);
     if (files::entryAt(target) != files::EntryKind::missing) {
         // The old folder goes aside into a second held folder, and comes back
         // when the new one cannot take its place.
-        files::StagingFolder aside(parentPath, kRestoreStaging);
+        files::StagingFolder aside(parent, kRestoreStaging);
         const std::string old = aside.path() + "/" + files::utf8Path(dir.filename());
         if (!aside.made() || !aside.moveItemTo(target, old))
             return failed(r, "cannot move " + target + " aside");

@@ -167,20 +167,14 @@ bool extractEntry(zip_t* za, zip_uint64_t index, const fs::path& root, bool over
     fs::path target = root;
     for (const auto& part : parts) target /= fs::u8path(part);
 
-    std::error_code ec;
-    if (isFolder) {
-        if (passesThroughLink(root, parts, parts.size()))
-            return fail(error, "entry \"" + name + "\" leads through a symbolic link");
-        fs::create_directories(target, ec);
-        if (!fs::is_directory(target, ec)) return fail(error, "cannot create folder " + target.u8string());
-        return true;
-    }
-
-    if (passesThroughLink(root, parts, parts.size() - 1))
+    // The folders the entry makes or writes into; none of them may be a link.
+    const fs::path folder = isFolder ? target : target.parent_path();
+    if (passesThroughLink(root, parts, isFolder ? parts.size() : parts.size() - 1))
         return fail(error, "entry \"" + name + "\" leads through a symbolic link");
-    fs::create_directories(target.parent_path(), ec);
-    if (!fs::is_directory(target.parent_path(), ec))
-        return fail(error, "cannot create folder " + target.parent_path().u8string());
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!fs::is_directory(folder, ec)) return fail(error, "cannot create folder " + folder.u8string());
+    if (isFolder) return true;
 
     const fs::file_status present = fs::symlink_status(target, ec);
     if (fs::exists(present)) {
@@ -231,16 +225,8 @@ bool isSafeEntryName(const std::string& name)
     if (isSeparator(name.front())) return false;
     if (name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]))) return false;
     if (name.find('\0') != std::string::npos) return false;
-    std::string part;
-    for (std::size_t i = 0; i <= name.size(); ++i) {
-        if (i == name.size() || isSeparator(name[i])) {
-            if (part == "..") return false;
-            part.clear();
-        } else {
-            part += name[i];
-        }
-    }
-    return true;
+    const std::vector<std::string> parts = components(name);
+    return std::find(parts.begin(), parts.end(), "..") == parts.end();
 }
 
 bool extractArchive(const std::string& archivePath, const std::string& destination, bool overwrite,

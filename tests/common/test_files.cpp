@@ -164,10 +164,10 @@ TEST(Files, ProgramFolder)
     const std::string longFolder = "/" + std::string(300, 'x') + "/bin";
     EXPECT_EQ(folderOfProgramFile(longFolder + "/prog"), longFolder);
 
-    // The test program itself lives in the build tree's tests/common.
-    const std::string folder = programFolder();
-    EXPECT_EQ(fs::path(folder), fs::path(programFile()).parent_path());
-    EXPECT_TRUE(fs::exists(fs::path(folder) / fs::path(programFile()).filename()));
+    // The test program itself is tests/common/test_common in the build tree.
+    const fs::path folder = fs::canonical(fs::path(ZZ_BINARY_DIR) / "tests/common");
+    EXPECT_EQ(programFile(), (folder / "test_common").string());
+    EXPECT_EQ(programFolder(), folder.string());
 }
 
 }  // namespace

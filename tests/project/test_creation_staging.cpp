@@ -13,7 +13,6 @@
 #include <string>
 #include <thread>
 
-#include "common/files.h"
 #include "project/makeproject.h"
 #include "project/winfiles.h"
 #include "tempfolder.h"
@@ -102,6 +101,7 @@ TEST_P(CreationStaging, ACopyThatFailsPartWayLeavesNothingAndTheRetryWorks)
         } else {
             EXPECT_EQ(r.message, "Could not copy the basis directory to destination.");
             EXPECT_EQ(r.informativeText, tmp / "projects/Half");
+            EXPECT_EQ(r.systemLog, std::vector<std::string>{"Error: \"template\" couldn't be copied to \"projects\"."});
         }
         EXPECT_EQ(tree(tmp / "projects"), before) << failAt;
     }
@@ -163,7 +163,10 @@ TEST_P(CreationStaging, AKilledRunLeavesNoProjectAndTheNextRunClearsItsFolder)
     EXPECT_FALSE(fs::exists(tmp / "projects/Killed"));
     std::string leftover = staging.filename().string();
     if (d == Deliverable::mac) leftover = staging.parent_path().filename().string();
-    EXPECT_TRUE(files::isStagingName(leftover, kCreationStaging)) << leftover;
+    const std::string prefix = ".zizavizerovo-creating-";
+    EXPECT_EQ(leftover.rfind(prefix, 0), 0u) << leftover;
+    EXPECT_GT(leftover.size(), prefix.size()) << leftover;
+    EXPECT_EQ(leftover.find_first_not_of("0123456789", prefix.size()), std::string::npos) << leftover;
 
     // A moment later the next creation in that folder clears it.
     fs::last_write_time(tmp.path() / "projects" / leftover, fs::file_time_type::clock::now() - std::chrono::minutes(1));

@@ -222,14 +222,11 @@ TEST(MakeProjectWindows, ANameTooLongForTheFileSystemCannotBeMade)
 {
     TempFolder tmp;
     writeBytes(tmp / "template/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
-    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
-    p.projectFolderPath = tmp.str();
-    p.projectName = std::string(300, 'N');
-    WindowsCreateOptions options;
-    options.separator = '/';
-    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    const std::string name(300, 'N');
+    const CreationResult r =
+        makeProjectWindows(record(Deliverable::windows, tmp.str(), name), tmp / "template", posixWindowsOptions());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "Could not create destination folder: " + r.destination);
+    EXPECT_EQ(r.message, "Could not create destination folder: " + (tmp / name));
 }
 
 TEST(MakeProjectWindows, RewritesTheCopyOfALinkedProjectFileNotTheFileItLeadsTo)
@@ -239,12 +236,8 @@ TEST(MakeProjectWindows, RewritesTheCopyOfALinkedProjectFileNotTheFileItLeadsTo)
     writeBytes(tmp / "elsewhere/CMakeLists.txt", elsewhere);
     fs::create_directories(tmp / "template");
     fs::create_symlink(tmp / "elsewhere/CMakeLists.txt", tmp / "template/CMakeLists.txt");
-    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
-    p.projectFolderPath = tmp.str();
-    p.projectName = "Linked";
-    WindowsCreateOptions options;
-    options.separator = '/';
-    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    const CreationResult r =
+        makeProjectWindows(record(Deliverable::windows, tmp.str(), "Linked"), tmp / "template", posixWindowsOptions());
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(readBytes(tmp / "elsewhere/CMakeLists.txt"), elsewhere);
     EXPECT_FALSE(fs::is_symlink(tmp / "Linked/CMakeLists.txt"));
@@ -257,15 +250,10 @@ TEST(MakeProjectWindows, AProjectFileLinkedToNothingMakesNoFileWhereTheLinkPoint
     fs::create_directories(tmp / "template");
     fs::create_directories(tmp / "elsewhere");
     fs::create_symlink(tmp / "elsewhere/CMakeLists.txt", tmp / "template/CMakeLists.txt");
-    ZezureProject p = makeDefaultProject(Deliverable::windows, tmp.str());
-    p.projectFolderPath = tmp.str();
-    p.projectName = "Dangling";
-    WindowsCreateOptions options;
-    options.separator = '/';
-    options.wait = [](int) {};
-    const CreationResult r = makeProjectWindows(p, tmp / "template", options);
+    const CreationResult r = makeProjectWindows(record(Deliverable::windows, tmp.str(), "Dangling"), tmp / "template",
+                                                posixWindowsOptions());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "Could not readFile: " + r.projectFile + "\n\nfor modification");
+    EXPECT_EQ(r.message, "Could not readFile: " + (tmp / "Dangling/CMakeLists.txt") + "\n\nfor modification");
     EXPECT_TRUE(fs::is_empty(tmp / "elsewhere"));
 }
 
@@ -321,20 +309,29 @@ TEST(MakeProjectMac, CopyFailuresAreOneWarning)
         std::string folder;
         std::string name;
         std::string templateFolder;
+        std::string log;  // the platform's description of the failed copy
     } cases[] = {
-        {tmp.str() + "/", "Folder", tpl},
-        {tmp.str() + "/", "File", tpl},
-        {tmp.str() + "/", "NoTemplate", tmp / "missing"},
-        {tmp / "missing/", "NoParent", tpl},
+        {tmp.str() + "/", "Folder", tpl,
+         "Error: \"Folder\" couldn't be copied because an item with the same name already exists."},
+        {tmp.str() + "/", "File", tpl,
+         "Error: \"File\" couldn't be copied because an item with the same name already exists."},
+        {tmp.str() + "/", "NoTemplate", tmp / "missing",
+         "Error: The file \"" + (tmp / "missing") + "\" couldn't be opened because there is no such file."},
+        {tmp / "missing/", "NoParent", tpl, "Error: \"PluginTemplate\" couldn't be copied to \"missing\"."},
     };
-    for (const auto& c : cases) {
-        const CreationResult r = makeProjectMac(record(Deliverable::mac, c.folder, c.name), c.templateFolder);
-        EXPECT_FALSE(r.ok) << c.name;
-        EXPECT_EQ(r.style, AlertStyle::warning);
-        EXPECT_EQ(r.message, "Could not copy the basis directory to destination.");
-        EXPECT_EQ(r.informativeText, c.folder + c.name);
-        ASSERT_EQ(r.systemLog.size(), 1u);
-        EXPECT_EQ(r.systemLog[0].rfind("Error: ", 0), 0u);
+    // A dry run finds the same failures.
+    for (const bool dryRun : {false, true}) {
+        MacCreateOptions options;
+        options.dryRun = dryRun;
+        for (const auto& c : cases) {
+            const CreationResult r =
+                makeProjectMac(record(Deliverable::mac, c.folder, c.name), c.templateFolder, options);
+            EXPECT_FALSE(r.ok) << c.name;
+            EXPECT_EQ(r.style, AlertStyle::warning);
+            EXPECT_EQ(r.message, "Could not copy the basis directory to destination.");
+            EXPECT_EQ(r.informativeText, c.folder + c.name);
+            EXPECT_EQ(r.systemLog, std::vector<std::string>{c.log}) << c.name << (dryRun ? " (dry run)" : "");
+        }
     }
     EXPECT_EQ(readBytes(tmp / "File"), "a file");
     EXPECT_FALSE(fs::exists(tmp / "Folder/CMakeLists.txt"));
@@ -395,13 +392,11 @@ TEST(MakeProject, ANameWithNulIsRefusedBeforeAnythingIsMade)
     writeBytes(tmp / "template/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
     fs::create_directories(tmp / "projects");
     for (Deliverable d : {Deliverable::windows, Deliverable::mac}) {
-        ZezureProject p = makeDefaultProject(d, tmp.str());
-        p.projectFolderPath = d == Deliverable::windows ? tmp / "projects" : tmp / "projects" + "/";
-        p.projectName = std::string("Nul\0Name", 8);
-        WindowsCreateOptions options;
-        options.separator = '/';
-        const CreationResult r = d == Deliverable::windows ? makeProjectWindows(p, tmp / "template", options)
-                                                           : makeProjectMac(p, tmp / "template");
+        const std::string folder = d == Deliverable::windows ? tmp / "projects" : tmp / "projects" + "/";
+        const ZezureProject p = record(d, folder, std::string("Nul\0Name", 8));
+        const CreationResult r = d == Deliverable::windows
+                                     ? makeProjectWindows(p, tmp / "template", posixWindowsOptions())
+                                     : makeProjectMac(p, tmp / "template");
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.message, d == Deliverable::windows ? "Project name is not a valid folder name."
                                                        : "The project name is not a valid folder name.");
@@ -415,16 +410,17 @@ TEST(MakeProject, AProjectFileLinkedToADeviceIsNotReadForEver)
     fs::create_directories(tmp / "template");
     fs::create_symlink("/dev/zero", tmp / "template/CMakeLists.txt");
     for (Deliverable d : {Deliverable::windows, Deliverable::mac}) {
-        ZezureProject p = makeDefaultProject(d, tmp.str());
-        p.projectFolderPath = tmp.str() + "/";
-        p.projectName = d == Deliverable::windows ? "Win" : "Mac";
-        WindowsCreateOptions options;
-        options.separator = '/';
-        options.wait = [](int) {};
-        const CreationResult r = d == Deliverable::windows ? makeProjectWindows(p, tmp / "template", options)
-                                                           : makeProjectMac(p, tmp / "template");
+        const ZezureProject p = record(d, tmp.str() + "/", d == Deliverable::windows ? "Win" : "Mac");
+        const CreationResult r = d == Deliverable::windows
+                                     ? makeProjectWindows(p, tmp / "template", posixWindowsOptions())
+                                     : makeProjectMac(p, tmp / "template");
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.message, d == Deliverable::windows ? "Could not readFile: " + r.projectFile + "\n\nfor modification"
-                                                       : "Could not modify the project file.");
+        // The Windows program joins the folder and the name with one more separator.
+        EXPECT_EQ(r.message, d == Deliverable::windows
+                                 ? "Could not readFile: " + tmp.str() + "//Win/CMakeLists.txt\n\nfor modification"
+                                 : "Could not modify the project file.");
+        if (d == Deliverable::mac) {
+            EXPECT_EQ(r.informativeText, tmp / "Mac/CMakeLists.txt");
+        }
     }
 }

@@ -56,6 +56,9 @@ TEST(ProjectFields, SetFromTextTable)
         {W, "aaxCagtegory", "Reverb", FieldSet::ok, "8 (Reverb)"},
         {M, "aaxCagtegory", " 2048 ", FieldSet::ok, "2048 (Software Synth)"},
         {W, "aaxCagtegory", "3", FieldSet::badValue, "0 (None)"},
+        {W, "aaxCagtegory", "02048", FieldSet::badValue, "0 (None)"},  // the code as it is written
+        {M, "aaxCagtegory", "+8", FieldSet::badValue, "0 (None)"},
+        {M, "aaxCagtegory", "", FieldSet::badValue, "0 (None)"},
         {W, "useTemplate", "1", FieldSet::unknownField, ""},
         {M, "useTemplate", "1", FieldSet::ok, "true"},
         {M, "projectNam", "x", FieldSet::unknownField, ""},

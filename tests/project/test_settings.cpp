@@ -21,7 +21,7 @@ Values valuesOf(const ZezureProject& p)
 }
 
 const std::string kProgram = "C:\\Zz";
-const std::string kUrl = kDefaultVendorURL, kMail = kDefaultVendorEmail;
+const std::string kUrl = "https://www.example.com", kMail = "support@example.com";
 const Values kWindowsDefaults{"My Company", "DIRO", kUrl, kMail, kProgram, "0"};
 const Values kMacFirstStart{"My Company", "DIRO", kUrl, kMail, "path not set", "0"};
 const Values kMacDefaults{"", "", "", "", "", "0"};

@@ -41,6 +41,16 @@ using zz::testing::Finished;
 // Runs a helper program (unzip, zip, python3) with the shared runner.
 inline Finished run(const Command& command) { return zz::testing::runProgram(command); }
 
+// Runs a Python script (written beside the archive) with the archive's path
+// as its one argument: it writes the archive, or changes one. True when it
+// ran to the end.
+inline bool pythonOnArchive(const fs::path& archive, const std::string& script)
+{
+    const fs::path file = archive.string() + ".py";
+    writeBytes(file, script);
+    return run({"python3", {file.string(), archive.string()}}).exitCode == 0;
+}
+
 // Writes a ZIP archive with Python's zipfile: `entries` maps each entry name
 // (kept byte for byte, "../" and leading "/" included) to its content.
 inline bool pythonZip(const fs::path& archive, const std::map<std::string, std::string>& entries)
@@ -53,9 +63,7 @@ inline bool pythonZip(const fs::path& archive, const std::map<std::string, std::
         script += "z.writestr(zipfile.ZipInfo('" + pyName + "'), '" + pyContent + "')\n";
     }
     script += "z.close()\n";
-    const fs::path file = archive.string() + ".py";
-    writeBytes(file, script);
-    return run({"python3", {file.string(), archive.string()}}).exitCode == 0;
+    return pythonOnArchive(archive, script);
 }
 
 }  // namespace zz::test

@@ -174,12 +174,28 @@ TEST(ZipArchive, ZipSlipEntriesAreRefusedAndWriteNothingOutside)
 TEST(ZipArchive, SymbolicLinkInDestinationIsNotFollowed)
 {
     TempFolder tmp;
-    fs::create_directories(tmp.path() / "out");
+    const fs::path out = tmp.path() / "out";
+    fs::create_directories(out);
     fs::create_directories(tmp.path() / "elsewhere");
-    fs::create_directory_symlink(tmp.path() / "elsewhere", tmp.path() / "out" / "link");
-    ASSERT_TRUE(pythonZip(tmp.path() / "a.zip", {{"link/evil.txt", "evil"}}));
-    EXPECT_FALSE(extractArchive((tmp.path() / "a.zip").string(), (tmp.path() / "out").string(), true, ""));
+    fs::create_directory_symlink(tmp.path() / "elsewhere", out / "link");
+    writeBytes(out / "file", "a file");
+    const struct {
+        std::string entry, error;
+    } cases[] = {
+        {"link/evil.txt", "entry \"link/evil.txt\" leads through a symbolic link"},
+        {"link/sub/", "entry \"link/sub/\" leads through a symbolic link"},
+        {"file/evil.txt", "cannot create folder " + (out / "file").string()},
+        {"file/sub/", "cannot create folder " + (out / "file" / "sub").string()},
+    };
+    for (const auto& c : cases) {
+        const fs::path archive = tmp.path() / "a.zip";
+        ASSERT_TRUE(pythonZip(archive, {{c.entry, ""}})) << c.entry;
+        std::string error;
+        EXPECT_FALSE(extractArchive(archive.string(), out.string(), true, "", &error)) << c.entry;
+        EXPECT_EQ(error, c.error);
+    }
     EXPECT_TRUE(fs::is_empty(tmp.path() / "elsewhere"));
+    EXPECT_EQ(readBytes(out / "file"), "a file");
 }
 
 TEST(ZipArchive, OverwriteFlag)

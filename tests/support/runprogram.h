@@ -92,6 +92,22 @@ inline std::vector<std::string> environmentFor(const Command& command)
     return env;
 }
 
+// The program and its arguments, as the program's argv.
+inline std::vector<std::string> wordsOf(const Command& command)
+{
+    std::vector<std::string> words = {command.program};
+    words.insert(words.end(), command.args.begin(), command.args.end());
+    return words;
+}
+
+// The exit code of a wait status: 128 + the signal when a signal ended it.
+inline int exitCodeOf(int status)
+{
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+    return -1;
+}
+
 inline std::vector<char*> pointersTo(std::vector<std::string>& words)
 {
     std::vector<char*> pointers;
@@ -116,8 +132,7 @@ inline Finished runProgram(const Command& command)
 {
     using Clock = std::chrono::steady_clock;
     Finished run;
-    std::vector<std::string> words = {command.program};
-    words.insert(words.end(), command.args.begin(), command.args.end());
+    std::vector<std::string> words = detail::wordsOf(command);
     std::vector<std::string> env = detail::environmentFor(command);
     std::vector<char*> argv = detail::pointersTo(words);
     std::vector<char*> envp = detail::pointersTo(env);
@@ -204,8 +219,7 @@ inline Finished runProgram(const Command& command)
         if (Clock::now() >= deadline && !run.timedOut) killGroup();
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status)) run.exitCode = 128 + WTERMSIG(status);
+    run.exitCode = detail::exitCodeOf(status);
     return run;
 }
 

@@ -30,8 +30,7 @@ public:
         int outPipe[2] = {-1, -1};
         if (::openpty(&master_, &slave, nullptr, nullptr, nullptr) != 0) return;
         if (outputApart && !detail::openPipe(outPipe)) return;
-        std::vector<std::string> words = {command.program};
-        words.insert(words.end(), command.args.begin(), command.args.end());
+        std::vector<std::string> words = detail::wordsOf(command);
         std::vector<std::string> env = detail::environmentFor(command);
         std::vector<char*> argv = detail::pointersTo(words);
         std::vector<char*> envp = detail::pointersTo(env);
@@ -100,8 +99,7 @@ public:
         int status = 0;
         ::waitpid(pid_, &status, 0);
         finished_ = true;
-        if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-        else if (WIFSIGNALED(status)) run.exitCode = 128 + WTERMSIG(status);
+        run.exitCode = detail::exitCodeOf(status);
         run.out = outText_;
         run.err = transcript_;
         return run;

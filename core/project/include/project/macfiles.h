@@ -27,6 +27,13 @@ bool copyItemAtPath(const std::string& source, const std::string& destination, s
 // `destination` already.
 std::string alreadyExistsError(const std::string& destination);
 
+// The platform's description of a copy of `source` that found nothing there.
+std::string noSuchFileError(const std::string& source);
+
+// The platform's description of a copy of `source` into `folder` that failed
+// part of the way: both named by their last component.
+std::string copyFailedError(const std::string& source, const std::string& folder);
+
 // Reads a whole file as UTF-8. Fails when the file cannot be read, is not a
 // regular file, is longer than `limit` or is not valid UTF-8.
 bool stringWithContentsOfFile(const std::string& path, std::string& text,
