@@ -26,15 +26,6 @@ std::string registerFile(const TempFolder& dir)
     return dir / "cfg/zizavizerovo/projects.tsv";
 }
 
-// Every file below `root` with its bytes.
-std::map<std::string, std::string> filesBelow(const fs::path& root)
-{
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        if (e.is_regular_file()) files[e.path().lexically_relative(root).string()] = readBytes(e.path().string());
-    return files;
-}
-
 TEST(CreatePlan, CodeWarningsGoToStderrAndChangeNothing)
 {
     struct Case {
@@ -258,7 +249,7 @@ TEST(CreatePlan, ASavedPresetReplaysTheCreationByteForByte)
         const Outcome replay =
             create(other, {"--style", style, "--preset", dir / "answers.json", "--folder", dir / "second"});
         ASSERT_EQ(replay.exitCode, 0) << replay;
-        EXPECT_EQ(filesBelow(dir / "second/Replay"), filesBelow(dir / "first/Replay")) << style;
+        EXPECT_EQ(folderContents(dir / "second/Replay"), folderContents(dir / "first/Replay")) << style;
 
         // With --dry-run the preset is written too, and nothing else.
         const Outcome dry = create(dir, {"--style", style, "--dry-run", "--preset", dir / "answers.json",

@@ -66,7 +66,7 @@ TEST_F(RestoreCli, YesRestoresFromTheArchiveBesideTheProgram)
     EXPECT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(o.out, kSuccess);
     EXPECT_EQ(o.err, "");
-    EXPECT_EQ(snapshot(templ), snapshot(kShipped));
+    EXPECT_EQ(folderContents(templ), folderContents(kShipped));
 }
 
 TEST_F(RestoreCli, FailuresKeepTheFolder)
@@ -75,23 +75,23 @@ TEST_F(RestoreCli, FailuresKeepTheFolder)
     ASSERT_EQ(runProgram({kZippack, {"--password", "other", kShipped, foreign.string()}}).exitCode, 0);
     for (const fs::path& archive : {tmp.path() / "missing.zip", foreign}) {
         makeEditedTemplate();
-        const auto before = snapshot(templ);
+        const auto before = folderContents(templ);
         const Finished o = restore({"--archive", archive.string(), "--to", templ.string(), "--yes"});
         EXPECT_EQ(o.exitCode, 1) << archive;
         EXPECT_EQ(o.out, "") << archive;
         EXPECT_EQ(o.err.substr(0, kFailure.size()), kFailure) << archive;
-        EXPECT_EQ(snapshot(templ), before) << archive;
+        EXPECT_EQ(folderContents(templ), before) << archive;
     }
 }
 
 TEST_F(RestoreCli, WithoutYesOrTerminalNothingHappens)
 {
     makeEditedTemplate();
-    const auto before = snapshot(templ);
+    const auto before = folderContents(templ);
     const Finished o = restore({"--to", templ.string()});
     EXPECT_EQ(o.exitCode, 1);
     EXPECT_EQ(o.out, "");
-    EXPECT_EQ(snapshot(templ), before);
+    EXPECT_EQ(folderContents(templ), before);
 }
 
 TEST_F(RestoreCli, TerminalConfirmation)
@@ -103,18 +103,18 @@ TEST_F(RestoreCli, TerminalConfirmation)
     for (const auto& c : cases) {
         fs::remove_all(templ);
         makeEditedTemplate();
-        const auto before = snapshot(templ);
+        const auto before = folderContents(templ);
         std::string transcript;
         const Finished o = restoreOnTerminal({"--to", templ.string()}, c.answer, transcript);
         EXPECT_NE(transcript.find(kConfirm), std::string::npos) << c.answer << ": " << transcript;
         if (c.restores) {
             EXPECT_EQ(o.exitCode, 0) << c.answer;
             EXPECT_EQ(o.out, kSuccess) << c.answer;
-            EXPECT_EQ(snapshot(templ), snapshot(kShipped)) << c.answer;
+            EXPECT_EQ(folderContents(templ), folderContents(kShipped)) << c.answer;
         } else {
             EXPECT_EQ(o.exitCode, 1) << c.answer;
             EXPECT_EQ(o.out, "") << c.answer;
-            EXPECT_EQ(snapshot(templ), before) << c.answer;
+            EXPECT_EQ(folderContents(templ), before) << c.answer;
         }
     }
 }

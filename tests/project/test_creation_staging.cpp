@@ -22,17 +22,6 @@ using namespace zz;
 
 namespace {
 
-// Every entry below `root` (relative path -> content, "/" for a folder).
-std::map<std::string, std::string> tree(const fs::path& root)
-{
-    std::map<std::string, std::string> entries;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-        const std::string rel = e.path().lexically_relative(root).string();
-        entries[rel] = e.is_directory() ? "/" : readBytes(e.path().string());
-    }
-    return entries;
-}
-
 std::string makeTemplate(const std::string& folder, int files)
 {
     writeBytes(folder + "/CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n");
@@ -88,7 +77,7 @@ TEST_P(CreationStaging, ACopyThatFailsPartWayLeavesNothingAndTheRetryWorks)
     TempFolder tmp;
     const std::string tpl = makeTemplate(tmp / "template", 6);
     writeBytes(tmp / "projects/Other/mine.txt", "not ours");
-    const auto before = tree(tmp / "projects");
+    const auto before = folderContents(tmp / "projects");
 
     for (int failAt : {1, 3, 7}) {
         const CreationResult r = create(d, record(d, tmp / "projects", "Half"), tpl, failingAt(failAt));
@@ -103,7 +92,7 @@ TEST_P(CreationStaging, ACopyThatFailsPartWayLeavesNothingAndTheRetryWorks)
             EXPECT_EQ(r.informativeText, tmp / "projects/Half");
             EXPECT_EQ(r.systemLog, std::vector<std::string>{"Error: \"template\" couldn't be copied to \"projects\"."});
         }
-        EXPECT_EQ(tree(tmp / "projects"), before) << failAt;
+        EXPECT_EQ(folderContents(tmp / "projects"), before) << failAt;
     }
     const CreationResult retry = create(d, record(d, tmp / "projects", "Half"), tpl);
     ASSERT_TRUE(retry.ok) << retry.message;
@@ -125,8 +114,8 @@ TEST_P(CreationStaging, AProjectThatAppearsMeanwhileIsNeverReplaced)
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, d == Deliverable::windows ? "Project already exists. Delete it or change the project name."
                                                    : "Could not copy the basis directory to destination.");
-    EXPECT_EQ(tree(tmp / "projects"), (std::map<std::string, std::string>{{"Race", "/"},
-                                                                           {"Race/theirs.txt", "the other run's"}}));
+    EXPECT_EQ(folderContents(tmp / "projects"),
+              (std::map<std::string, std::string>{{"Race/", ""}, {"Race/theirs.txt", "the other run's"}}));
 }
 
 TEST_P(CreationStaging, AKilledRunLeavesNoProjectAndTheNextRunClearsItsFolder)
@@ -172,7 +161,7 @@ TEST_P(CreationStaging, AKilledRunLeavesNoProjectAndTheNextRunClearsItsFolder)
     fs::last_write_time(tmp.path() / "projects" / leftover, fs::file_time_type::clock::now() - std::chrono::minutes(1));
     const CreationResult next = create(d, record(d, tmp / "projects", "Killed"), tpl);
     ASSERT_TRUE(next.ok) << next.message;
-    EXPECT_EQ(tree(tmp / "projects").count(leftover), 0u);
+    EXPECT_EQ(folderContents(tmp / "projects").count(leftover + "/"), 0u);
     EXPECT_EQ(readBytes(tmp / "projects/Killed/source/file2.cpp"), "// x\n");
 }
 

@@ -19,21 +19,8 @@ namespace fs = std::filesystem;
 
 using ::readBytes;
 using ::TempFolder;
+using ::folderContents;
 using ::writeBytes;
-
-// Every entry below `root`: folders as "name/" -> "", files as name -> content.
-inline std::map<std::string, std::string> snapshot(const fs::path& root)
-{
-    std::map<std::string, std::string> tree;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-        const std::string name = e.path().lexically_relative(root).generic_string();
-        if (e.is_directory())
-            tree[name + "/"] = "";
-        else
-            tree[name] = readBytes(e.path());
-    }
-    return tree;
-}
 
 using zz::testing::Command;
 using zz::testing::Finished;

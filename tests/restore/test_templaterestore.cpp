@@ -62,7 +62,7 @@ TEST_F(RestoreFixture, MissingFolderIsCreatedAndFilled)
     const Result r = restoreTemplateDirectory(templ.string(), archive.string());
     EXPECT_TRUE(r.ok) << r.detail;
     EXPECT_EQ(r.message, "PluginTemplate folder has been restored to factory fresh condition.");
-    EXPECT_EQ(snapshot(templ), snapshot(shipped));
+    EXPECT_EQ(folderContents(templ), folderContents(shipped));
     EXPECT_TRUE(r.systemLog.empty());
     expectOnlyTemplateInSdk();
 }
@@ -76,7 +76,7 @@ TEST_F(RestoreFixture, EditedFolderLosesWhatTheArchiveDoesNotHold)
     const Result r = restoreTemplateDirectory((templ.string() + "/"), archive.string());
     EXPECT_TRUE(r.ok) << r.detail;
     fs::create_directories(shipped / "resources" / "empty");
-    EXPECT_EQ(snapshot(templ), snapshot(shipped));
+    EXPECT_EQ(folderContents(templ), folderContents(shipped));
     expectOnlyTemplateInSdk();
 }
 
@@ -92,13 +92,13 @@ TEST_F(RestoreFixture, FailedRestoreLeavesTheOldFolderAsItWas)
         writeBytes(templ / "CMakeLists.txt", "edited\n");
         writeBytes(templ / "mine.txt", "user file\n");
         fs::create_directories(templ / "empty");
-        const auto before = snapshot(templ);
+        const auto before = folderContents(templ);
 
         const Result r = restoreTemplateDirectory(templ.string(), (tmp.path() / bad).string());
         EXPECT_FALSE(r.ok) << bad;
         EXPECT_EQ(r.message, "PluginTemplate extraction failed.") << bad;
         EXPECT_FALSE(r.detail.empty()) << bad;
-        EXPECT_EQ(snapshot(templ), before) << bad;
+        EXPECT_EQ(folderContents(templ), before) << bad;
         expectOnlyTemplateInSdk();
         EXPECT_FALSE(fs::exists(sdk / "escaped.txt")) << bad;
     }
@@ -133,5 +133,5 @@ TEST_F(RestoreFixture, ARestoreKilledHalfWayIsClearedByTheNextOne)
     EXPECT_FALSE(fs::exists(sdk / ".zizavizerovo-restore-4711"));
     EXPECT_TRUE(fs::exists(running.path()));
     EXPECT_EQ(readBytes(sdk / ".PluginTemplate.mine"), "not ours");
-    EXPECT_EQ(snapshot(templ), snapshot(shipped));
+    EXPECT_EQ(folderContents(templ), folderContents(shipped));
 }

@@ -39,7 +39,7 @@ TEST(ZipArchive, PackedFolderComesBackIdentical)
         fs::create_directory(tmp.path() / "out");
         ASSERT_TRUE(extractArchive((tmp.path() / "a.zip").string(), (tmp.path() / "out").string(), false, password, &error))
             << error;
-        EXPECT_EQ(snapshot(tmp.path() / "out"), snapshot(tmp.path() / "in")) << "password '" << password << "'";
+        EXPECT_EQ(folderContents(tmp.path() / "out"), folderContents(tmp.path() / "in")) << "password '" << password << "'";
         EXPECT_NE(fs::status(tmp.path() / "out" / "tools" / "run.sh").permissions() & fs::perms::owner_exec,
                   fs::perms::none);
     }
@@ -89,7 +89,7 @@ TEST(ZipArchive, ExtractsInfoZipArchives)
         std::string error;
         ASSERT_TRUE(extractArchive((tmp.path() / archive).string(), out.string(), false, kPassword, &error))
             << archive << ": " << error;
-        EXPECT_EQ(snapshot(out), snapshot(tmp.path() / "in")) << archive;
+        EXPECT_EQ(folderContents(out), folderContents(tmp.path() / "in")) << archive;
     }
 }
 
@@ -125,7 +125,7 @@ TEST(ZipArchive, BadArchivesFail)
             << c.archive << " with '" << c.password << "'";
         EXPECT_FALSE(error.empty()) << c.archive;
         // A file that failed is not left behind half-written or garbled.
-        for (const auto& [name, content] : snapshot(out)) {
+        for (const auto& [name, content] : folderContents(out)) {
             if (name.back() != '/') {
                 EXPECT_EQ(content, readBytes(tmp.path() / "in" / name)) << c.archive << ": " << name;
             }
@@ -233,5 +233,5 @@ TEST(ZipArchive, ArchiveInsideThePackedFolderLeavesItselfOut)
     ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "in" / "a.zip").string(), ""));
     fs::create_directory(tmp.path() / "out");
     ASSERT_TRUE(extractArchive((tmp.path() / "in" / "a.zip").string(), (tmp.path() / "out").string(), false, ""));
-    EXPECT_EQ(snapshot(tmp.path() / "out"), (std::map<std::string, std::string>{{"f.txt", "x"}}));
+    EXPECT_EQ(folderContents(tmp.path() / "out"), (std::map<std::string, std::string>{{"f.txt", "x"}}));
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 
@@ -45,4 +46,19 @@ inline std::string readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Every entry below `root`: folders as "name/" -> "", files as name -> content
+// (names relative to `root`, with "/" between their parts).
+inline std::map<std::string, std::string> folderContents(const std::filesystem::path& root)
+{
+    std::map<std::string, std::string> entries;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string name = e.path().lexically_relative(root).generic_string();
+        if (e.is_directory())
+            entries[name + "/"] = "";
+        else
+            entries[name] = readBytes(e.path().string());
+    }
+    return entries;
 }
