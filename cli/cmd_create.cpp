@@ -110,7 +110,7 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
         windows ? "(whole, when the name passes its check)" : "(cut to 31 and 15 characters)",
         windows ? "windows" : "macos");
     for (const ProjectFieldInfo& f : projectFields()) {
-        if (f.macOnly && windows) continue;
+        if (!f.inStyle(style)) continue;
         std::printf("  %-22s %-9s %s\n", f.name, kindWord(f.kind), shownValue(defaults, f, style).c_str());
     }
     std::printf("\nExit status: 0 created (the project folder is printed), 1 refused or failed, 2 usage error.\n");
@@ -249,7 +249,7 @@ std::string presetOf(const ZezureProject& record, Deliverable style)
 {
     std::vector<PresetEntry> entries;
     for (const ProjectFieldInfo& f : projectFields()) {
-        if (f.macOnly && style == Deliverable::windows) continue;
+        if (!f.inStyle(style)) continue;
         const PresetEntry::Kind kind = f.kind == ProjectFieldKind::text      ? PresetEntry::text
                                        : f.kind == ProjectFieldKind::boolean ? PresetEntry::boolean
                                                                              : PresetEntry::number;
@@ -356,7 +356,7 @@ int runCreate(const Invocation& inv)
     if (options.interactive) {
         std::fprintf(stderr, "\ndestination: %s\n", plan.destination.c_str());
         for (const ProjectFieldInfo& f : projectFields()) {
-            if (f.macOnly && style == Deliverable::windows) continue;
+            if (!f.inStyle(style)) continue;
             writeText(stderr, "  " + std::string(f.name) + ": " + shownProjectField(record, f, style) + "\n");
         }
         if (!askToConfirm("Create?", stdin, stderr)) {

@@ -55,7 +55,7 @@ bool askForFields(ZezureProject& record, Deliverable style, std::set<std::string
                   std::FILE* out)
 {
     for (const ProjectFieldInfo& f : projectFields()) {
-        if (f.macOnly && style == Deliverable::windows) continue;
+        if (!f.inStyle(style)) continue;
         for (;;) {
             const std::string current = shownProjectField(record, f, style);
             std::fprintf(out, "%s [%s]: ", f.name, current.c_str());

@@ -106,7 +106,7 @@ const std::vector<ProjectFieldInfo>& projectFields()
 const ProjectFieldInfo* findProjectField(std::string_view name, Deliverable style)
 {
     for (const ProjectFieldInfo& f : projectFields())
-        if (name == f.name && (!f.macOnly || style == Deliverable::mac)) return &f;
+        if (name == f.name && f.inStyle(style)) return &f;
     return nullptr;
 }
 

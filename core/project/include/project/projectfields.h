@@ -36,6 +36,9 @@ struct ProjectFieldInfo {
     // What the field on each style's page admits.
     numtext::TextFilter windowsFilter = numtext::TextFilter::any;
     numtext::TextFilter macFilter = numtext::TextFilter::any;
+
+    // Whether the field is one of that style's fields.
+    bool inStyle(Deliverable style) const { return !macOnly || style == Deliverable::mac; }
 };
 
 // Every field of the record, in record order.
