@@ -95,8 +95,8 @@ check "the restored folder is the shipped template" \
 check "the manual page renders without warnings and covers every command" bash -c '
     page=$(MANWIDTH=100 man --warnings -l "$1" 2>"$2/man-warnings") || exit 1
     ! [[ -s $2/man-warnings ]] || { cat "$2/man-warnings"; exit 1; }
-    for command in create code settings restore-template; do
-        grep -q "usage: zizavizerovo $command " <<<"$page" || { echo "no $command"; exit 1; }
+    for command in create code settings restore-template projects; do
+        grep -qE "usage: zizavizerovo $command( |\$)" <<<"$page" || { echo "no $command"; exit 1; }
     done' _ "$root/usr/share/man/man1/zizavizerovo.1.gz" "$work"
 check "the bash completion loads" bash -c 'source "$1" && complete -p zizavizerovo' _ \
     "$root/usr/share/bash-completion/completions/zizavizerovo"
