@@ -179,6 +179,12 @@ void StagingFolder::discard()
     moved_ = true;  // nothing left to move or to remove
 }
 
+void StagingFolder::keep()
+{
+    release();
+    moved_ = true;
+}
+
 bool isStagingName(const std::string& name, const std::string& purpose)
 {
     const std::string prefix = kStagingPrefix + purpose + "-";

@@ -115,13 +115,17 @@ Result restoreTemplateDirectory(const std::string& templateDir, const std::strin
     if (files::entryAt(target) != files::EntryKind::missing) {
         // The old folder goes aside into a second held folder, and comes back
         // when the new one cannot take its place.
-        files::StagingFolder aside(parent, kRestoreStaging);
+        files::StagingFolder aside(parent, kRestoreAside);
         const std::string old = aside.path() + "/" + files::utf8Path(dir.filename());
         if (!aside.made() || !aside.moveItemTo(target, old))
             return failed(r, "cannot move " + target + " aside");
         if (!staging.moveTo(target)) {
-            aside.moveItemTo(old, target);
-            return failed(r, "cannot move the restored folder into place");
+            if (aside.moveItemTo(old, target)) return failed(r, "cannot move the restored folder into place");
+            // Neither folder can take the old one's place: it stays where it
+            // is, and the user is told where.
+            aside.keep();
+            r.systemLog.push_back("Error: Move folder failed " + old);
+            return failed(r, "cannot move the restored folder into place; the old folder is " + old);
         }
         // The new folder is in place; the old one goes with `aside`.
         aside.discard();

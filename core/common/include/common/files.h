@@ -117,6 +117,8 @@ public:
 
     // Removes the folder and everything in it now.
     void discard();
+    // Leaves the folder and everything in it where it is, held no longer.
+    void keep();
 
 private:
     void release();

@@ -28,6 +28,10 @@ extern const char* const kRestoreFailureMessage;
 // The staging purpose of a restore: its hidden folders beside the template
 // folder are named ".zizavizerovo-restore-" + a number (files::StagingFolder).
 inline constexpr const char* kRestoreStaging = "restore";
+// The old template folder waits in a folder of this purpose while the new one
+// moves in. A later restore never clears these: a run killed between the two
+// moves leaves the old folder to its owner.
+inline constexpr const char* kRestoreAside = "restore-aside";
 
 // The confirmation's end handler restores only for this return code (the
 // first button, "Yes").
