@@ -30,15 +30,6 @@ Outcome run(const fs::path& program, const std::vector<std::string>& args, const
     return zz::testing::runProgram(command);
 }
 
-std::map<std::string, std::string> tree(const fs::path& root)
-{
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root))
-        files[e.path().lexically_relative(root).generic_string() + (e.is_directory() ? "/" : "")] =
-            e.is_directory() ? "" : readBytes(e.path().string());
-    return files;
-}
-
 const fs::path kShippedTemplate = fs::path(ZZ_SOURCE_DIR) / "templates" / "PluginTemplate";
 const fs::path kShippedArchive = fs::path(ZZ_BINARY_DIR) / "bin" / "PluginTemplate.zip";
 
@@ -107,7 +98,7 @@ TEST_F(InstalledLayout, RestoreTakesTheArchiveFromShare)
     const Outcome o = run(program, {"restore-template", "--to", target.string(), "--yes"}, scratch);
     ASSERT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(o.out, "PluginTemplate folder has been restored to factory fresh condition.\n");
-    EXPECT_EQ(tree(target), tree(kShippedTemplate));
+    EXPECT_EQ(folderContents(target), folderContents(kShippedTemplate));
 }
 
 TEST_F(InstalledLayout, TemplateBesideTheProgramComesFirst)
@@ -115,7 +106,7 @@ TEST_F(InstalledLayout, TemplateBesideTheProgramComesFirst)
     installShare();
     writeBytes((prefix / "bin" / "PluginTemplate" / "CMakeLists.txt").string(), "project(beside)\n");
     ASSERT_EQ(create("Near").exitCode, 0);
-    EXPECT_EQ(tree(tmp.path() / "projects" / "Near"),
+    EXPECT_EQ(folderContents(tmp.path() / "projects" / "Near"),
               (std::map<std::string, std::string>{{"CMakeLists.txt", "project(beside)\n"}}));
 }
 
