@@ -135,15 +135,14 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
                               const MacCreateOptions& options)
 {
     CreationResult r;
-    const auto alert = [&r](AlertStyle style, std::string message, std::string informative) {
-        r.style = style;
+    const auto alert = [&r](std::string message, std::string informative) {
         r.message = std::move(message);
         r.informativeText = std::move(informative);
         return r;
     };
     const auto refuse = [&](std::string message, std::string informative) {
         r.ok = false;
-        return alert(AlertStyle::warning, std::move(message), std::move(informative));
+        return alert(std::move(message), std::move(informative));
     };
     const auto copyFailed = [&](const std::string& error) {
         r.systemLog.push_back("Error: " + error);
@@ -201,7 +200,7 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
                                                           "\" couldn't be moved into place.");
     }
     r.ok = true;
-    return alert(AlertStyle::informational, "Successfully created Zezure project!.", r.destination);
+    return alert("Successfully created Zezure project!.", r.destination);
 }
 
 }  // namespace zz

@@ -55,26 +55,26 @@ bool isUnsafeFolderName(const std::string& projectName)
 
 Result checkProjectName(const std::string& projectName)
 {
-    if (projectName.empty()) return Result::refusal("Project name is empty.", ProjectField::projectName);
+    if (projectName.empty()) return Result::refusal("Project name is empty.", "projectName");
     if (projectName.find(' ') != std::string::npos)
-        return Result::refusal("Project name can not contain whitespaces.", ProjectField::projectName);
+        return Result::refusal("Project name can not contain whitespaces.", "projectName");
     if (isUnsafeFolderName(projectName))
-        return Result::refusal("Project name is not a valid folder name.", ProjectField::projectName);
+        return Result::refusal("Project name is not a valid folder name.", "projectName");
     return Result::success();
 }
 
 Result validateShit(const std::string& projectName, const std::string& pluginName, const std::string& pluginCode)
 {
-    if (projectName.empty()) return Result::refusal("You must supply a project name!", ProjectField::projectName);
+    if (projectName.empty()) return Result::refusal("You must supply a project name!", "projectName");
     if (macContainsWhitespace(macTrimWhitespace(projectName))) {
-        Result o = Result::refusal("Whitespaces are not allowed in project name.", ProjectField::projectName);
+        Result o = Result::refusal("Whitespaces are not allowed in project name.", "projectName");
         o.systemLog.push_back("Found whitespace");
         return o;
     }
     if (isUnsafeFolderName(projectName))
-        return Result::refusal("The project name is not a valid folder name.", ProjectField::projectName);
-    if (pluginName.empty()) return Result::refusal("You must supply a plugin name!", ProjectField::pluginName);
-    if (pluginCode.empty()) return Result::refusal("You must supply a plugin code!", ProjectField::pluginCode);
+        return Result::refusal("The project name is not a valid folder name.", "projectName");
+    if (pluginName.empty()) return Result::refusal("You must supply a plugin name!", "pluginName");
+    if (pluginCode.empty()) return Result::refusal("You must supply a plugin code!", "fourCharProductID");
     return Result::success();
 }
 

@@ -13,7 +13,12 @@ using K = ProjectFieldKind;
 using P = ZezureProject;
 using F = numtext::TextFilter;
 
-ProjectFieldInfo textField(const char* name, std::string P::*m) { return {name, K::text, false, m}; }
+ProjectFieldInfo textField(const char* name, std::string P::*m, size_t maxLength = 0)
+{
+    ProjectFieldInfo f{name, K::text, false, m};
+    f.maxLength = maxLength;
+    return f;
+}
 ProjectFieldInfo boolField(const char* name, bool P::*m, bool macOnly = false)
 {
     return {name, K::boolean, macOnly, nullptr, m};
@@ -72,13 +77,13 @@ const std::vector<ProjectFieldInfo>& projectFields()
         textField("projectName", &P::projectName),
         textField("pluginName", &P::pluginName),
         textField("vendorName", &P::vendorName),
-        textField("fourCharProductID", &P::fourCharProductID),
+        textField("fourCharProductID", &P::fourCharProductID, kFourCharCodeLength),
         textField("fourCharAAXID", &P::fourCharAAXID),
-        textField("fourCharVendorID", &P::fourCharVendorID),
+        textField("fourCharVendorID", &P::fourCharVendorID, kFourCharCodeLength),
         textField("vendorURL", &P::vendorURL),
         textField("vendorEmail", &P::vendorEmail),
-        textField("aaxPluginName", &P::aaxPluginName),
-        textField("aaxShortPluginName", &P::aaxShortPluginName),
+        textField("aaxPluginName", &P::aaxPluginName, kAaxNameLimit),
+        textField("aaxShortPluginName", &P::aaxShortPluginName, kShortNameLimit),
         boolField("synthPlugin", &P::synthPlugin),
         boolField("enableSidechain", &P::enableSidechain),
         boolField("enableParamSmoothing", &P::enableParamSmoothing),

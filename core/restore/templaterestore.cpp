@@ -49,7 +49,6 @@ Result failed(Result result, const std::string& detail)
 {
     result.ok = false;
     result.message = kRestoreFailureMessage;
-    result.style = AlertStyle::warning;
     result.detail = detail;
     return result;
 }
@@ -137,7 +136,6 @@ Result restoreTemplateDirectory(const std::string& templateDir, const std::strin
 
     r.ok = true;
     r.message = kRestoreSuccessMessage;
-    r.style = AlertStyle::informational;
     return r;
 }
 

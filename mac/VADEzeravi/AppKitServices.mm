@@ -35,8 +35,8 @@ NSAlert* AppKitServices::makeAlert(const zz::mac::Alert& alert) const
     [panel setMessageText:zzString(alert.message)];
     [panel setInformativeText:zzString(alert.informative)];
     switch (alert.style) {
-    case zz::AlertStyle::warning: [panel setAlertStyle:NSAlertStyleWarning]; break;
-    case zz::AlertStyle::informational: [panel setAlertStyle:NSAlertStyleInformational]; break;
+    case zz::mac::AlertStyle::warning: [panel setAlertStyle:NSAlertStyleWarning]; break;
+    case zz::mac::AlertStyle::informational: [panel setAlertStyle:NSAlertStyleInformational]; break;
     }
     for (const auto& title : alert.buttons) [panel addButtonWithTitle:zzString(title)];
     return panel;

@@ -125,6 +125,9 @@ public:
     virtual void makeFirstResponder(Outlet outlet) = 0;
 };
 
+// How a macOS alert looks.
+enum class AlertStyle { informational, warning };
+
 // A modal alert: the answer is 1000 for the first button, 1001 for the
 // second and so on.
 struct Alert {

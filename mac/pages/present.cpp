@@ -9,15 +9,13 @@ void present(const Result& result, Outlets& outlets, Services& services)
         Alert alert;
         alert.message = result.message;
         alert.informative = result.informativeText;
-        alert.style = result.style;
+        alert.style = result.ok ? AlertStyle::informational : AlertStyle::warning;
         services.runModalAlert(alert);
     }
-    switch (result.focus) {
-    case ProjectField::projectName: outlets.makeFirstResponder(Outlet::projectName); break;
-    case ProjectField::pluginName: outlets.makeFirstResponder(Outlet::pluginName); break;
-    case ProjectField::pluginCode: outlets.makeFirstResponder(Outlet::fourCharCode); break;
-    case ProjectField::none: break;
-    }
+    // The fields the project page's checks name.
+    if (result.field == "projectName") outlets.makeFirstResponder(Outlet::projectName);
+    else if (result.field == "pluginName") outlets.makeFirstResponder(Outlet::pluginName);
+    else if (result.field == "fourCharProductID") outlets.makeFirstResponder(Outlet::fourCharCode);
 }
 
 }  // namespace zz::mac

@@ -33,7 +33,7 @@ TEST(Checks, WindowsProjectName)
         EXPECT_EQ(o.ok, *c.message == '\0') << '"' << c.name << '"';
         EXPECT_EQ(o.message, c.message) << '"' << c.name << '"';
         if (!o.ok) {
-            EXPECT_EQ(o.focus, ProjectField::projectName);
+            EXPECT_EQ(o.field, "projectName");
         }
     }
 }
@@ -45,32 +45,29 @@ TEST(Checks, MacValidateShit)
         const char* plugin;
         const char* code;
         const char* message;
-        ProjectField focus;
+        const char* field;
     } cases[] = {
-        {"Name", "Plug", "ABCD", "", ProjectField::none},
-        {" Name ", "Plug", "AB", "", ProjectField::none},       // spaces at the ends pass; codes need not be 4 long
-        {"\tName\t", "Plug", "A", "", ProjectField::none},
-        {"", "", "", "You must supply a project name!", ProjectField::projectName},
-        {"My Name", "Plug", "ABCD", "Whitespaces are not allowed in project name.", ProjectField::projectName},
-        {"My\tName", "Plug", "ABCD", "Whitespaces are not allowed in project name.", ProjectField::projectName},
-        {"My\xC2\xA0Name", "Plug", "ABCD", "Whitespaces are not allowed in project name.", ProjectField::projectName},
-        {"My\xE3\x80\x80Name", "P", "C", "Whitespaces are not allowed in project name.", ProjectField::projectName},
-        {"My\nName", "Plug", "ABCD", "", ProjectField::none},  // line breaks are not white space here
-        {"a/b", "Plug", "ABCD", "The project name is not a valid folder name.", ProjectField::projectName},
-        {"..", "Plug", "ABCD", "The project name is not a valid folder name.", ProjectField::projectName},
-        {"Name", "", "", "You must supply a plugin name!", ProjectField::pluginName},
-        {"Name", "Plug", "", "You must supply a plugin code!", ProjectField::pluginCode},
+        {"Name", "Plug", "ABCD", "", ""},
+        {" Name ", "Plug", "AB", "", ""},       // spaces at the ends pass; codes need not be 4 long
+        {"\tName\t", "Plug", "A", "", ""},
+        {"", "", "", "You must supply a project name!", "projectName"},
+        {"My Name", "Plug", "ABCD", "Whitespaces are not allowed in project name.", "projectName"},
+        {"My\tName", "Plug", "ABCD", "Whitespaces are not allowed in project name.", "projectName"},
+        {"My\xC2\xA0Name", "Plug", "ABCD", "Whitespaces are not allowed in project name.", "projectName"},
+        {"My\xE3\x80\x80Name", "P", "C", "Whitespaces are not allowed in project name.", "projectName"},
+        {"My\nName", "Plug", "ABCD", "", ""},  // line breaks are not white space here
+        {"a/b", "Plug", "ABCD", "The project name is not a valid folder name.", "projectName"},
+        {"..", "Plug", "ABCD", "The project name is not a valid folder name.", "projectName"},
+        {"Name", "", "", "You must supply a plugin name!", "pluginName"},
+        {"Name", "Plug", "", "You must supply a plugin code!", "fourCharProductID"},
     };
     for (const auto& c : cases) {
         const Result o = validateShit(c.project, c.plugin, c.code);
         SCOPED_TRACE(c.project);
         EXPECT_EQ(o.ok, *c.message == '\0');
         EXPECT_EQ(o.message, c.message);
-        EXPECT_EQ(o.focus, c.focus);
+        EXPECT_EQ(o.field, c.field);
         EXPECT_TRUE(o.informativeText.empty());
-        if (!o.ok) {
-            EXPECT_EQ(o.style, AlertStyle::warning);
-        }
     }
     EXPECT_EQ(validateShit("My Name", "P", "C").systemLog, std::vector<std::string>{"Found whitespace"});
     EXPECT_TRUE(validateShit("", "P", "C").systemLog.empty());

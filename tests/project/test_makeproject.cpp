@@ -270,7 +270,6 @@ TEST(MakeProjectMac, CreatesTheProjectAsUtf8WithLineEndsUnchanged)
     const std::string dest = tmp / "Plug\xC3\xA9";
     EXPECT_EQ(r.destination, dest);
     EXPECT_EQ(r.projectFile, dest + "/CMakeLists.txt");
-    EXPECT_EQ(r.style, AlertStyle::informational);
     EXPECT_EQ(r.message, "Successfully created Zezure project!.");
     EXPECT_EQ(r.informativeText, dest);
     EXPECT_EQ(readBytes(dest + "/CMakeLists.txt"),
@@ -327,7 +326,6 @@ TEST(MakeProjectMac, CopyFailuresAreOneWarning)
             const CreationResult r =
                 makeProjectMac(record(Deliverable::mac, c.folder, c.name), c.templateFolder, options);
             EXPECT_FALSE(r.ok) << c.name;
-            EXPECT_EQ(r.style, AlertStyle::warning);
             EXPECT_EQ(r.message, "Could not copy the basis directory to destination.");
             EXPECT_EQ(r.informativeText, c.folder + c.name);
             EXPECT_EQ(r.systemLog, std::vector<std::string>{c.log}) << c.name << (dryRun ? " (dry run)" : "");
@@ -346,7 +344,6 @@ TEST(MakeProjectMac, AProjectFileThatCannotBeReadOrWrittenIsReported)
     for (const std::string tpl : {"NoFile", "Latin1"}) {
         const CreationResult r = makeProjectMac(record(Deliverable::mac, tmp.str() + "/", "P" + tpl), tmp / tpl);
         EXPECT_FALSE(r.ok) << tpl;
-        EXPECT_EQ(r.style, AlertStyle::warning);
         EXPECT_EQ(r.message, "Could not modify the project file.");
         EXPECT_EQ(r.informativeText, tmp / ("P" + tpl) + "/CMakeLists.txt");
     }

@@ -4,25 +4,21 @@
 #include <utility>
 #include <vector>
 
-// What every core check and command answers. The core never shows anything
-// and never waits for a person: it tells the front end what happened, and the
-// front end shows `message` at once, modally (a Windows message box, a macOS
-// alert with `informativeText` and `style`), writes `systemLog` to the system
-// log and then puts the keyboard focus on `focus`.
+// What every core check, command and file operation answers: the one way a
+// failure is reported below the pages. The core never shows anything and never
+// waits for a person: it tells the front end what happened, and the front end
+// shows `message` at once, modally (a Windows message box, a macOS alert with
+// `informativeText`), writes `systemLog` to the system log and then puts the
+// keyboard focus on the control of `field`. How an alert looks is the front
+// end's business: a macOS page shows a success as informational, anything else
+// as a warning.
 namespace zz {
-
-// How a macOS alert looks. Windows message boxes have one look.
-enum class AlertStyle { informational, warning };
-
-// The field of the project page that gets the keyboard focus after a message.
-enum class ProjectField { none, projectName, pluginName, pluginCode };
 
 struct Result {
     bool ok = true;               // the one word for "it worked"
     std::string message;          // shown when not empty (also after a success)
     std::string informativeText;  // macOS alerts only; empty for none
-    AlertStyle style = AlertStyle::warning;
-    ProjectField focus = ProjectField::none;
+    std::string field;            // the record field the message is about ("projectName"); "" for none
     std::vector<std::string> systemLog;  // lines for the system log, never shown
     std::string detail;                  // why it failed, for the command line; never shown by a page
 
@@ -30,12 +26,12 @@ struct Result {
     explicit operator bool() const { return ok; }
 
     static Result success() { return {}; }
-    static Result refusal(std::string text, ProjectField field = ProjectField::none)
+    static Result refusal(std::string text, std::string field = {})
     {
         Result r;
         r.ok = false;
         r.message = std::move(text);
-        r.focus = field;
+        r.field = std::move(field);
         return r;
     }
 };

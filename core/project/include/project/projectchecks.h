@@ -5,6 +5,7 @@
 
 #include "common/deliverable.h"
 #include "common/result.h"
+#include "project/projectfields.h"
 #include "project/zezureproject.h"
 
 // The checks of the project page and the names it derives from the project
@@ -35,9 +36,6 @@ struct DerivedNames {
     std::string aaxPluginName;
     std::string aaxShortPluginName;
 };
-
-inline constexpr size_t kAaxNameLimit = 31;
-inline constexpr size_t kShortNameLimit = 15;
 
 // Windows copies the name whole into all three (the typing limits of the AAX
 // fields do not apply); macOS cuts the AAX name to 31 and the short name to 15

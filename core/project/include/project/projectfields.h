@@ -25,6 +25,12 @@ enum class ProjectFieldKind {
     category,   // aaxCagtegory: a code of the category table, or its name
 };
 
+// The most characters (UTF-16 code units) the pages' fields take; the
+// table's rows and the derived names use them.
+inline constexpr size_t kFourCharCodeLength = 4;
+inline constexpr size_t kAaxNameLimit = 31;
+inline constexpr size_t kShortNameLimit = 15;
+
 struct ProjectFieldInfo {
     const char* name;
     ProjectFieldKind kind;
@@ -36,6 +42,9 @@ struct ProjectFieldInfo {
     // What the field on each style's page admits.
     numtext::TextFilter windowsFilter = numtext::TextFilter::any;
     numtext::TextFilter macFilter = numtext::TextFilter::any;
+    // The most characters the field on both pages takes (the Windows edit's
+    // text limit, the macOS formatter's length); 0 for no limit.
+    size_t maxLength = 0;
 
     // Whether the field is one of that style's fields.
     bool inStyle(Deliverable style) const { return !macOnly || style == Deliverable::mac; }

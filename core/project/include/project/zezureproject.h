@@ -8,6 +8,9 @@
 
 namespace zz {
 
+// The sub-block size the pages start with, in samples.
+inline constexpr uint32_t kDefaultBlockSize = 64;
+
 // Everything the user decides about a new plug-in project. The project page of
 // each deliverable owns one record for its whole life: defaults at start, the
 // settings memory file on top, then the form fills it before every command.
@@ -42,7 +45,7 @@ struct ZezureProject {
     uint32_t latencyInSamples = 0;
     uint32_t aaxCagtegory = 0;
     bool processFrames = true;
-    uint32_t blockSize = 64;
+    uint32_t blockSize = kDefaultBlockSize;
 };
 
 // The example vendor web address and support e-mail address of the defaults.
