@@ -31,7 +31,7 @@ done
 [[ -x $program ]] || { echo "bench: no program at $program (build it first)" >&2; exit 2; }
 command -v unzip >/dev/null || { echo "bench: unzip is not installed" >&2; exit 2; }
 [[ -x /usr/bin/time ]] || { echo "bench: GNU time (/usr/bin/time) is not installed" >&2; exit 2; }
-password=5d1e9c3a-28f4-4b67-9a0e-c3f7b2d86e15
+password=$("$(dirname "$program")/zippack" --print-template-password)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zz-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT

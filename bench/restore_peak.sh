@@ -9,7 +9,7 @@ set -eu
 
 build=${1:-build}
 bin=$(cd "$build/bin" && pwd)
-password=5d1e9c3a-28f4-4b67-9a0e-c3f7b2d86e15
+password=$("$bin/zippack" --print-template-password)
 size_mb=${ZZ_BENCH_MB:-200}
 
 work=$(mktemp -d)

@@ -2,15 +2,13 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "coder/coderfields.h"
-#include "coder/controlcheck.h"
-#include "coder/paramcode.h"
+#include "coder/parametertable.h"
 #include "commands.h"
-#include "common/text.h"
-#include "json.h"
+#include "common/files.h"
+#include "common/json.h"
 #include "options.h"
 
 // zizavizerovo code: the parameter code (or, with --var, the bound-variable
@@ -99,90 +97,33 @@ int usageError(const std::string& what)
     return cli::usageError("code", what);
 }
 
-// Applies one assignment; answers the usage error text, or nothing.
-std::optional<std::string> apply(Zizudavuveva& record, Deliverable style, const Assignment& a)
-{
-    switch (setFieldFromText(record, style, a.field, a.value)) {
-    case FieldSet::ok: return std::nullopt;
-    case FieldSet::unknownField: return "unknown field '" + a.field + "'";
-    case FieldSet::badValue: return fieldValueError(a.field, a.value, describeCoderField(style, *findCoderField(a.field)));
-    }
-    return std::nullopt;
-}
-
-// The code (or with `wantVar` the declaration) of one description, after the
-// page's checks. A control type outside 0 to 3 is refused without a message
-// of its own; the refusal says what happened all the same.
-CodeResult codeOf(const Zizudavuveva& record, Deliverable style, bool wantVar)
-{
-    CodeResult result;
-    if (wantVar) {
-        result = makeBoundVarCode(record, style);
-    } else {
-        const Result check = validateShit(record, style);
-        if (!check) result = CodeResult::refusal(check.message);
-        else result = makeParameterCode(record, record.commentString, style);
-    }
-    if (!result && result.message.empty())
-        result.message = "The control type must be 0, 1, 2 or 3, not " + std::to_string(record.controlType) + ".";
-    return result;
-}
-
 // code --table: every entry's code, or the first refusal.
 int runTable(const std::string& path, Deliverable style, bool wantVar, bool wantJson)
 {
-    std::string error;
-    const auto table = readTable(path, error);
-    if (!table) return usageError(error);
+    ResultWith<std::vector<PresetFields>> table = readTable(files::realFileSystem(), path);
+    if (!table) return usageError(table.detail);
 
     std::vector<Zizudavuveva> records;
-    records.reserve(table->size());
-    for (size_t n = 0; n < table->size(); ++n) {
+    records.reserve(table.value.size());
+    for (size_t n = 0; n < table.value.size(); ++n) {
         Zizudavuveva record = pageDefaults(style);
-        for (const Assignment& a : (*table)[n])
-            if (auto problem = apply(record, style, a))
-                return usageError("table " + path + ": entry " + std::to_string(n + 1) + ": " + *problem);
+        if (const Result set = setCoderFields(record, style, table.value[n]); !set)
+            return usageError("table " + path + ": entry " + std::to_string(n + 1) + ": " + set.detail);
         records.push_back(std::move(record));
     }
 
-    // Each identifier once: where it was first used, by entry number.
-    std::unordered_map<std::string, size_t> firstUse;
-    std::vector<Fragments> codes;
-    codes.reserve(records.size());
-    for (size_t n = 0; n < records.size(); ++n) {
-        const Zizudavuveva& r = records[n];
-        const std::string entry = "entry " + std::to_string(n + 1) + " (" + r.controlName + "): ";
-        CodeResult code = codeOf(r, style, wantVar);
-        if (!code) {
-            writeText(stderr, entry + code.message + "\n");
-            return 1;
-        }
-        const std::string id(trimWhiteSpace(r.controlID));
-        if (!id.empty()) {
-            const auto [earlier, fresh] = firstUse.emplace(id, n);
-            if (!fresh) {
-                writeText(stderr, entry + "controlID " + id + " is already used by entry " +
-                                      std::to_string(earlier->second + 1) + " (" +
-                                      records[earlier->second].controlName + ").\n");
-                return 1;
-            }
-        }
-        codes.push_back(std::move(code.fragments));
+    const TableCode code = codeForTable(records, style, wantVar);
+    if (!code) {
+        writeText(stderr, code.message + "\n");
+        return 1;
     }
-
     std::string out;
     if (wantJson) {
         out = "[";
-        for (size_t n = 0; n < codes.size(); ++n) out += (n ? "," : "") + jsonArray(codes[n]);
+        for (size_t n = 0; n < code.codes.size(); ++n) out += (n ? "," : "") + jsonArray(code.codes[n]);
         out += "]\n";
     } else {
-        // One empty line between two entries: the Windows code ends with one
-        // already, the macOS code with a line end only.
-        for (size_t n = 0; n < codes.size(); ++n) {
-            if (n > 0 && out.size() >= 2 && out.compare(out.size() - 2, 2, "\n\n") != 0)
-                out += out.back() == '\n' ? "\n" : "\n\n";
-            out += joinFragments(codes[n]);
-        }
+        out = joinTableCode(code.codes);
     }
     writeText(stdout, out);
     return 0;
@@ -241,19 +182,17 @@ int runCode(const Invocation& inv)
 
     Zizudavuveva record = pageDefaults(style);
     for (const auto& path : presets) {
-        std::string error;
-        const auto assignments = readPreset(path, error);
-        if (!assignments) return usageError(error);
-        for (const auto& a : *assignments)
-            if (auto problem = apply(record, style, a)) return usageError("preset " + path + ": " + *problem);
+        const ResultWith<PresetFields> preset = readPreset(files::realFileSystem(), path);
+        if (!preset) return usageError(preset.detail);
+        if (const Result set = setCoderFields(record, style, preset.value); !set)
+            return usageError("preset " + path + ": " + set.detail);
     }
-    for (const auto& a : sets)
-        if (auto problem = apply(record, style, a)) return usageError(*problem);
+    if (const Result set = setCoderFields(record, style, sets); !set) return usageError(set.detail);
     if (comment) record.commentString = *comment;
 
-    const CodeResult result = codeOf(record, style, wantVar);
+    const CodeResult result = codeFor(record, style, wantVar);
     if (!result) {
-        writeText(stderr, result.message + "\n");
+        writeText(stderr, refusalText(result) + "\n");
         return 1;
     }
 

@@ -1,17 +1,9 @@
 // zizavizerovo create: a plug-in project from the PluginTemplate folder, with
-// the rules of the Windows program or of the macOS application.
-//
-// The command works in this order, as the project page would:
-//   1. the style's defaults,
-//   2. the remembered values of the tool's own settings file,
-//   3. --preset, then each --set in order,
-//   4. the names the page derives from the project name,
-//   5. --folder, as the style's folder chooser gives it,
-//   6. with --interactive, each field asked for on the terminal,
-//   7. the record-level rules (a synthesizer is a "Software Synth"),
-//   8. the style's name checks,
-//   9. the plan (every check of the creation, nothing made) and its warnings,
-//  10. the style's makeProject, then the log, the settings and the register.
+// the rules of the Windows program or of the macOS application. The command
+// gathers the record as the project page would (the style's defaults, the
+// remembered values, --preset and each --set, --folder, the answers of
+// --interactive) and leaves every rule to the core: the plan and its
+// warnings, the creation, the log, the remembered values and the register.
 
 #include <cstdio>
 #include <optional>
@@ -22,15 +14,16 @@
 #include "clisettings.h"
 #include "commands.h"
 #include "common/files.h"
+#include "common/json.h"
 #include "interactive.h"
-#include "json.h"
 #include "options.h"
-#include "project/makeproject.h"
-#include "project/markers.h"
+#include "project/creation.h"
+#include "project/diagnostics.h"
 #include "project/projectchecks.h"
 #include "project/projectfields.h"
+#include "project/projectregister.h"
+#include "project/settingsfile.h"
 #include "project/zezureproject.h"
-#include "projectregister.h"
 
 namespace zz::cli {
 
@@ -53,21 +46,8 @@ std::string shownValue(const ZezureProject& record, const ProjectFieldInfo& f, D
     return shownProjectField(record, f, style);
 }
 
-// Sets one field from its command-line text. Answers an error text naming the
-// field, or nothing.
-std::optional<std::string> setField(ZezureProject& record, Deliverable style, const Assignment& a)
-{
-    switch (setProjectField(record, style, a.field, a.value)) {
-    case FieldSet::ok: return std::nullopt;
-    case FieldSet::unknownField: return "unknown field '" + a.field + "'";
-    case FieldSet::badValue: break;
-    }
-    return fieldValueError(a.field, a.value, describeProjectField(style, *findProjectField(a.field, style)));
-}
-
 void printHelp(Deliverable style, const ZezureProject& defaults)
 {
-    const bool windows = style == Deliverable::windows;
     std::printf(
         "usage: zizavizerovo create [--style windows|macos] [--template DIR] [--folder DIR]\n"
         "                           [--preset FILE.json] [--set FIELD=VALUE]... [--interactive]\n"
@@ -106,9 +86,7 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
         "%s, unless they are set themselves.\n"
         "\n"
         "Fields of the %s style, with their defaults:\n",
-        hostDeliverable() == Deliverable::windows ? "windows" : "macos",
-        windows ? "(whole, when the name passes its check)" : "(cut to 31 and 15 characters)",
-        windows ? "windows" : "macos");
+        styleName(hostDeliverable()), describeDerivedNames(style).c_str(), styleName(style));
     for (const ProjectFieldInfo& f : projectFields()) {
         if (!f.inStyle(style)) continue;
         std::printf("  %-22s %-9s %s\n", f.name, kindWord(f.kind), shownValue(defaults, f, style).c_str());
@@ -119,24 +97,6 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
 int usageError(const std::string& what)
 {
     return cli::usageError("create", what);
-}
-
-// The folder as the style's folder chooser hands it over: macOS appends "/"
-// when it is missing; the Windows chooser gives no trailing separator (except
-// for the root of a drive).
-std::string chosenFolder(const std::string& folder, Deliverable style)
-{
-    if (style == Deliverable::mac) {
-        if (folder.empty() || folder.back() != '/') return folder + "/";
-        return folder;
-    }
-    std::string f = folder;
-    const auto isSeparator = [](char c) { return c == files::hostPathSeparator() || c == '/'; };
-    while (f.size() > 1 && isSeparator(f.back())) {
-        if (f.size() == 3 && f[1] == ':') break;  // "C:\"
-        f.pop_back();
-    }
-    return f;
 }
 
 struct Options {
@@ -203,61 +163,6 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
 }
 
 
-// The creation, made for real or only planned (a dry run).
-CreationResult createProject(const ZezureProject& record, Deliverable style, const std::string& templateFolder,
-                             bool dryRun)
-{
-    if (style == Deliverable::windows) {
-        WindowsCreateOptions windows;
-        windows.separator = files::hostPathSeparator();
-        windows.dryRun = dryRun;
-        return makeProjectWindows(record, templateFolder, windows);
-    }
-    MacCreateOptions mac;
-    mac.dryRun = dryRun;
-    return makeProjectMac(record, templateFolder, mac);
-}
-
-// The warnings of a planned creation, in order: the codes, an earlier project
-// of the register with the same plug-in code, markers left in the project file.
-std::vector<std::string> warningsFor(const ZezureProject& record, const CreationResult& plan,
-                                     const std::string& registerFile)
-{
-    std::vector<std::string> warnings = fourCharCodeWarnings(record);
-    std::vector<RegisteredProject> projects;
-    std::string error;
-    if (registerFile.empty()) {
-        // No place for a register: nothing to compare with.
-    } else if (!readRegister(registerFile, projects, error)) {
-        warnings.push_back("warning: " + error);
-    } else {
-        for (const RegisteredProject& p : projects) {
-            if (p.pluginCode == record.fourCharProductID) {
-                warnings.push_back("warning: the plug-in code '" + p.pluginCode + "' is already used by " + p.name +
-                                   " (" + p.folder + ", made " + p.date + ")");
-                break;
-            }
-        }
-    }
-    for (const std::string& marker : unknownMarkers(plan.projectText))
-        warnings.push_back("warning: the project file still holds " + marker + ", a marker the tool does not know");
-    return warnings;
-}
-
-// The final answers as a preset: every field of the style, in table order.
-std::string presetOf(const ZezureProject& record, Deliverable style)
-{
-    std::vector<PresetEntry> entries;
-    for (const ProjectFieldInfo& f : projectFields()) {
-        if (!f.inStyle(style)) continue;
-        const PresetEntry::Kind kind = f.kind == ProjectFieldKind::text      ? PresetEntry::text
-                                       : f.kind == ProjectFieldKind::boolean ? PresetEntry::boolean
-                                                                             : PresetEntry::number;
-        entries.push_back({f.name, projectFieldText(record, f, style), kind});
-    }
-    return presetText(entries);
-}
-
 }  // namespace
 
 int runCreate(const Invocation& inv)
@@ -265,94 +170,70 @@ int runCreate(const Invocation& inv)
     Options options;
     if (const auto error = parseOptions(inv.args, options)) return usageError(*error);
     const Deliverable style = options.style;
-    const std::string programFolder = executableFolder(inv.program);
+    files::FileSystem& disk = files::realFileSystem();
 
-    // 1. The style's defaults.
-    ZezureProject record = makeDefaultProject(style, programFolder);
+    ZezureProject record = makeDefaultProject(style, executableFolder(inv.program));
     if (options.help) {
         printHelp(style, record);
         return 0;
     }
-    if (options.logFile && style != Deliverable::windows)
+    if (options.logFile && !keepsCreationLog(style))
         return usageError("--log writes the Windows creation log: it needs --style windows");
     if (options.interactive && !isTerminal(stdin))
         return usageError("--interactive asks on a terminal: standard input is none");
 
-    // 2. The remembered values of the tool's settings file.
-    const std::string settingsPath = loadRememberedSettings(record, style);
-
-    // 3. The preset, then each --set in order.
-    std::vector<Assignment> assignments;
+    // The remembered values, then the preset and each --set in order, then
+    // the folder as the style's chooser gives it.
+    const std::string settingsPath = ownSettingsPath();
+    printResult(loadRememberedValues(style, record, settingsPath, false, disk));
+    std::vector<Assignment> values;
     if (options.preset) {
-        std::string error;
-        const auto preset = readPreset(*options.preset, error);
-        if (!preset) return usageError(error);
-        assignments = *preset;
+        ResultWith<PresetFields> preset = readPreset(disk, *options.preset);
+        if (!preset) return usageError(preset.detail);
+        values = std::move(preset.value);
     }
     for (const std::string& word : options.sets) {
         const auto a = parseAssignment(word);
         if (!a) return usageError("--set takes FIELD=VALUE, not '" + word + "'");
-        assignments.push_back(*a);
+        values.push_back(*a);
     }
     std::set<std::string> given;
-    for (const Assignment& a : assignments) {
-        if (const auto error = setField(record, style, a)) return usageError(*error);
-        given.insert(a.field);
-    }
-
-    // 4. The names the page derives once the project name has been typed; a
-    // name given on the command line keeps its value.
-    if (given.count("projectName")) deriveNamesFromProjectName(record, style, given);
-
-    // 5. The project folder.
-    if (options.folder) record.projectFolderPath = chosenFolder(*options.folder, style);
-
-    // 6. On a terminal: each field asked for.
+    if (const Result set = setProjectFields(record, style, values, given); !set) return usageError(set.detail);
+    if (options.folder) record.projectFolderPath = chosenFolder(style, *options.folder, files::hostPathSeparators());
     if (options.interactive && !askForFields(record, style, given, stdin, stderr)) {
         std::fputs("\nzizavizerovo create: the answers ended; nothing was created\n", stderr);
         return 1;
     }
-
-    // 7. Record-level rules.
     applySynthCategory(record);
 
-    // 8. The style's name checks.
-    const Result check = style == Deliverable::windows
-                             ? checkProjectName(record.projectName)
-                             : validateShit(record.projectName, record.pluginName, record.fourCharProductID);
-    if (!check.ok) {
-        printResult(check);
-        return 1;
-    }
-
-    // 9. The plan: every check of the creation, nothing made; then the
-    // warnings.
-    const std::string templateFolder =
+    // The plan: every check, nothing made; then its warnings.
+    CreationRequest request;
+    request.style = style;
+    request.templateFolder =
         options.templateFolder ? *options.templateFolder : shippedPath(inv.program, "PluginTemplate");
-    const CreationResult plan = createProject(record, style, templateFolder, true);
-    if (!plan.ok) {
+    request.registerFile = settingsPath.empty() ? std::string() : registerPath(settingsPath);
+    request.fileSystem = &disk;
+    const CreationPlan plan = planCreation(record, request);
+    if (!plan) {
         printResult(plan);
         return 1;
     }
-    const std::string registerFile = settingsPath.empty() ? std::string() : registerPath(settingsPath);
-    const std::vector<std::string> warnings = warningsFor(record, plan, registerFile);
-    for (const std::string& w : warnings) std::fprintf(stderr, "%s\n", w.c_str());
-    if (options.strict && !warnings.empty()) {
+    for (const std::string& w : plan.warnings) std::fprintf(stderr, "%s\n", w.c_str());
+    if (options.strict && !plan.warnings.empty()) {
         std::fputs("zizavizerovo create: refused for the warnings above (--strict); nothing was created\n", stderr);
         return 1;
     }
-
-    if (options.savePreset && !files::replaceFileAtomically(*options.savePreset, presetOf(record, style))) {
-        std::fprintf(stderr, "zizavizerovo create: cannot write the preset %s\n", options.savePreset->c_str());
-        return 1;
+    if (options.savePreset) {
+        if (const Result saved = writePreset(disk, *options.savePreset, projectPreset(record, style)); !saved) {
+            std::fprintf(stderr, "zizavizerovo create: %s\n", saved.detail.c_str());
+            return 1;
+        }
     }
-
     if (options.dryRun) {
         writeText(stdout, "destination: " + plan.destination + "\n");
-        for (const Marker& m : markerTable(style, record)) writeText(stdout, m.tag + " = " + m.value + "\n");
+        for (const Marker& m : plan.markers) writeText(stdout, m.tag + " = " + m.value + "\n");
         return 0;
     }
-
     if (options.interactive) {
         std::fprintf(stderr, "\ndestination: %s\n", plan.destination.c_str());
         for (const ProjectFieldInfo& f : projectFields()) {
@@ -365,26 +246,32 @@ int runCreate(const Invocation& inv)
         }
     }
 
-    // 10. The creation.
-    const CreationResult result = createProject(record, style, templateFolder, false);
-    if (!result.ok) {
-        printResult(result);
+    const CreationResult made = makeProject(record, request);
+    if (!made) {
+        printResult(made);
         return 1;
     }
-    std::printf("%s\n", result.destination.c_str());
+    std::printf("%s\n", made.destination.c_str());
 
     // After the creation: its log, the values to remember, the register.
     bool kept = true;
-    if (options.logFile) kept = writeCreationLog(result.creationLog, *options.logFile) && kept;
-    if (options.remember) kept = rememberSettings(record, settingsPath) && kept;
-    if (!options.noRegister && !registerFile.empty()) {
-        std::string error;
-        const RegisteredProject entry{registerDateNow(), record.projectName, record.fourCharProductID,
-                                      record.fourCharVendorID, result.destination};
-        if (!addToRegister(registerFile, entry, error)) {
-            std::fprintf(stderr, "zizavizerovo create: %s\n", error.c_str());
-            kept = false;
+    if (options.logFile) {
+        const Result saved = saveDiagnostics(made.creationLog, *options.logFile, disk);
+        if (!saved) std::fprintf(stderr, "%s\n", saved.message.c_str());
+        kept = saved.ok && kept;
+    }
+    if (options.remember) {
+        const Result remembered = rememberValues(record, settingsPath, disk);
+        if (!remembered) {
+            if (remembered.shown()) printResult(remembered);
+            else std::fprintf(stderr, "zizavizerovo create: %s\n", remembered.detail.c_str());
         }
+        kept = remembered.ok && kept;
+    }
+    if (!options.noRegister) {
+        const Result registered = registerProject(record, made, request);
+        if (!registered) std::fprintf(stderr, "zizavizerovo create: %s\n", registered.detail.c_str());
+        kept = registered.ok && kept;
     }
     return kept ? 0 : 1;
 }

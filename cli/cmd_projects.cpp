@@ -1,12 +1,11 @@
-#include <algorithm>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "clisettings.h"
 #include "commands.h"
+#include "common/files.h"
 #include "options.h"
-#include "projectregister.h"
+#include "project/projectregister.h"
 
 // zizavizerovo projects: the register of the projects the tool has made,
 // newest first.
@@ -38,18 +37,12 @@ int runProjects(const Invocation& inv)
         std::fputs("zizavizerovo projects: no place for the register (HOME is not set)\n", stderr);
         return 1;
     }
-    std::vector<RegisteredProject> projects;
-    std::string error;
-    if (!readRegister(registerPath(settings), projects, error)) {
-        std::fprintf(stderr, "zizavizerovo projects: %s\n", error.c_str());
+    const ResultWith<Register> projects = readRegister(files::realFileSystem(), registerPath(settings));
+    if (!projects) {
+        std::fprintf(stderr, "zizavizerovo projects: %s\n", projects.detail.c_str());
         return 1;
     }
-    // Newest first; projects of the same second in the order they were made,
-    // the last first.
-    std::reverse(projects.begin(), projects.end());
-    std::stable_sort(projects.begin(), projects.end(),
-                     [](const RegisteredProject& a, const RegisteredProject& b) { return a.date > b.date; });
-    for (const RegisteredProject& p : projects)
+    for (const RegisteredProject& p : newestFirst(projects.value))
         writeText(stdout,
                   p.date + "\t" + p.name + "\t" + p.pluginCode + "\t" + p.companyCode + "\t" + p.folder + "\n");
     return 0;

@@ -4,7 +4,6 @@
 #include "options.h"
 #include "clisettings.h"
 #include "commands.h"
-#include "common/files.h"
 #include "project/settingsfile.h"
 
 // zizavizerovo settings: shows what a project page would find in the settings
@@ -26,9 +25,9 @@ const char* kSettingsUsage =
     "                         (default: the tool's own, in this host's format)\n";
 
 // Values are printed byte for byte, whatever they hold.
-void printValue(const char* name, const std::string& value)
+void printValue(const std::string& name, const std::string& value)
 {
-    writeText(stdout, std::string(name) + "=" + value + "\n");
+    writeText(stdout, name + "=" + value + "\n");
 }
 
 int usageError(const std::string& problem)
@@ -76,25 +75,12 @@ int runSettings(const Invocation& inv)
     }
 
     ZezureProject project = makeDefaultProject(style, executableFolder(inv.program));
-    // The tool's own file is always kept in this host's format, whichever
-    // page's defaults and output are asked for; a file named with --file is
-    // read as the style's page reads its own.
-    const Deliverable format = haveFile ? style : hostDeliverable();
-    // The first start of the tool's own file gives the style's first-start
-    // values, as create does: for Windows its defaults, the program folder
-    // among them (the macOS reader would make "path not set" of it).
-    if (!haveFile && style == Deliverable::windows && files::entryAt(path) == files::EntryKind::missing) {
-        files::makeParentFolders(path);
-        printResult(saveLogFile(format, project, path));
-    }
-    printResult(loadLogFile(format, project, path));
-
-    printValue("vendorName", project.vendorName);
-    printValue("fourCharVendorID", project.fourCharVendorID);
-    printValue("vendorURL", project.vendorURL);
-    printValue("vendorEmail", project.vendorEmail);
-    printValue("projectFolderPath", project.projectFolderPath);
-    if (style == Deliverable::mac) std::printf("useTemplate=%d\n", project.useTemplate ? 1 : 0);
+    // The tool's own file is kept in this host's format, whichever page's
+    // defaults and output are asked for; a file named with --file is read as
+    // the style's page reads its own.
+    const Result loaded = haveFile ? loadLogFile(style, project, path) : loadRememberedValues(style, project, path, true);
+    printResult(loaded);
+    for (const auto& [name, value] : rememberedValues(style, project)) printValue(name, value);
     return 0;
 }
 

@@ -42,15 +42,6 @@ bool readAnswer(std::FILE* in, std::string& line)
     return true;
 }
 
-void deriveNamesFromProjectName(ZezureProject& record, Deliverable style, const std::set<std::string>& given)
-{
-    if (style == Deliverable::windows && !checkProjectName(record.projectName).ok) return;
-    const DerivedNames names = deriveNames(style, record.projectName);
-    if (!given.count("pluginName")) record.pluginName = names.pluginName;
-    if (!given.count("aaxPluginName")) record.aaxPluginName = names.aaxPluginName;
-    if (!given.count("aaxShortPluginName")) record.aaxShortPluginName = names.aaxShortPluginName;
-}
-
 bool askForFields(ZezureProject& record, Deliverable style, std::set<std::string>& given, std::FILE* in,
                   std::FILE* out)
 {
@@ -66,10 +57,10 @@ bool askForFields(ZezureProject& record, Deliverable style, std::set<std::string
             const std::string value = f.kind == ProjectFieldKind::boolean ? booleanAnswer(answer) : answer;
             if (setProjectField(record, style, f.name, value) == FieldSet::ok) {
                 given.insert(f.name);
-                if (f.text == &ZezureProject::projectName) deriveNamesFromProjectName(record, style, given);
+                if (f.text == &ZezureProject::projectName) fillDerivedNames(record, style, given);
                 break;
             }
-            std::fprintf(out, "  %s\n", fieldValueError(f.name, answer, describeProjectField(style, f)).c_str());
+            std::fprintf(out, "  %s\n", fieldValueMessage(f.name, answer, describeProjectField(style, f)).c_str());
         }
     }
     return true;

@@ -33,8 +33,4 @@ bool askToConfirm(const std::string& question, std::FILE* in, std::FILE* out);
 // One line of input without its line end; false at the end of the input.
 bool readAnswer(std::FILE* in, std::string& line);
 
-// The names the page derives from the project name, put into the fields not
-// in `given` (Windows: only a name that passes the page's check).
-void deriveNamesFromProjectName(ZezureProject& record, Deliverable style, const std::set<std::string>& given);
-
 }  // namespace zz::cli

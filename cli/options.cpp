@@ -1,8 +1,6 @@
 #include "options.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
@@ -19,6 +17,11 @@ std::optional<Deliverable> parseStyle(const std::string& word)
     if (word == "windows") return Deliverable::windows;
     if (word == "macos") return Deliverable::mac;
     return std::nullopt;
+}
+
+const char* styleName(Deliverable style)
+{
+    return style == Deliverable::windows ? "windows" : "macos";
 }
 
 std::optional<Assignment> parseAssignment(const std::string& word)
@@ -51,11 +54,6 @@ std::optional<std::string> OptionScanner::value()
     return args_[++index_];
 }
 
-std::string fieldValueError(const std::string& field, const std::string& value, const std::string& takes)
-{
-    return "field '" + field + "' takes " + takes + ", not '" + value + "'";
-}
-
 int usageError(const char* command, const std::string& what)
 {
     std::fprintf(stderr, "zizavizerovo %s: %s\nRun 'zizavizerovo %s --help' for the options.\n", command, what.c_str(),
@@ -86,14 +84,16 @@ std::string executableFolder(const std::string& argv0)
 
 std::string shippedPath(const std::string& argv0, const std::string& name)
 {
-    namespace fs = std::filesystem;
     const std::string folder = executableFolder(argv0);
     const std::string beside = folder + files::hostPathSeparator() + name;
-    std::error_code ec;
-    if (fs::exists(files::fsPath(beside), ec)) return beside;
-    const fs::path installed =
-        files::fsPath(folder).lexically_normal().parent_path() / "share" / "zizavizerovo" / files::fsPath(name);
-    if (fs::exists(installed, ec)) return files::utf8Path(installed);
+    const auto there = [](const std::string& path) {
+        const files::EntryKind kind = files::realFileSystem().targetAt(path);
+        return kind != files::EntryKind::missing && kind != files::EntryKind::unknown;
+    };
+    if (there(beside)) return beside;
+    const std::string installed = files::utf8Path(files::fsPath(folder).lexically_normal().parent_path() / "share" /
+                                                  "zizavizerovo" / files::fsPath(name));
+    if (there(installed)) return installed;
     return beside;
 }
 

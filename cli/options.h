@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/deliverable.h"
+#include "common/fields.h"
 
 // The words of a command line, as every sub-command reads them: options, the
 // style, FIELD=VALUE assignments; how a usage error is told and how output is
@@ -16,12 +17,8 @@ namespace zz::cli {
 
 // "windows" or "macos"; nothing for any other word.
 std::optional<Deliverable> parseStyle(const std::string& word);
-
-// One FIELD=VALUE assignment, as given with --set or read from a preset.
-struct Assignment {
-    std::string field;
-    std::string value;
-};
+// The word of a style: "windows" or "macos".
+const char* styleName(Deliverable style);
 
 // Splits "FIELD=VALUE" at the first '='. Nothing when there is no '=' or the
 // field is empty.
@@ -57,10 +54,6 @@ private:
     std::string name_;
     std::optional<std::string> inline_;
 };
-
-// The usage error of a value a field cannot hold, the same in every command:
-// "field 'NAME' takes WHAT, not 'VALUE'".
-std::string fieldValueError(const std::string& field, const std::string& value, const std::string& takes);
 
 // Prints "zizavizerovo COMMAND: WHAT" and where to find the options to stderr;
 // answers 2, the exit code of a usage error.

@@ -12,10 +12,12 @@ namespace {
 
 const char* kUsage =
     "usage: zippack [--password TEXT | --template-password] FOLDER ARCHIVE\n"
+    "       zippack --print-template-password\n"
     "\n"
     "Packs the content of FOLDER into the ZIP archive ARCHIVE (replaced if present).\n"
-    "  --password TEXT        encrypt every file with TEXT (traditional ZIP encryption)\n"
-    "  --template-password    encrypt with the password of the template archive\n";
+    "  --password TEXT            encrypt every file with TEXT (traditional ZIP encryption)\n"
+    "  --template-password        encrypt with the password of the template archive\n"
+    "  --print-template-password  print that password (for scripts that open the archive)\n";
 
 }  // namespace
 
@@ -28,6 +30,10 @@ int main(int argc, char** argv)
         const std::string word = argv[i];
         if (word == "--help" || word == "-h") {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (word == "--print-template-password") {
+            std::printf("%s\n", zz::kTemplateArchivePassword);
             return 0;
         }
         if (word == "--password") {
@@ -52,9 +58,9 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stderr);
         return 2;
     }
-    std::string error;
-    if (!zz::packFolder(operands[0], operands[1], password, &error)) {
-        std::fprintf(stderr, "zippack: %s\n", error.c_str());
+    const zz::Result packed = zz::packFolder(operands[0], operands[1], password);
+    if (!packed) {
+        std::fprintf(stderr, "zippack: %s\n", packed.detail.c_str());
         return 1;
     }
     return 0;

@@ -167,4 +167,18 @@ std::string shownCoderField(const Zizudavuveva& r, const CoderFieldInfo& f)
     return {};
 }
 
+Result setCoderFields(Zizudavuveva& record, Deliverable deliverable, const std::vector<Assignment>& values)
+{
+    for (const Assignment& a : values) {
+        switch (setFieldFromText(record, deliverable, a.field, a.value)) {
+        case FieldSet::ok: continue;
+        case FieldSet::unknownField: return Result::failure(unknownFieldMessage(a.field));
+        case FieldSet::badValue:
+            return Result::failure(
+                fieldValueMessage(a.field, a.value, describeCoderField(deliverable, *findCoderField(a.field))));
+        }
+    }
+    return Result::success();
+}
+
 }  // namespace zz

@@ -1,4 +1,5 @@
 #include "common/files.h"
+#include "hostfiles.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -20,7 +21,45 @@
 // The file services on Linux and macOS.
 namespace zz::files {
 
-ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintmax_t limit)
+namespace {
+
+class PosixOutputFile final : public OutputFile {
+public:
+    explicit PosixOutputFile(int fd) : fd_(fd) {}
+    ~PosixOutputFile() override
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
+
+    bool write(std::string_view bytes) override
+    {
+        size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                return false;
+            }
+            done += static_cast<size_t>(n);
+        }
+        return true;
+    }
+
+    bool close(bool synced) override
+    {
+        bool ok = !synced || ::fsync(fd_) == 0;
+        if (::close(fd_) != 0) ok = false;
+        fd_ = -1;
+        return ok;
+    }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+ReadStatus HostFileSystem::readFile(const std::string& path, std::string& bytes, std::uintmax_t limit)
 {
     bytes.clear();
     // What is there decides before anything is opened: opening a pipe for
@@ -50,7 +89,8 @@ ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintm
             status = ReadStatus::unreadable;
             break;
         }
-        // A file that grows while it is read still stops at the limit.
+        // A file that grows while it is read (or one whose size the system
+        // does not tell) still stops at the limit.
         if (content.size() + static_cast<size_t>(n) > limit) status = ReadStatus::tooLarge;
         else content.append(buffer, static_cast<size_t>(n));
     }
@@ -59,27 +99,24 @@ ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintm
     return status;
 }
 
-bool writeWholeFile(const std::string& path, std::string_view bytes, bool synced)
+std::unique_ptr<OutputFile> HostFileSystem::createFile(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    size_t done = 0;
-    bool ok = true;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (ok && synced && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    return ok;
+    if (fd < 0) return nullptr;
+    return std::make_unique<PosixOutputFile>(fd);
 }
 
-bool renameNoReplace(const std::string& from, const std::string& to)
+bool HostFileSystem::createEmptyFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct stat info {};
+    const bool file = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return file;
+}
+
+bool HostFileSystem::renameNoReplace(const std::string& from, const std::string& to)
 {
 #if defined(__APPLE__)
     return ::renamex_np(from.c_str(), to.c_str(), RENAME_EXCL) == 0;
@@ -97,7 +134,7 @@ bool renameNoReplace(const std::string& from, const std::string& to)
 #endif
 }
 
-std::intptr_t holdFolder(const std::string& path)
+std::intptr_t HostFileSystem::holdFolder(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return -1;
@@ -108,12 +145,12 @@ std::intptr_t holdFolder(const std::string& path)
     return fd;
 }
 
-void releaseFolder(std::intptr_t hold)
+void HostFileSystem::releaseFolder(std::intptr_t hold)
 {
     if (hold >= 0) ::close(static_cast<int>(hold));  // closing lets go of the lock
 }
 
-bool folderIsHeld(const std::string& path)
+bool HostFileSystem::folderIsHeld(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return true;  // what cannot be looked at is left alone

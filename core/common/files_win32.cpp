@@ -1,4 +1,5 @@
 #include "common/files.h"
+#include "hostfiles.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -24,7 +25,7 @@ std::wstring widePath(const std::string& path)
 
 }  // namespace
 
-ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintmax_t limit)
+ReadStatus HostFileSystem::readFile(const std::string& path, std::string& bytes, std::uintmax_t limit)
 {
     bytes.clear();
     const std::wstring wide = widePath(path);
@@ -61,31 +62,67 @@ ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintm
     return status;
 }
 
-bool writeWholeFile(const std::string& path, std::string_view bytes, bool synced)
+namespace {
+
+class Win32OutputFile final : public OutputFile {
+public:
+    explicit Win32OutputFile(HANDLE file) : file_(file) {}
+    ~Win32OutputFile() override
+    {
+        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    }
+
+    bool write(std::string_view bytes) override
+    {
+        size_t done = 0;
+        while (done < bytes.size()) {
+            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+            DWORD written = 0;
+            if (!WriteFile(file_, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+            done += written;
+        }
+        return true;
+    }
+
+    bool close(bool synced) override
+    {
+        bool ok = !synced || FlushFileBuffers(file_) != FALSE;
+        if (!CloseHandle(file_)) ok = false;
+        file_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE file_;
+};
+
+}  // namespace
+
+std::unique_ptr<OutputFile> HostFileSystem::createFile(const std::string& path)
 {
     const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool ok = true;
-    size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
-        DWORD written = 0;
-        ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written > 0;
-        done += written;
-    }
-    if (ok && synced) ok = FlushFileBuffers(file) != FALSE;
-    if (!CloseHandle(file)) ok = false;
-    return ok;
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32OutputFile>(file);
 }
 
-bool renameNoReplace(const std::string& from, const std::string& to)
+bool HostFileSystem::createEmptyFile(const std::string& path)
+{
+    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool disk = GetFileType(file) == FILE_TYPE_DISK;
+    CloseHandle(file);
+    return disk;
+}
+
+bool HostFileSystem::renameNoReplace(const std::string& from, const std::string& to)
 {
     // Without MOVEFILE_REPLACE_EXISTING the move fails when anything is there.
     return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), 0) != FALSE;
 }
 
-std::intptr_t holdFolder(const std::string& path)
+std::intptr_t HostFileSystem::holdFolder(const std::string& path)
 {
     // An open handle that does not share deletion keeps other processes from
     // removing the folder; it goes when the process does.
@@ -94,12 +131,12 @@ std::intptr_t holdFolder(const std::string& path)
     return folder == INVALID_HANDLE_VALUE ? -1 : reinterpret_cast<std::intptr_t>(folder);
 }
 
-void releaseFolder(std::intptr_t hold)
+void HostFileSystem::releaseFolder(std::intptr_t hold)
 {
     if (hold != -1) CloseHandle(reinterpret_cast<HANDLE>(hold));
 }
 
-bool folderIsHeld(const std::string& path)
+bool HostFileSystem::folderIsHeld(const std::string& path)
 {
     const HANDLE folder = CreateFileW(widePath(path).c_str(), FILE_LIST_DIRECTORY, 0, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);

@@ -1,51 +1,27 @@
 #include "project/macfiles.h"
 
-#include <system_error>
-
-#include "common/files.h"
 #include "common/utf8.h"
-#include "project/winfiles.h"
-
-namespace fs = std::filesystem;
 
 namespace zz::macfiles {
 
-bool copyItemAtPath(const std::string& source, const std::string& destination, std::string& error,
-                    const std::string& shownDestination,
-                    const std::function<bool(const std::string&, const std::string&)>& copyTree)
+using files::EntryKind;
+
+Result copyItemAtPath(files::FileSystem& fs, const std::string& source, const std::string& destination,
+                      const std::string& shownDestination)
 {
-    const fs::path from = files::fsPath(source);
-    const fs::path to = files::fsPath(destination);
-    const fs::path shown = shownDestination.empty() ? to : files::fsPath(shownDestination);
-    std::error_code ec;
+    const std::string shown = shownDestination.empty() ? destination : shownDestination;
     // The item named by the caller is followed when it is a link: copying the
     // link itself would make the new project a link into the template, and
     // rewriting its project file would rewrite the template's. Links inside
     // the folder are copied as links.
-    const fs::file_status sourceStatus = fs::status(from, ec);
-    if (sourceStatus.type() == fs::file_type::not_found) {
-        error = noSuchFileError(source);
-        return false;
-    }
-    if (files::entryAt(destination) != files::EntryKind::missing) {
-        error = alreadyExistsError(files::utf8Path(shown));
-        return false;
-    }
-    if (fs::is_directory(sourceStatus)) {
-        if (fs::create_directory(to, ec) && !ec) {
-            if (!(copyTree ? copyTree(source, destination) : copyFolderTree(source, destination))) {
-                error = copyFailedError(source, files::utf8Path(shown.parent_path()));
-                return false;
-            }
-        }
-    } else {
-        fs::copy_file(from, to, ec);
-    }
-    if (ec) {
-        error = ec.message();
-        return false;
-    }
-    return true;
+    const EntryKind sourceKind = fs.targetAt(source);
+    if (sourceKind == EntryKind::missing) return Result::failure(noSuchFileError(source));
+    if (fs.entryAt(destination) != EntryKind::missing) return Result::failure(alreadyExistsError(shown));
+    const bool copied = sourceKind == EntryKind::folder
+                            ? fs.makeFolder(destination) && fs.copyFolderTree(source, destination)
+                            : fs.copyFile(source, destination);
+    if (!copied) return Result::failure(copyFailedError(source, files::utf8Path(files::fsPath(shown).parent_path())));
+    return Result::success();
 }
 
 std::string alreadyExistsError(const std::string& destination)
@@ -65,17 +41,18 @@ std::string copyFailedError(const std::string& source, const std::string& folder
            files::utf8Path(files::fsPath(folder).filename()) + "\".";
 }
 
-bool stringWithContentsOfFile(const std::string& path, std::string& text, std::uintmax_t limit)
+bool stringWithContentsOfFile(files::FileSystem& fs, const std::string& path, std::string& text,
+                              std::uintmax_t limit)
 {
     std::string bytes;
-    if (files::readWholeFile(path, bytes, limit) != files::ReadStatus::ok || !utf8::isValid(bytes)) return false;
+    if (fs.readFile(path, bytes, limit) != files::ReadStatus::ok || !utf8::isValid(bytes)) return false;
     text.swap(bytes);
     return true;
 }
 
-bool writeToFileAtomically(const std::string& path, const std::string& text)
+bool writeToFileAtomically(files::FileSystem& fs, const std::string& path, const std::string& text)
 {
-    return files::replaceFileAtomically(path, text);
+    return fs.replaceFileAtomically(path, text);
 }
 
 }  // namespace zz::macfiles

@@ -1,13 +1,9 @@
 #include "project/makeproject.h"
 
-#include <system_error>
-
 #include "common/files.h"
 #include "project/macfiles.h"
 #include "project/markers.h"
 #include "project/projectchecks.h"
-
-namespace fs = std::filesystem;
 
 namespace zz {
 
@@ -18,16 +14,16 @@ namespace {
 // True when a file, folder or link (also one that leads nowhere) is at
 // `path`. A path the file system cannot look at (a name too long, say) has
 // nothing there; making the folder then fails with its own message.
-bool anythingAt(const std::string& path)
+bool anythingAt(files::FileSystem& fs, const std::string& path)
 {
-    const EntryKind kind = files::entryAt(path);
+    const EntryKind kind = fs.entryAt(path);
     return kind != EntryKind::missing && kind != EntryKind::unknown;
 }
 
 // The folder that receives the project: where it is built and cleared.
 std::string parentOf(const std::string& destination)
 {
-    const fs::path parent = files::fsPath(destination).parent_path();
+    const std::filesystem::path parent = files::fsPath(destination).parent_path();
     return parent.empty() ? std::string(".") : files::utf8Path(parent);
 }
 
@@ -41,6 +37,7 @@ std::string windowsTemplateFolder(const std::string& programFolder, char separat
 CreationResult makeProjectWindows(const ZezureProject& project, const std::string& templateFolder,
                                   const WindowsCreateOptions& options)
 {
+    files::FileSystem& fs = *options.fileSystem;
     CreationResult r;
     std::string& log = r.creationLog;
     const auto fail = [&r](std::string message) {
@@ -59,37 +56,36 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     log += "Project Destination (dest):" + r.destination + "\n";
 
     log += "Validating destination: ";
-    if (anythingAt(r.destination)) {
+    if (anythingAt(fs, r.destination)) {
         log += "Failed to create destination folder. \n";
         return exists();
     }
     // A template that is not there at all is found before anything is made.
-    if (files::targetAt(templateFolder) != EntryKind::folder) {
+    if (fs.targetAt(templateFolder) != EntryKind::folder) {
         log += "\nTemplate Folder XCopy: FAILED \n";
         return copyFailed();
     }
     const std::string parent = parentOf(r.destination);
     if (options.dryRun) {
-        if (files::targetAt(parent) != EntryKind::folder) return folderFailed();
-        if (!folderTreeCopies(templateFolder)) return copyFailed();
+        if (fs.targetAt(parent) != EntryKind::folder) return folderFailed();
+        if (!fs.folderTreeCopies(templateFolder)) return copyFailed();
         r.projectFile = r.destination + options.separator + "CMakeLists.txt";
         // The template's project file, read as the copy of it would be.
         const std::string templateFile = templateFolder + files::hostPathSeparator() + "CMakeLists.txt";
-        const EntryKind target = files::targetAt(templateFile);
-        if ((anythingAt(templateFile) && target != EntryKind::file) ||
-            !readTextFile(templateFile, r.projectText, false, 0, false, options.wait, kProjectFileLimit))
+        const EntryKind target = fs.targetAt(templateFile);
+        if ((anythingAt(fs, templateFile) && target != EntryKind::file) ||
+            !readTextFile(fs, templateFile, r.projectText, {0, false, kProjectFileLimit, options.wait}))
             return readFailed();
         replaceMarkers(Deliverable::windows, r.projectText, project);
         return r;
     }
-    files::clearAbandonedStaging(parent, kCreationStaging);
-    files::StagingFolder staging(parent, kCreationStaging);
+    fs.clearAbandonedStaging(parent, kCreationStaging);
+    files::StagingFolder staging(fs, parent, kCreationStaging);
     if (!staging.made()) return folderFailed();
     log += "Succeeded in creating destination folder. \n";
     log += "\n";
 
-    const bool copied = options.copier ? options.copier(templateFolder, staging.path())
-                                       : copyFolderTree(templateFolder, staging.path());
+    const bool copied = fs.copyFolderTree(templateFolder, staging.path());
     log += "Template Folder XCopy: ";
     log += copied ? "PASSED \n" : "FAILED \n";
     if (!copied) return copyFailed();
@@ -105,9 +101,9 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     // A project file that leads to neither a file nor a folder is not read:
     // a device or a pipe would be read without end or not at all, and a
     // link to nothing would have the read make a file where it points.
-    const EntryKind target = files::targetAt(stagedFile);
-    const bool notAFile = anythingAt(stagedFile) && target != EntryKind::file && target != EntryKind::folder;
-    if (notAFile || !readTextFile(stagedFile, text, true, 1, true, options.wait, kProjectFileLimit))
+    const EntryKind target = fs.targetAt(stagedFile);
+    const bool notAFile = anythingAt(fs, stagedFile) && target != EntryKind::file && target != EntryKind::folder;
+    if (notAFile || !readTextFile(fs, stagedFile, text, {1, true, kProjectFileLimit, options.wait}))
         return readFailed();
     log += "PASSED \n";
 
@@ -116,16 +112,16 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     // A project file copied as a link to a file elsewhere is replaced by a
     // file of the project's own; writing through the link would change the
     // file it points to.
-    std::error_code ec;
-    if (files::entryAt(stagedFile) == EntryKind::link) fs::remove(files::fsPath(stagedFile), ec);
-    const bool written = options.writer ? options.writer(stagedFile, text) : writeTextFile(stagedFile, text);
+    // The file is on the disk before the project takes its name.
+    if (fs.entryAt(stagedFile) == EntryKind::link) fs.remove(stagedFile);
+    const bool written = writeTextFile(fs, stagedFile, text, true);
     if (!written) return fail("Could not writeFile: " + r.projectFile + "\n\nfor modification");
     r.projectText = std::move(text);
     log += "PASSED \n";
 
     // The last step: the complete project takes its name, unless another run
     // took it meanwhile.
-    if (!staging.moveTo(r.destination)) return anythingAt(r.destination) ? exists() : folderFailed();
+    if (!staging.moveTo(r.destination)) return anythingAt(fs, r.destination) ? exists() : folderFailed();
     log += "END \n";
     r.ok = true;
     return r;
@@ -134,6 +130,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
 CreationResult makeProjectMac(const ZezureProject& project, const std::string& templateFolder,
                               const MacCreateOptions& options)
 {
+    files::FileSystem& fs = *options.fileSystem;
     CreationResult r;
     const auto alert = [&r](std::string message, std::string informative) {
         r.message = std::move(message);
@@ -156,46 +153,43 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     r.projectFile = r.destination + "/" + "CMakeLists.txt";
 
     // The copy refuses an existing destination, as the platform's copy does.
-    if (anythingAt(r.destination)) return copyFailed(macfiles::alreadyExistsError(r.destination));
+    if (anythingAt(fs, r.destination)) return copyFailed(macfiles::alreadyExistsError(r.destination));
     const std::string parent = parentOf(r.destination);
     if (options.dryRun) {
-        if (files::targetAt(templateFolder) == EntryKind::missing)
+        if (fs.targetAt(templateFolder) == EntryKind::missing)
             return copyFailed(macfiles::noSuchFileError(templateFolder));
-        if (files::targetAt(parent) != EntryKind::folder ||
-            (files::targetAt(templateFolder) == EntryKind::folder && !folderTreeCopies(templateFolder)))
+        if (fs.targetAt(parent) != EntryKind::folder ||
+            (fs.targetAt(templateFolder) == EntryKind::folder && !fs.folderTreeCopies(templateFolder)))
             return copyFailed(macfiles::copyFailedError(templateFolder, parent));
         const std::string templateFile = templateFolder + "/CMakeLists.txt";
-        if (files::targetAt(templateFile) != EntryKind::file ||
-            !macfiles::stringWithContentsOfFile(templateFile, r.projectText, kProjectFileLimit))
+        if (fs.targetAt(templateFile) != EntryKind::file ||
+            !macfiles::stringWithContentsOfFile(fs, templateFile, r.projectText, kProjectFileLimit))
             return modifyFailed();
         replaceMarkers(Deliverable::mac, r.projectText, project);
         return r;
     }
-    files::clearAbandonedStaging(parent, kCreationStaging);
-    files::StagingFolder staging(parent, kCreationStaging);
+    fs.clearAbandonedStaging(parent, kCreationStaging);
+    files::StagingFolder staging(fs, parent, kCreationStaging);
     if (!staging.made()) return copyFailed(macfiles::copyFailedError(templateFolder, parent));
     // The copy goes into the staging folder under the project's own name.
     const std::string stagedItem =
         staging.path() + "/" + files::utf8Path(files::fsPath(r.destination).filename());
     const std::string stagedFile = stagedItem + "/CMakeLists.txt";
 
-    std::string error;
-    if (!macfiles::copyItemAtPath(templateFolder, stagedItem, error, r.destination, options.copier))
-        return copyFailed(error);
+    const Result copied = macfiles::copyItemAtPath(fs, templateFolder, stagedItem, r.destination);
+    if (!copied) return copyFailed(copied.detail);
 
     std::string text;
     // Only a file is read: a link to a device would be read without end.
-    if (files::targetAt(stagedFile) != EntryKind::file ||
-        !macfiles::stringWithContentsOfFile(stagedFile, text, kProjectFileLimit))
+    if (fs.targetAt(stagedFile) != EntryKind::file ||
+        !macfiles::stringWithContentsOfFile(fs, stagedFile, text, kProjectFileLimit))
         return modifyFailed();
     replaceMarkers(Deliverable::mac, text, project);
-    const bool written =
-        options.writer ? options.writer(stagedFile, text) : macfiles::writeToFileAtomically(stagedFile, text);
-    if (!written) return modifyFailed();
+    if (!macfiles::writeToFileAtomically(fs, stagedFile, text)) return modifyFailed();
     r.projectText = std::move(text);
 
     if (!staging.moveItemTo(stagedItem, r.destination)) {
-        return copyFailed(anythingAt(r.destination) ? macfiles::alreadyExistsError(r.destination)
+        return copyFailed(anythingAt(fs, r.destination) ? macfiles::alreadyExistsError(r.destination)
                                                     : "\"" + files::utf8Path(files::fsPath(r.destination).filename()) +
                                                           "\" couldn't be moved into place.");
     }

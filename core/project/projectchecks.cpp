@@ -98,6 +98,35 @@ std::vector<std::string> fourCharCodeWarnings(const ZezureProject& project)
     return warnings;
 }
 
+std::string describeDerivedNames(Deliverable deliverable)
+{
+    if (deliverable == Deliverable::windows) return "(whole, when the name passes its check)";
+    return "(cut to " + std::to_string(kAaxNameLimit) + " and " + std::to_string(kShortNameLimit) + " characters)";
+}
+
+void fillDerivedNames(ZezureProject& record, Deliverable deliverable, const std::set<std::string>& given)
+{
+    if (deliverable == Deliverable::windows && !checkProjectName(record.projectName).ok) return;
+    const DerivedNames names = deriveNames(deliverable, record.projectName);
+    if (!given.count("pluginName")) record.pluginName = names.pluginName;
+    if (!given.count("aaxPluginName")) record.aaxPluginName = names.aaxPluginName;
+    if (!given.count("aaxShortPluginName")) record.aaxShortPluginName = names.aaxShortPluginName;
+}
+
+std::string chosenFolder(Deliverable deliverable, const std::string& folder, std::string_view separators)
+{
+    if (deliverable == Deliverable::mac) {
+        if (folder.empty() || folder.back() != '/') return folder + "/";
+        return folder;
+    }
+    std::string f = folder;
+    while (f.size() > 1 && separators.find(f.back()) != std::string_view::npos) {
+        if (f.size() == 3 && f[1] == ':') break;  // "C:\"
+        f.pop_back();
+    }
+    return f;
+}
+
 DerivedNames deriveNames(Deliverable deliverable, const std::string& projectName)
 {
     if (deliverable == Deliverable::windows) return {projectName, projectName, projectName};

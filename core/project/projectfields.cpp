@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "common/json.h"
 #include "common/numtext.h"
 #include "common/text.h"
+#include "project/projectchecks.h"
 
 namespace zz {
 
@@ -150,6 +152,37 @@ FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_v
     case K::category: return setCategory(record, f->whole, value) ? FieldSet::ok : FieldSet::badValue;
     default: return setNumber(record, *f, style, value) ? FieldSet::ok : FieldSet::badValue;
     }
+}
+
+Result setProjectFields(ZezureProject& record, Deliverable style, const std::vector<Assignment>& values,
+                        std::set<std::string>& given)
+{
+    for (const Assignment& a : values) {
+        switch (setProjectField(record, style, a.field, a.value)) {
+        case FieldSet::ok: given.insert(a.field); continue;
+        case FieldSet::unknownField: return Result::failure(unknownFieldMessage(a.field));
+        case FieldSet::badValue:
+            return Result::failure(
+                fieldValueMessage(a.field, a.value, describeProjectField(style, *findProjectField(a.field, style))));
+        }
+    }
+    // The names the page derives once the project name has been typed; a
+    // name given itself keeps its value.
+    if (given.count("projectName")) fillDerivedNames(record, style, given);
+    return Result::success();
+}
+
+std::string projectPreset(const ZezureProject& record, Deliverable style)
+{
+    std::vector<PresetEntry> entries;
+    for (const ProjectFieldInfo& f : projectFields()) {
+        if (!f.inStyle(style)) continue;
+        const PresetEntry::Kind kind = f.kind == K::text      ? PresetEntry::text
+                                       : f.kind == K::boolean ? PresetEntry::boolean
+                                                              : PresetEntry::number;
+        entries.push_back({f.name, projectFieldText(record, f, style), kind});
+    }
+    return presetText(entries);
 }
 
 std::string projectFieldText(const ZezureProject& record, const ProjectFieldInfo& f, Deliverable style)

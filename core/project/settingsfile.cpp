@@ -5,17 +5,15 @@
 #include "common/utf8.h"
 #include "project/macfiles.h"
 
-namespace fs = std::filesystem;
-
 namespace zz {
 
 namespace {
 
 // True when something a read could open is at `path`: a link that leads
 // nowhere does not count.
-bool somethingExists(const std::string& path)
+bool somethingExists(files::FileSystem& fs, const std::string& path)
 {
-    const files::EntryKind kind = files::targetAt(path);
+    const files::EntryKind kind = fs.targetAt(path);
     return kind != files::EntryKind::missing && kind != files::EntryKind::unknown;
 }
 
@@ -69,22 +67,24 @@ Result windowsWriteFailure(const std::string& path)
 bool writeSettingsFile(Deliverable deliverable, const ZezureProject& project, const std::string& path,
                        const SettingsFileServices& services)
 {
+    files::FileSystem& fs = *services.fileSystem;
     const std::string text = settingsFileText(deliverable, project);
     if (deliverable == Deliverable::windows) {
-        files::makeParentFolders(path);
+        fs.makeParentFolders(path);
         const std::string bytes = codePageOrUtf8FromText(text + "\n", services.codePage);
-        return files::replaceFileAtomically(path, windowsBytesFromText(bytes), services.writer);
+        return fs.replaceFileAtomically(path, windowsBytesFromText(bytes));
     }
-    return files::replaceFileAtomically(path, text, services.writer);
+    return fs.replaceFileAtomically(path, text);
 }
 
 Result loadWindows(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
 {
+    files::FileSystem& fs = *services.fileSystem;
     Result report;
-    if (!services.leaveFileAlone) files::makeParentFolders(path);
+    if (!services.leaveFileAlone) fs.makeParentFolders(path);
 
     std::string text;
-    if (!readTextFile(path, text, true, 5, !services.leaveFileAlone, services.wait))
+    if (!readTextFile(fs, path, text, {5, !services.leaveFileAlone, files::kUserFileLimit, services.wait}))
         return Result::refusal("Could not find or create: " + path);
     text = textFromCodePageOrUtf8(text, services.codePage);
     if (trimWhiteSpace(text).empty()) {
@@ -102,28 +102,29 @@ Result loadWindows(ZezureProject& project, const std::string& path, const Settin
 
 Result loadMac(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
 {
+    files::FileSystem& fs = *services.fileSystem;
     Result report;
     if (services.leaveFileAlone) {
-        if (!somethingExists(path)) {
+        if (!somethingExists(fs, path)) {
             // What the first start would write and then read back.
             applyMacFirstStartValues(project);
             return report;
         }
     } else {
-        files::makeParentFolders(path);  // a failure here shows later, when the file cannot be read
+        fs.makeParentFolders(path);  // a failure here shows later, when the file cannot be read
     }
 
-    if (!somethingExists(path)) {
+    if (!somethingExists(fs, path)) {
         report.systemLog.push_back("created log file!");
-        files::createEmptyFile(path);
-        report.ok = files::replaceFileAtomically(path, macFirstStartText(), services.writer);
+        fs.createEmptyFile(path);
+        report.ok = fs.replaceFileAtomically(path, macFirstStartText());
     } else {
         report.systemLog.push_back("found log file!");
     }
 
     std::string text;
     std::vector<std::string> items;
-    if (macfiles::stringWithContentsOfFile(path, text)) items = splitAtNewlines(text);
+    if (macfiles::stringWithContentsOfFile(fs, path, text)) items = splitAtNewlines(text);
 
     if (items.empty()) {
         report.ok = false;
@@ -218,6 +219,50 @@ Result saveLogFile(Deliverable deliverable, const ZezureProject& project, const 
     Result report;
     report.ok = false;  // the macOS page does not report it
     return report;
+}
+
+Result loadRememberedValues(Deliverable style, ZezureProject& record, const std::string& path, bool makeFile,
+                            files::FileSystem& fs)
+{
+    if (path.empty()) return Result::success();
+    const files::EntryKind kind = fs.targetAt(path);
+    const bool missing = kind == files::EntryKind::missing || kind == files::EntryKind::unknown;
+    SettingsFileServices services;
+    services.fileSystem = &fs;
+    services.leaveFileAlone = !makeFile;
+    if (missing && style == Deliverable::windows) {
+        // The Windows page writes its defaults and reads them back, so they
+        // stand, written or not.
+        if (!makeFile) return Result::success();
+        fs.makeParentFolders(path);
+        if (!saveLogFile(hostDeliverable(), record, path, services))
+            return Result::refusal("Could not write to: " + path);
+    }
+    // The macOS page's first start makes the file with its first-start values.
+    return loadLogFile(missing && !makeFile ? Deliverable::mac : hostDeliverable(), record, path, services);
+}
+
+Result rememberValues(const ZezureProject& record, const std::string& path, files::FileSystem& fs)
+{
+    if (path.empty()) return Result::failure("no place for the settings file (HOME is not set); nothing remembered");
+    fs.makeParentFolders(path);  // the first remembered values make the folder
+    SettingsFileServices services;
+    services.fileSystem = &fs;
+    if (saveLogFile(hostDeliverable(), record, path, services)) return Result::success();
+    return Result::refusal("Could not write to: " + path);
+}
+
+std::vector<std::pair<std::string, std::string>> rememberedValues(Deliverable style, const ZezureProject& record)
+{
+    std::vector<std::pair<std::string, std::string>> values = {
+        {"vendorName", record.vendorName},
+        {"fourCharVendorID", record.fourCharVendorID},
+        {"vendorURL", record.vendorURL},
+        {"vendorEmail", record.vendorEmail},
+        {"projectFolderPath", record.projectFolderPath},
+    };
+    if (style == Deliverable::mac) values.emplace_back("useTemplate", record.useTemplate ? "1" : "0");
+    return values;
 }
 
 }  // namespace zz

@@ -70,20 +70,18 @@ std::string pluginTemplateZIPPath(const std::string& bundlePath)
                               kTemplateArchiveName);
 }
 
-bool createTemplateDirectory(const std::string& path, std::vector<std::string>& systemLog)
+bool createTemplateDirectory(files::FileSystem& disk, const std::string& path, std::vector<std::string>& systemLog)
 {
-    std::error_code ec;
-    const fs::path folder = files::fsPath(path);
-    if (fs::exists(fs::symlink_status(folder, ec))) return fs::is_directory(folder, ec);
-    fs::create_directories(folder, ec);
-    if (ec || !fs::is_directory(folder, ec)) {
+    if (disk.entryAt(path) != files::EntryKind::missing) return disk.targetAt(path) == files::EntryKind::folder;
+    if (!disk.makeFolders(path)) {
         systemLog.push_back("Error: Create folder failed " + path);
         return false;
     }
     return true;
 }
 
-Result restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath)
+Result restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath,
+                                files::FileSystem& disk)
 {
     Result r;
     fs::path dir = files::fsPath(templateDir).lexically_normal();
@@ -95,26 +93,26 @@ Result restoreTemplateDirectory(const std::string& templateDir, const std::strin
 
     // The folder that holds the template folder; the template folder itself is
     // only touched once the new content is complete.
-    if (!createTemplateDirectory(parent, r.systemLog)) return failed(r, "cannot create the folder " + parent);
+    if (!createTemplateDirectory(disk, parent, r.systemLog)) return failed(r, "cannot create the folder " + parent);
 
     // The new content is extracted into a hidden folder beside the template
     // folder, held while this run lives; a run killed half-way leaves it for
     // the next restore to clear.
-    files::clearAbandonedStaging(parent, kRestoreStaging);
-    files::StagingFolder staging(parent, kRestoreStaging);
+    disk.clearAbandonedStaging(parent, kRestoreStaging);
+    files::StagingFolder staging(disk, parent, kRestoreStaging);
     const std::string target = files::utf8Path(dir);
     if (!staging.made()) {
         r.systemLog.push_back("Error: Create folder failed " + parent);
         return failed(r, "cannot create a folder beside " + target);
     }
 
-    std::string why;
-    if (!extractArchive(archivePath, staging.path(), true, kTemplateArchivePassword, &why)) return failed(r, why);
+    const Result extracted = extractArchive(archivePath, staging.path(), true, kTemplateArchivePassword, disk);
+    if (!extracted) return failed(r, extracted.detail);
 
-    if (files::entryAt(target) != files::EntryKind::missing) {
+    if (disk.entryAt(target) != files::EntryKind::missing) {
         // The old folder goes aside into a second held folder, and comes back
         // when the new one cannot take its place.
-        files::StagingFolder aside(parent, kRestoreAside);
+        files::StagingFolder aside(disk, parent, kRestoreAside);
         const std::string old = aside.path() + "/" + files::utf8Path(dir.filename());
         if (!aside.made() || !aside.moveItemTo(target, old))
             return failed(r, "cannot move " + target + " aside");
@@ -128,7 +126,7 @@ Result restoreTemplateDirectory(const std::string& templateDir, const std::strin
         }
         // The new folder is in place; the old one goes with `aside`.
         aside.discard();
-        if (files::entryAt(aside.path()) != files::EntryKind::missing)
+        if (disk.entryAt(aside.path()) != files::EntryKind::missing)
             r.systemLog.push_back("Error: Remove folder failed " + aside.path());
     } else if (!staging.moveTo(target)) {
         return failed(r, "cannot move the restored folder into place");

@@ -6,10 +6,13 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <system_error>
 #include <vector>
 
 #include <zip.h>
+
+#include "common/files.h"
 
 namespace fs = std::filesystem;
 
@@ -19,12 +22,6 @@ namespace {
 
 // Entries are read and written this many bytes at a time.
 constexpr std::size_t kChunk = 64 * 1024;
-
-bool fail(std::string* error, const std::string& why)
-{
-    if (error) *error = why;
-    return false;
-}
 
 bool isSeparator(char c) { return c == '/' || c == '\\'; }
 
@@ -99,13 +96,13 @@ std::string entryFailure(int code, const std::string& name, bool encrypted)
 
 // Refuses a path below `root` whose folders include a symbolic link: a link
 // left in a destination folder must not carry a write elsewhere.
-bool passesThroughLink(const fs::path& root, const std::vector<std::string>& parts, std::size_t count)
+bool passesThroughLink(files::FileSystem& disk, const fs::path& root, const std::vector<std::string>& parts,
+                       std::size_t count)
 {
     fs::path p = root;
     for (std::size_t i = 0; i < count; ++i) {
         p /= fs::u8path(parts[i]);
-        std::error_code ec;
-        if (fs::is_symlink(fs::symlink_status(p, ec))) return true;
+        if (disk.entryAt(files::utf8Path(p)) == files::EntryKind::link) return true;
     }
     return false;
 }
@@ -114,97 +111,79 @@ bool passesThroughLink(const fs::path& root, const std::vector<std::string>& par
 // at the end of the data, checks the CRC-32 and the size against the
 // directory; the count here only stops a forged entry from writing more than
 // the directory announces.
-bool writeEntry(zip_file_t* file, const zip_stat_t& st, const std::string& name, bool encrypted,
-                const fs::path& target, std::vector<char>& buffer, std::string& why)
+Result writeEntry(files::FileSystem& disk, zip_file_t* file, const zip_stat_t& st, const std::string& name,
+                  bool encrypted, const std::string& target, std::vector<char>& buffer)
 {
-    std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        why = "cannot write " + target.u8string();
-        return false;
-    }
+    const std::unique_ptr<files::OutputFile> out = disk.createFile(target);
+    if (!out) return Result::failure("cannot write " + target);
     zip_uint64_t written = 0;
     for (;;) {
         const zip_int64_t n = zip_fread(file, buffer.data(), buffer.size());
-        if (n < 0) {
-            why = entryFailure(zip_error_code_zip(zip_file_get_error(file)), name, encrypted);
-            return false;
-        }
+        if (n < 0) return Result::failure(entryFailure(zip_error_code_zip(zip_file_get_error(file)), name, encrypted));
         if (n == 0) break;
         written += static_cast<zip_uint64_t>(n);
-        if ((st.valid & ZIP_STAT_SIZE) && written > st.size) {
-            why = "entry \"" + name + "\" is damaged";
-            return false;
-        }
-        if (!out.write(buffer.data(), static_cast<std::streamsize>(n))) {
-            why = "cannot write " + target.u8string();
-            return false;
-        }
+        if ((st.valid & ZIP_STAT_SIZE) && written > st.size) return Result::failure("entry \"" + name + "\" is damaged");
+        if (!out->write(std::string_view(buffer.data(), static_cast<size_t>(n)))) return Result::failure("cannot write " + target);
     }
-    out.close();
-    if (!out) {
-        why = "cannot write " + target.u8string();
-        return false;
-    }
-    return true;
+    if (!out->close(false)) return Result::failure("cannot write " + target);
+    return Result::success();
 }
 
-bool extractEntry(zip_t* za, zip_uint64_t index, const fs::path& root, bool overwrite, const std::string& password,
-                  std::vector<char>& buffer, std::string* error)
+Result extractEntry(files::FileSystem& disk, zip_t* za, zip_uint64_t index, const fs::path& root, bool overwrite,
+                    const std::string& password, std::vector<char>& buffer)
 {
     // Names as stored, byte for byte: no guessing of their character set.
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(za, index, ZIP_FL_ENC_RAW, &st) != 0 || !(st.valid & ZIP_STAT_NAME))
-        return fail(error, "the archive's directory is damaged");
+        return Result::failure("the archive's directory is damaged");
     const std::string name = st.name;
 
-    if (!isSafeEntryName(name)) return fail(error, "refused entry name \"" + name + "\"");
+    if (!isSafeEntryName(name)) return Result::failure("refused entry name \"" + name + "\"");
 
     const std::vector<std::string> parts = components(name);
     const bool isFolder = !name.empty() && isSeparator(name.back());
-    if (parts.empty()) return true;  // "./" and the like: the destination itself
+    if (parts.empty()) return Result::success();  // "./" and the like: the destination itself
 
     fs::path target = root;
     for (const auto& part : parts) target /= fs::u8path(part);
 
     // The folders the entry makes or writes into; none of them may be a link.
-    const fs::path folder = isFolder ? target : target.parent_path();
-    if (passesThroughLink(root, parts, isFolder ? parts.size() : parts.size() - 1))
-        return fail(error, "entry \"" + name + "\" leads through a symbolic link");
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (!fs::is_directory(folder, ec)) return fail(error, "cannot create folder " + folder.u8string());
-    if (isFolder) return true;
+    const std::string folder = files::utf8Path(isFolder ? target : target.parent_path());
+    if (passesThroughLink(disk, root, parts, isFolder ? parts.size() : parts.size() - 1))
+        return Result::failure("entry \"" + name + "\" leads through a symbolic link");
+    if (!disk.makeFolders(folder)) return Result::failure("cannot create folder " + folder);
+    if (isFolder) return Result::success();
 
-    const fs::file_status present = fs::symlink_status(target, ec);
-    if (fs::exists(present)) {
-        if (!overwrite) return fail(error, target.u8string() + " exists already");
-        if (fs::is_directory(present)) return fail(error, target.u8string() + " is a folder");
-        if (!fs::remove(target, ec) || ec) return fail(error, "cannot replace " + target.u8string());
+    const std::string targetPath = files::utf8Path(target);
+    const files::EntryKind present = disk.entryAt(targetPath);
+    if (present != files::EntryKind::missing) {
+        if (!overwrite) return Result::failure(targetPath + " exists already");
+        if (present == files::EntryKind::folder) return Result::failure(targetPath + " is a folder");
+        if (!disk.remove(targetPath)) return Result::failure("cannot replace " + targetPath);
     }
 
     if ((st.valid & ZIP_STAT_COMP_METHOD) && !zip_compression_method_supported(st.comp_method, 0))
-        return fail(error, entryFailure(ZIP_ER_COMPNOTSUPP, name, false));
+        return Result::failure(entryFailure(ZIP_ER_COMPNOTSUPP, name, false));
     const bool encrypted = (st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE;
-    if (encrypted && password.empty()) return fail(error, "entry \"" + name + "\" needs a password");
+    if (encrypted && password.empty()) return Result::failure("entry \"" + name + "\" needs a password");
     // Asked first: libzip 1.7.3 leaks the entry's source when it refuses an
     // encryption method while opening the entry.
     if (encrypted && !zip_encryption_method_supported(st.encryption_method, 0))
-        return fail(error, entryFailure(ZIP_ER_ENCRNOTSUPP, name, true));
+        return Result::failure(entryFailure(ZIP_ER_ENCRNOTSUPP, name, true));
 
     zip_file_t* file =
         encrypted ? zip_fopen_index_encrypted(za, index, 0, password.c_str()) : zip_fopen_index(za, index, 0);
     if (!file) {
         const int code = zip_error_code_zip(zip_get_error(za));
         zip_error_clear(za);
-        return fail(error, entryFailure(code, name, encrypted));
+        return Result::failure(entryFailure(code, name, encrypted));
     }
-    std::string why;
-    const bool ok = writeEntry(file, st, name, encrypted, target, buffer, why);
+    const Result written = writeEntry(disk, file, st, name, encrypted, targetPath, buffer);
     zip_fclose(file);
-    if (!ok) {
-        fs::remove(target, ec);  // no half-written or garbled file
-        return fail(error, why);
+    if (!written) {
+        disk.remove(targetPath);  // no half-written or garbled file
+        return written;
     }
 
     // Archives made on Unix carry the file mode: keep the executable bits.
@@ -212,9 +191,9 @@ bool extractEntry(zip_t* za, zip_uint64_t index, const fs::path& root, bool over
     zip_uint32_t attributes = 0;
     if (zip_file_get_external_attributes(za, index, 0, &system, &attributes) == 0 && system == ZIP_OPSYS_UNIX) {
         const zip_uint32_t mode = (attributes >> 16) & 0777u;
-        if (mode != 0) fs::permissions(target, static_cast<fs::perms>(mode), fs::perm_options::replace, ec);
+        if (mode != 0) disk.setPermissions(targetPath, static_cast<fs::perms>(mode));
     }
-    return true;
+    return Result::success();
 }
 
 }  // namespace
@@ -229,27 +208,27 @@ bool isSafeEntryName(const std::string& name)
     return std::find(parts.begin(), parts.end(), "..") == parts.end();
 }
 
-bool extractArchive(const std::string& archivePath, const std::string& destination, bool overwrite,
-                    const std::string& password, std::string* error)
+Result extractArchive(const std::string& archivePath, const std::string& destination, bool overwrite,
+                      const std::string& password, files::FileSystem& disk)
 {
-    std::error_code ec;
     const fs::path root = fs::u8path(destination);
-    if (!fs::is_directory(root, ec)) return fail(error, "no folder at " + destination);
+    if (disk.targetAt(destination) != files::EntryKind::folder) return Result::failure("no folder at " + destination);
 
     zip_t* za = openArchive(archivePath, ZIP_RDONLY);
-    if (!za) return fail(error, "cannot open the archive " + archivePath);
+    if (!za) return Result::failure("cannot open the archive " + archivePath);
     struct Discard {
         zip_t* za;
         ~Discard() { zip_discard(za); }
     } discard{za};
 
     const zip_int64_t count = zip_get_num_entries(za, 0);
-    if (count < 0) return fail(error, "the archive's directory is damaged");
+    if (count < 0) return Result::failure("the archive's directory is damaged");
     std::vector<char> buffer(kChunk);
     for (zip_int64_t i = 0; i < count; ++i) {
-        if (!extractEntry(za, static_cast<zip_uint64_t>(i), root, overwrite, password, buffer, error)) return false;
+        const Result entry = extractEntry(disk, za, static_cast<zip_uint64_t>(i), root, overwrite, password, buffer);
+        if (!entry) return entry;
     }
-    return true;
+    return Result::success();
 }
 
 // ---------------------------------------------------------------------------
@@ -278,7 +257,7 @@ std::time_t modificationTime(const fs::path& path)
     return (std::max)(t, k1980);
 }
 
-bool addItem(zip_t* za, const Item& item, const std::string& password, std::string* error)
+Result addItem(zip_t* za, const Item& item, const std::string& password)
 {
     std::error_code ec;
     zip_int64_t index;
@@ -286,11 +265,11 @@ bool addItem(zip_t* za, const Item& item, const std::string& password, std::stri
         index = zip_dir_add(za, item.name.c_str(), ZIP_FL_ENC_UTF_8);
     } else {
         zip_source_t* source = fileSource(za, item.path);
-        if (!source) return fail(error, "cannot read " + item.path.u8string());
+        if (!source) return Result::failure("cannot read " + item.path.u8string());
         index = zip_file_add(za, item.name.c_str(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0) zip_source_free(source);
     }
-    if (index < 0) return fail(error, "cannot add " + item.name + " to the archive: " + zip_strerror(za));
+    if (index < 0) return Result::failure("cannot add " + item.name + " to the archive: " + zip_strerror(za));
     const auto at = static_cast<zip_uint64_t>(index);
 
     const auto perms = static_cast<zip_uint32_t>(fs::status(item.path, ec).permissions() & fs::perms::mask) & 0777u;
@@ -304,29 +283,28 @@ bool addItem(zip_t* za, const Item& item, const std::string& password, std::stri
         if (ok && !password.empty())
             ok = zip_file_set_encryption(za, at, ZIP_EM_TRAD_PKWARE, password.c_str()) == 0;
     }
-    if (!ok) return fail(error, "cannot add " + item.name + " to the archive: " + zip_strerror(za));
-    return true;
+    if (!ok) return Result::failure("cannot add " + item.name + " to the archive: " + zip_strerror(za));
+    return Result::success();
 }
 
 // libzip writes no file for an archive without entries; an empty folder
 // still packs into a valid archive: the end-of-directory record alone.
-bool writeEmptyArchive(const std::string& archivePath, std::string* error)
+Result writeEmptyArchive(const std::string& archivePath)
 {
     static const char kEmpty[22] = {'P', 'K', 5, 6};
     std::ofstream out(fs::u8path(archivePath), std::ios::binary | std::ios::trunc);
     if (!out.write(kEmpty, sizeof kEmpty) || (out.close(), !out))
-        return fail(error, "cannot create the archive " + archivePath);
-    return true;
+        return Result::failure("cannot create the archive " + archivePath);
+    return Result::success();
 }
 
 }  // namespace
 
-bool packFolder(const std::string& folder, const std::string& archivePath, const std::string& password,
-                std::string* error)
+Result packFolder(const std::string& folder, const std::string& archivePath, const std::string& password)
 {
     std::error_code ec;
     const fs::path root = fs::u8path(folder);
-    if (!fs::is_directory(root, ec)) return fail(error, "no folder at " + folder);
+    if (!fs::is_directory(root, ec)) return Result::failure("no folder at " + folder);
 
     // An archive written inside the folder it packs must not pack itself.
     const fs::path self = fs::weakly_canonical(fs::u8path(archivePath), ec);
@@ -339,37 +317,38 @@ bool packFolder(const std::string& folder, const std::string& archivePath, const
         Item item;
         item.path = it->path();
         item.name = it->path().lexically_relative(root).generic_u8string();
-        if (fs::is_symlink(st)) return fail(error, "refusing the symbolic link " + item.path.u8string());
+        if (fs::is_symlink(st)) return Result::failure("refusing the symbolic link " + item.path.u8string());
         if (fs::is_directory(st)) {
             item.folder = true;
             item.name += '/';
         } else if (!fs::is_regular_file(st)) {
-            return fail(error, "not a regular file: " + item.path.u8string());
+            return Result::failure("not a regular file: " + item.path.u8string());
         }
         items.push_back(std::move(item));
     }
-    if (ec) return fail(error, "cannot list " + folder + ": " + ec.message());
+    if (ec) return Result::failure("cannot list " + folder + ": " + ec.message());
     std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.name < b.name; });
-    if (items.empty()) return writeEmptyArchive(archivePath, error);
+    if (items.empty()) return writeEmptyArchive(archivePath);
 
     // libzip writes the archive when it is closed, into a temporary file that
     // replaces `archivePath` only when complete.
     zip_t* za = openArchive(archivePath, ZIP_CREATE | ZIP_TRUNCATE);
-    if (!za) return fail(error, "cannot create the archive " + archivePath);
+    if (!za) return Result::failure("cannot create the archive " + archivePath);
     for (const auto& item : items) {
-        if (!addItem(za, item, password, error)) {
+        const Result added = addItem(za, item, password);
+        if (!added) {
             zip_discard(za);
             fs::remove(fs::u8path(archivePath), ec);
-            return false;
+            return added;
         }
     }
     if (zip_close(za) != 0) {
         const std::string why = zip_strerror(za);
         zip_discard(za);
         fs::remove(fs::u8path(archivePath), ec);
-        return fail(error, "cannot write the archive " + archivePath + ": " + why);
+        return Result::failure("cannot write the archive " + archivePath + ": " + why);
     }
-    return true;
+    return Result::success();
 }
 
 }  // namespace zz

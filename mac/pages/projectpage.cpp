@@ -219,8 +219,7 @@ void ViewController::browseForProjFolder()
     const std::optional<std::string> chosen = services_.chooseFolder();
     if (!chosen) return;
     services_.log(*chosen);
-    std::string path = *chosen;
-    if (path.empty() || path.back() != '/') path += '/';
+    const std::string path = chosenFolder(kStyle, *chosen, "/");
     outlets_.setText(Outlet::projectFolderBox, path);
     project_.projectFolderPath = path;
 }

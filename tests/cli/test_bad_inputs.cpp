@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "restore/templaterestore.h"
 #include "runprogram.h"
 #include "tempfolder.h"
 
@@ -619,7 +620,7 @@ TEST(OwnSettingsBadInput, APipeOrADeviceIsReportedAndTheCreationGoesOn)
 
 // ---- restore-template -----------------------------------------------------------
 
-const char* kArchivePassword = "5d1e9c3a-28f4-4b67-9a0e-c3f7b2d86e15";
+const char* const kArchivePassword = zz::kTemplateArchivePassword;
 
 // Packs `folder`'s content into `zip` with Info-ZIP and a password.
 void zipFolder(const fs::path& folder, const fs::path& zip, const std::string& password)

@@ -12,6 +12,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+FileSystem& disk = realFileSystem();
+
 TEST(Files, EntryAndTargetKinds)
 {
     TempFolder dir;
@@ -36,8 +38,8 @@ TEST(Files, EntryAndTargetKinds)
         {std::string(300, 'n'), EntryKind::unknown, EntryKind::unknown},  // a name too long
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(entryAt(dir / c.name), c.entry) << c.name;
-        EXPECT_EQ(targetAt(dir / c.name), c.target) << c.name;
+        EXPECT_EQ(disk.entryAt(dir / c.name), c.entry) << c.name;
+        EXPECT_EQ(disk.targetAt(dir / c.name), c.target) << c.name;
     }
 }
 
@@ -69,7 +71,7 @@ TEST(Files, ReadWholeFileTakesRegularFilesOnlyAndNeverWaits)
     };
     for (const Case& c : cases) {
         std::string bytes = "stale";
-        EXPECT_EQ(readWholeFile(dir / c.name, bytes, c.limit), c.status) << c.name;
+        EXPECT_EQ(disk.readFile(dir / c.name, bytes, c.limit), c.status) << c.name;
         EXPECT_EQ(bytes, c.bytes) << c.name;
     }
 }
@@ -79,17 +81,17 @@ TEST(Files, StagingFolderIsHeldAndGoesUnlessMoved)
     TempFolder dir;
     std::string left;
     {
-        StagingFolder staging(dir.str(), "creating");
+        StagingFolder staging(disk, dir.str(), "creating");
         ASSERT_TRUE(staging.made());
         left = staging.path();
         EXPECT_EQ(fs::path(left).parent_path(), dir.path());
         EXPECT_TRUE(isStagingName(fs::path(left).filename().string(), "creating")) << left;
-        EXPECT_TRUE(folderIsHeld(left));
+        EXPECT_TRUE(disk.folderIsHeld(left));
         writeBytes(left + "/sub/file.txt", "content");
     }
     EXPECT_FALSE(fs::exists(left));
 
-    StagingFolder moved(dir.str(), "creating");
+    StagingFolder moved(disk, dir.str(), "creating");
     writeBytes(moved.path() + "/file.txt", "content");
     writeBytes(dir / "Taken/mine.txt", "mine");
     EXPECT_FALSE(moved.moveTo(dir / "Taken"));  // never over anything
@@ -97,7 +99,7 @@ TEST(Files, StagingFolderIsHeldAndGoesUnlessMoved)
     ASSERT_TRUE(moved.moveTo(dir / "Project"));
     EXPECT_EQ(readBytes(dir / "Project/file.txt"), "content");
 
-    StagingFolder noParent(dir / "missing", "creating");
+    StagingFolder noParent(disk, dir / "missing", "creating");
     EXPECT_FALSE(noParent.made());
 }
 
@@ -114,10 +116,10 @@ TEST(Files, OnlyAbandonedStagingFoldersAreCleared)
     makeFolder("zizavizerovo-creating-1");        // not hidden
     fs::create_directory(dir / "target");
     fs::create_directory_symlink(dir / "target", dir / ".zizavizerovo-creating-7");  // a link is never followed
-    StagingFolder running(dir.str(), "creating");  // a run that is alive
+    StagingFolder running(disk, dir.str(), "creating");  // a run that is alive
     writeBytes(running.path() + "/inside.txt", "x");
 
-    clearAbandonedStaging(dir.str(), "creating", std::chrono::seconds(0));
+    disk.clearAbandonedStaging(dir.str(), "creating", std::chrono::seconds(0));
     EXPECT_FALSE(fs::exists(dir / ".zizavizerovo-creating-123"));
     for (const char* kept : {".zizavizerovo-restore-123", ".zizavizerovo-creating-12a", "zizavizerovo-creating-1",
                              ".zizavizerovo-creating-7", "target"})
@@ -126,30 +128,30 @@ TEST(Files, OnlyAbandonedStagingFoldersAreCleared)
 
     // A folder changed a moment ago may belong to a run that has just begun.
     makeFolder(".zizavizerovo-creating-456");
-    clearAbandonedStaging(dir.str(), "creating");
+    disk.clearAbandonedStaging(dir.str(), "creating");
     EXPECT_TRUE(fs::exists(dir / ".zizavizerovo-creating-456"));
 }
 
 TEST(Files, UniqueSiblingsAreHiddenAndFree)
 {
     TempFolder dir;
-    const std::string first = uniqueSiblingPath(dir / "PluginTemplate", "restore");
+    const std::string first = disk.uniqueSiblingPath(dir / "PluginTemplate", "restore");
     const std::string name = fs::path(first).filename().string();
     EXPECT_EQ(fs::path(first).parent_path(), dir.path());
     EXPECT_EQ(name.rfind(".PluginTemplate.restore-", 0), 0u) << name;
     writeBytes(first, "taken");
-    for (int i = 0; i < 20; ++i) EXPECT_NE(uniqueSiblingPath(dir / "PluginTemplate", "restore"), first);
+    for (int i = 0; i < 20; ++i) EXPECT_NE(disk.uniqueSiblingPath(dir / "PluginTemplate", "restore"), first);
     // A folder named with a final separator has its siblings beside it.
-    EXPECT_EQ(fs::path(uniqueSiblingPath(dir / "Name/", "tmp")).parent_path(), dir.path());
+    EXPECT_EQ(fs::path(disk.uniqueSiblingPath(dir / "Name/", "tmp")).parent_path(), dir.path());
 }
 
 TEST(Files, AtomicReplacementKeepsFoldersAndLeavesNothingBehind)
 {
     TempFolder dir;
     fs::create_directory(dir / "folder");
-    EXPECT_FALSE(replaceFileAtomically(dir / "folder", "x"));
-    EXPECT_FALSE(replaceFileAtomically(dir / "missing/f.txt", "x"));
-    ASSERT_TRUE(replaceFileAtomically(dir / "new.txt", "fresh"));
+    EXPECT_FALSE(disk.replaceFileAtomically(dir / "folder", "x"));
+    EXPECT_FALSE(disk.replaceFileAtomically(dir / "missing/f.txt", "x"));
+    ASSERT_TRUE(disk.replaceFileAtomically(dir / "new.txt", "fresh"));
     EXPECT_EQ(readBytes(dir / "new.txt"), "fresh");
     int entries = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++entries;

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "project/makeproject.h"
-#include "project/winfiles.h"
+#include "faultyfiles.h"
 #include "tempfolder.h"
 
 namespace fs = std::filesystem;
@@ -37,35 +37,28 @@ ZezureProject record(Deliverable d, const std::string& folder, const std::string
     return p;
 }
 
-// Copies the template file by file and fails at the `failAt`-th file (from 1).
-FolderCopier failingAt(int failAt)
+// A file system that counts the files the creation copies and fails the
+// `failAt`-th (from 1; 0 for none).
+FaultyFileSystem copies(size_t failAt = 0)
 {
-    return [failAt](const std::string& source, const std::string& destination) {
-        int copied = 0;
-        for (const auto& e : fs::recursive_directory_iterator(source)) {
-            const fs::path to = fs::path(destination) / e.path().lexically_relative(source);
-            if (e.is_directory()) {
-                fs::create_directories(to);
-                continue;
-            }
-            if (++copied == failAt) return false;
-            fs::copy_file(e.path(), to);
-        }
-        return true;
-    };
+    FaultyFileSystem f;
+    f.only = {"copyFile"};
+    f.failAt = failAt;
+    return f;
 }
 
-CreationResult create(Deliverable d, const ZezureProject& p, const std::string& tpl, FolderCopier copier = {})
+CreationResult create(Deliverable d, const ZezureProject& p, const std::string& tpl,
+                      FaultyFileSystem copyFails = copies())
 {
     if (d == Deliverable::windows) {
         WindowsCreateOptions o;
         o.separator = '/';
         o.wait = [](int) {};
-        o.copier = std::move(copier);
+        o.fileSystem = &copyFails;
         return makeProjectWindows(p, tpl, o);
     }
     MacCreateOptions o;
-    o.copier = std::move(copier);
+    o.fileSystem = &copyFails;
     return makeProjectMac(p, tpl, o);
 }
 
@@ -79,8 +72,8 @@ TEST_P(CreationStaging, ACopyThatFailsPartWayLeavesNothingAndTheRetryWorks)
     writeBytes(tmp / "projects/Other/mine.txt", "not ours");
     const auto before = folderContents(tmp / "projects");
 
-    for (int failAt : {1, 3, 7}) {
-        const CreationResult r = create(d, record(d, tmp / "projects", "Half"), tpl, failingAt(failAt));
+    for (size_t failAt : {1, 3, 7}) {
+        const CreationResult r = create(d, record(d, tmp / "projects", "Half"), tpl, copies(failAt));
         EXPECT_FALSE(r.ok) << failAt;
         if (d == Deliverable::windows) {
             EXPECT_EQ(r.message, "Could not copy the template folder: " + tpl);
@@ -106,9 +99,9 @@ TEST_P(CreationStaging, AProjectThatAppearsMeanwhileIsNeverReplaced)
     const std::string tpl = makeTemplate(tmp / "template", 1);
     fs::create_directories(tmp / "projects");
     // Another run takes the name while this one copies.
-    const FolderCopier racing = [&](const std::string& source, const std::string& destination) {
-        writeBytes(tmp / "projects/Race/theirs.txt", "the other run's");
-        return copyFolderTree(source, destination);
+    FaultyFileSystem racing = copies();
+    racing.before = [&](size_t n, const std::string&) {
+        if (n == 1) writeBytes(tmp / "projects/Race/theirs.txt", "the other run's");
     };
     const CreationResult r = create(d, record(d, tmp / "projects", "Race"), tpl, racing);
     EXPECT_FALSE(r.ok);
@@ -129,11 +122,12 @@ TEST_P(CreationStaging, AKilledRunLeavesNoProjectAndTheNextRunClearsItsFolder)
     ASSERT_GE(child, 0);
     if (child == 0) {
         // Copies one file, then waits to be killed.
-        create(d, record(d, tmp / "projects", "Killed"), tpl, [](const std::string& s, const std::string& t) {
-            fs::copy_file(fs::path(s) / "CMakeLists.txt", fs::path(t) / "CMakeLists.txt");
-            for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
-            return true;
-        });
+        FaultyFileSystem stalling = copies();
+        stalling.before = [](size_t n, const std::string&) {
+            if (n == 2)
+                for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+        };
+        create(d, record(d, tmp / "projects", "Killed"), tpl, stalling);
         _exit(0);
     }
     // Wait for the half-made copy, then kill the run.

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "project/makeproject.h"
+#include "faultyfiles.h"
 #include "tempfolder.h"
 
 namespace fs = std::filesystem;
@@ -199,8 +200,11 @@ TEST(MakeProjectWindows, ReportsAProjectFileThatCannotBeReadOrWritten)
     EXPECT_FALSE(fs::exists(tmp / "R"));  // nothing of the run remains
 
     const std::string good = makeTemplate(tmp);
+    FaultyFileSystem fullDisk;
+    fullDisk.only = {"write"};
+    fullDisk.failAt = 1;
     WindowsCreateOptions failing = posixWindowsOptions();
-    failing.writer = [](const std::string&, const std::string&) { return false; };
+    failing.fileSystem = &fullDisk;
     const CreationResult w = makeProjectWindows(record(Deliverable::windows, tmp.str(), "W"), good, failing);
     EXPECT_FALSE(w.ok);
     EXPECT_EQ(w.message, "Could not writeFile: " + (tmp / "W/CMakeLists.txt") + "\n\nfor modification");
@@ -350,8 +354,11 @@ TEST(MakeProjectMac, AProjectFileThatCannotBeReadOrWrittenIsReported)
     EXPECT_FALSE(fs::exists(tmp / "PLatin1"));  // nothing of the run remains
 
     const std::string good = makeTemplate(tmp);
+    FaultyFileSystem fullDisk;
+    fullDisk.only = {"write"};
+    fullDisk.failAt = 1;
     MacCreateOptions failing;
-    failing.writer = [](const std::string&, const std::string&) { return false; };
+    failing.fileSystem = &fullDisk;
     const CreationResult w = makeProjectMac(record(Deliverable::mac, tmp.str() + "/", "W"), good, failing);
     EXPECT_FALSE(w.ok);
     EXPECT_EQ(w.message, "Could not modify the project file.");

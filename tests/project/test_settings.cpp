@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "faultyfiles.h"
 #include "project/settingsfile.h"
 #include "tempfolder.h"
 
@@ -34,13 +35,13 @@ struct Loaded {
     std::vector<int> waits;  // the pauses between tries to open the Windows file
 };
 
-Loaded load(Deliverable d, const std::string& path, bool useTemplate = false, const files::FileWriter& writer = {})
+Loaded load(Deliverable d, const std::string& path, bool useTemplate = false, files::FileSystem* fileSystem = nullptr)
 {
     Loaded l{makeDefaultProject(d, kProgram), {}, {}};
     l.project.useTemplate = useTemplate;
     SettingsFileServices io;
     io.wait = [&l](int ms) { l.waits.push_back(ms); };
-    if (writer) io.writer = writer;
+    if (fileSystem) io.fileSystem = fileSystem;
     l.report = loadLogFile(d, l.project, path, io);
     return l;
 }
@@ -53,12 +54,14 @@ std::vector<std::string> entriesOf(const TempFolder& dir)
     return names;
 }
 
-// Half the bytes reach the disk, then the write fails: a full disk or a crash.
-bool truncatingWriter(const std::string& path, const std::string& bytes)
-{
-    writeBytes(path, bytes.substr(0, bytes.size() / 2));
-    return false;
-}
+// A file system whose writes fail: a full disk.
+struct FullDisk : FaultyFileSystem {
+    FullDisk()
+    {
+        only = {"write"};
+        failAt = 1;
+    }
+};
 
 struct FileCase {
     Deliverable deliverable;
@@ -191,8 +194,9 @@ TEST(SettingsFile, FailedWriteLeavesTheEarlierFileWhole)
         TempFolder dir;
         const std::string earlier = "Old\r\nOLDC\r\nu\r\nm\r\nf\r\n\r\n";
         writeBytes(dir / "z.txt", earlier);
+        FullDisk full;
         SettingsFileServices io;
-        io.writer = truncatingWriter;
+        io.fileSystem = &full;
         const Result r = saveLogFile(d, makeDefaultProject(d, kProgram), dir / "z.txt", io);
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.message, d == Deliverable::windows ? "Could not write to: " + (dir / "z.txt") : "");
@@ -203,10 +207,12 @@ TEST(SettingsFile, FailedWriteLeavesTheEarlierFileWhole)
     // the empty macOS file stays empty (and reads as the first-start values).
     TempFolder dir;
     writeBytes(dir / "w.txt", " \r\n");
-    EXPECT_EQ(load(Deliverable::windows, dir / "w.txt", false, truncatingWriter).report.message,
+    FullDisk full;
+    EXPECT_EQ(load(Deliverable::windows, dir / "w.txt", false, &full).report.message,
               "Could not write to: " + (dir / "w.txt"));
     EXPECT_EQ(readBytes(dir / "w.txt"), " \r\n");
-    EXPECT_EQ(valuesOf(load(Deliverable::mac, dir / "m.txt", false, truncatingWriter).project), kMacFirstStart);
+    FullDisk fullAgain;
+    EXPECT_EQ(valuesOf(load(Deliverable::mac, dir / "m.txt", false, &fullAgain).project), kMacFirstStart);
     EXPECT_EQ(readBytes(dir / "m.txt"), "");
     EXPECT_EQ(entriesOf(dir), (std::vector<std::string>{"m.txt", "w.txt"}));
 }
@@ -216,7 +222,7 @@ TEST(SettingsFile, ReplacedFileKeepsItsAccessRights)
     TempFolder dir;
     writeBytes(dir / "z.txt", "old");
     fs::permissions(dir / "z.txt", fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_TRUE(files::replaceFileAtomically(dir / "z.txt", "new"));
+    ASSERT_TRUE(files::realFileSystem().replaceFileAtomically(dir / "z.txt", "new"));
     EXPECT_EQ(readBytes(dir / "z.txt"), "new");
     EXPECT_EQ(fs::status(dir / "z.txt").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/result.h"
 #include "runprogram.h"
 #include "tempfolder.h"
 
@@ -24,6 +25,14 @@ using ::writeBytes;
 
 using zz::testing::Command;
 using zz::testing::Finished;
+
+// An archive operation's success, with its reason kept in `error`:
+//   EXPECT_FALSE(kept(extractArchive(...), error)) << error;
+inline bool kept(const zz::Result& result, std::string& error)
+{
+    error = result.detail;
+    return result.ok;
+}
 
 // Runs a helper program (unzip, zip, python3) with the shared runner.
 inline Finished run(const Command& command) { return zz::testing::runProgram(command); }

@@ -28,7 +28,7 @@ struct RestoreFixture : ::testing::Test {
         writeBytes(shipped / "source" / "PluginKernel" / "plugin.cpp", "// plugin\n");
         fs::create_directories(shipped / "resources" / "empty");
         std::string error;
-        ASSERT_TRUE(packFolder(shipped.string(), archive.string(), kTemplateArchivePassword, &error)) << error;
+        ASSERT_TRUE(kept(packFolder(shipped.string(), archive.string(), kTemplateArchivePassword), error)) << error;
     }
 
     // The SDK folder holds nothing but the template folder (no staging left).
@@ -128,7 +128,7 @@ TEST_F(RestoreFixture, ARestoreKilledHalfWayIsClearedByTheNextOne)
     fs::last_write_time(sdk / ".zizavizerovo-restore-4711", aMinuteAgo);
     writeBytes(sdk / ".zizavizerovo-restore-aside-815" / "PluginTemplate" / "mine.txt", "old template");
     fs::last_write_time(sdk / ".zizavizerovo-restore-aside-815", aMinuteAgo);
-    files::StagingFolder running(sdk.string(), kRestoreStaging);
+    files::StagingFolder running(files::realFileSystem(), sdk.string(), kRestoreStaging);
     writeBytes(sdk / ".PluginTemplate.mine", "not ours");
 
     const Result r = restoreTemplateDirectory(templ.string(), archive.string());

@@ -35,9 +35,9 @@ TEST(ZipArchive, PackedFolderComesBackIdentical)
         TempFolder tmp;
         makeSampleTree(tmp.path() / "in");
         std::string error;
-        ASSERT_TRUE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), password, &error)) << error;
+        ASSERT_TRUE(kept(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), password), error)) << error;
         fs::create_directory(tmp.path() / "out");
-        ASSERT_TRUE(extractArchive((tmp.path() / "a.zip").string(), (tmp.path() / "out").string(), false, password, &error))
+        ASSERT_TRUE(kept(extractArchive((tmp.path() / "a.zip").string(), (tmp.path() / "out").string(), false, password), error))
             << error;
         EXPECT_EQ(folderContents(tmp.path() / "out"), folderContents(tmp.path() / "in")) << "password '" << password << "'";
         EXPECT_NE(fs::status(tmp.path() / "out" / "tools" / "run.sh").permissions() & fs::perms::owner_exec,
@@ -87,7 +87,7 @@ TEST(ZipArchive, ExtractsInfoZipArchives)
         const fs::path out = tmp.path() / (std::string("out-") + archive);
         fs::create_directory(out);
         std::string error;
-        ASSERT_TRUE(extractArchive((tmp.path() / archive).string(), out.string(), false, kPassword, &error))
+        ASSERT_TRUE(kept(extractArchive((tmp.path() / archive).string(), out.string(), false, kPassword), error))
             << archive << ": " << error;
         EXPECT_EQ(folderContents(out), folderContents(tmp.path() / "in")) << archive;
     }
@@ -121,7 +121,7 @@ TEST(ZipArchive, BadArchivesFail)
         fs::remove_all(out);
         fs::create_directory(out);
         std::string error;
-        EXPECT_FALSE(extractArchive((tmp.path() / c.archive).string(), out.string(), true, c.password, &error))
+        EXPECT_FALSE(kept(extractArchive((tmp.path() / c.archive).string(), out.string(), true, c.password), error))
             << c.archive << " with '" << c.password << "'";
         EXPECT_FALSE(error.empty()) << c.archive;
         // A file that failed is not left behind half-written or garbled.
@@ -163,7 +163,7 @@ TEST(ZipArchive, ZipSlipEntriesAreRefusedAndWriteNothingOutside)
         const fs::path archive = tmp.path() / "slip.zip";
         ASSERT_TRUE(pythonZip(archive, {{"a-good.txt", "fine"}, {bad, "evil"}})) << bad;
         std::string error;
-        EXPECT_FALSE(extractArchive(archive.string(), out.string(), true, "", &error)) << bad;
+        EXPECT_FALSE(kept(extractArchive(archive.string(), out.string(), true, ""), error)) << bad;
         EXPECT_NE(error.find("refused"), std::string::npos) << bad << ": " << error;
         // Nothing but the destination (and what it holds) exists in its parent.
         for (const auto& e : fs::directory_iterator(outside)) EXPECT_EQ(e.path(), out) << bad;
@@ -191,7 +191,7 @@ TEST(ZipArchive, SymbolicLinkInDestinationIsNotFollowed)
         const fs::path archive = tmp.path() / "a.zip";
         ASSERT_TRUE(pythonZip(archive, {{c.entry, ""}})) << c.entry;
         std::string error;
-        EXPECT_FALSE(extractArchive(archive.string(), out.string(), true, "", &error)) << c.entry;
+        EXPECT_FALSE(kept(extractArchive(archive.string(), out.string(), true, ""), error)) << c.entry;
         EXPECT_EQ(error, c.error);
     }
     EXPECT_TRUE(fs::is_empty(tmp.path() / "elsewhere"));
@@ -221,7 +221,7 @@ TEST(ZipArchive, PackingRefusesLinksAndLeavesNoArchive)
     std::string error;
     writeBytes(tmp.path() / "in" / "f.txt", "x");
     fs::create_symlink(tmp.path() / "in" / "f.txt", tmp.path() / "in" / "link");
-    EXPECT_FALSE(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), "", &error));
+    EXPECT_FALSE(kept(packFolder((tmp.path() / "in").string(), (tmp.path() / "a.zip").string(), ""), error));
     EXPECT_FALSE(fs::exists(tmp.path() / "a.zip"));
 }
 

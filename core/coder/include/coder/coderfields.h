@@ -7,6 +7,7 @@
 
 #include "coder/zizudavuveva.h"
 #include "common/numtext.h"
+#include "common/fields.h"
 #include "common/result.h"
 
 // The fields of the control description, one table for everything that reads
@@ -69,6 +70,11 @@ uint32_t readPrecisionField(Deliverable deliverable, std::string_view typed);
 // or 0. Leaves the record unchanged unless it answers ok.
 FieldSet setFieldFromText(Zizudavuveva& record, Deliverable deliverable, std::string_view field,
                           std::string_view typed);
+
+// Sets the fields given as text, in order, as setFieldFromText does. A
+// refusal's detail names the first field that could not be set; the record
+// may hold the fields set before it.
+Result setCoderFields(Zizudavuveva& record, Deliverable deliverable, const std::vector<Assignment>& values);
 
 // What a field takes, for a message about a value it refused: "a finite
 // number", "one number", "digits only", "true, false, 1 or 0", ...

@@ -26,6 +26,14 @@ struct Result {
     explicit operator bool() const { return ok; }
 
     static Result success() { return {}; }
+    // A failure below the pages: `why` is its detail, for the caller to word.
+    static Result failure(std::string why)
+    {
+        Result r;
+        r.ok = false;
+        r.detail = std::move(why);
+        return r;
+    }
     static Result refusal(std::string text, std::string field = {})
     {
         Result r;
@@ -36,8 +44,19 @@ struct Result {
     }
 };
 
-// What setting one field of a record from typed text answers (the field
-// tables of the project and of the control description).
-enum class FieldSet { ok, unknownField, badValue };
+// A Result that carries what a successful operation made (presets read,
+// projects of the register, ...); `value` is left as it starts on failure.
+template <typename T>
+struct ResultWith : Result {
+    T value{};
+
+    static ResultWith failure(std::string why)
+    {
+        ResultWith r;
+        r.ok = false;
+        r.detail = std::move(why);
+        return r;
+    }
+};
 
 }  // namespace zz

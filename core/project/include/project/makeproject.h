@@ -5,7 +5,8 @@
 #include <string>
 
 #include "common/result.h"
-#include "project/winfiles.h"
+#include "common/files.h"
+#include "project/windowstext.h"
 #include "project/zezureproject.h"
 
 // Creating a project from the template folder, as each deliverable does it:
@@ -29,14 +30,6 @@ struct CreationResult : Result {
     std::string projectText;  // the project file's text with its markers replaced
 };
 
-// Writes the rewritten project file; the default is the deliverable's own
-// writer. Tests pass one that fails.
-using TextWriter = std::function<bool(const std::string& path, const std::string& text)>;
-
-// Copies the content of the template folder into a folder that exists (as
-// copyFolderTree). Tests pass one that fails part of the way.
-using FolderCopier = std::function<bool(const std::string& source, const std::string& destination)>;
-
 // The longest project file that is read (a template's CMakeLists.txt).
 inline constexpr std::uintmax_t kProjectFileLimit = std::uintmax_t{256} << 20;
 
@@ -47,18 +40,20 @@ inline constexpr const char* kCreationStaging = "creating";
 struct WindowsCreateOptions {
     char separator = '\\';  // how the Windows program joins paths
     RetryWait wait = files::sleepMilliseconds;
-    TextWriter writer;    // empty: writeTextFile
-    FolderCopier copier;  // empty: copyFolderTree
+    files::FileSystem* fileSystem = &files::realFileSystem();
     // Makes every check a creation makes and renders the project file from the
     // template's, but writes nothing at all.
     bool dryRun = false;
 };
 
 struct MacCreateOptions {
-    TextWriter writer;    // empty: writeToFileAtomically
-    FolderCopier copier;  // empty: copyFolderTree (inside the folder copy)
+    files::FileSystem* fileSystem = &files::realFileSystem();
     bool dryRun = false;  // as in WindowsCreateOptions
 };
+
+// Whether the deliverable's creation keeps a log of its steps (the Windows
+// program's diagnostics).
+inline bool keepsCreationLog(Deliverable deliverable) { return deliverable == Deliverable::windows; }
 
 // The template beside the program: programFolder + "\PluginTemplate".
 std::string windowsTemplateFolder(const std::string& programFolder, char separator = '\\');

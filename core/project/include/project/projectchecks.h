@@ -1,6 +1,8 @@
 #pragma once
 
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/deliverable.h"
@@ -8,8 +10,8 @@
 #include "project/projectfields.h"
 #include "project/zezureproject.h"
 
-// The checks of the project page and the names it derives from the project
-// name.
+// The checks of the project page, the names it derives from the project name
+// and how it takes a chosen folder.
 namespace zz {
 
 // Windows: run when the project-name field loses the focus, with the field's
@@ -41,6 +43,21 @@ struct DerivedNames {
 // fields do not apply); macOS cuts the AAX name to 31 and the short name to 15
 // UTF-16 code units, never splitting a character in two.
 DerivedNames deriveNames(Deliverable deliverable, const std::string& projectName);
+
+// How the deliverable derives the names, for a help text: "(whole, when the
+// name passes its check)" or "(cut to 31 and 15 characters)".
+std::string describeDerivedNames(Deliverable deliverable);
+
+// The derived names put into the fields whose names are not in `given` (the
+// fields the user set himself keep their values). Windows derives them only
+// from a name that passes checkProjectName, as its page does when the
+// project-name field is left.
+void fillDerivedNames(ZezureProject& record, Deliverable deliverable, const std::set<std::string>& given);
+
+// The project folder as the deliverable's folder chooser hands it over: macOS
+// appends "/" when it is missing; the Windows chooser gives no trailing
+// separator (any of `separators`), except for the root of a drive ("C:\").
+std::string chosenFolder(Deliverable deliverable, const std::string& folder, std::string_view separators);
 
 // What the command line warns of before a creation (the pages make no such
 // check): a plug-in code or company code that is not exactly four characters

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/deliverable.h"
 #include "common/numtext.h"
+#include "common/fields.h"
 #include "common/result.h"
 #include "project/zezureproject.h"
 
@@ -76,6 +78,19 @@ uint32_t readBlockSizeField(Deliverable style, std::string_view typed);
 // times also one full stop, an empty edit reads as 0). A time that reads as
 // infinite is refused. Leaves the record unchanged unless it answers ok.
 FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_view name, std::string_view value);
+
+// Sets the fields given as text, in order (a preset, then the command line's
+// values), as setProjectField does; each field set is added to `given`. Then,
+// when the project name was given, the names the page derives from it go into
+// the derived fields not given themselves (fillDerivedNames). A refusal's
+// detail names the first field that could not be set, and the record may hold
+// the fields set before it.
+Result setProjectFields(ZezureProject& record, Deliverable style, const std::vector<Assignment>& values,
+                        std::set<std::string>& given);
+
+// The record as a preset that replays it: every field of the style, in table
+// order, as projectFieldText writes it.
+std::string projectPreset(const ZezureProject& record, Deliverable style);
 
 // A text of the field's value that setProjectField reads back as exactly the
 // same value in the same style (for presets that replay a creation): times in

@@ -3,13 +3,14 @@
 #include <functional>
 #include <string>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "common/deliverable.h"
 #include "common/files.h"
 #include "common/result.h"
 #include "project/codepage.h"
-#include "project/winfiles.h"
+#include "project/windowstext.h"
 #include "project/zezureproject.h"
 
 // The settings memory file, zezurelog.txt: the vendor details and the project
@@ -56,8 +57,7 @@ std::string cliSettingsPath(const EnvironmentLookup& env);
 // What the settings file code needs from the outside world; tests replace
 // pieces of it.
 struct SettingsFileServices {
-    // Writes the new file of an atomic replacement.
-    files::FileWriter writer = files::writeNewFile;
+    files::FileSystem* fileSystem = &files::realFileSystem();
     // The pause between two attempts to open the Windows file.
     RetryWait wait = files::sleepMilliseconds;
     // Read without making or fixing anything: the values are those a page
@@ -96,5 +96,30 @@ Result saveLogFile(Deliverable deliverable, const ZezureProject& project, const 
 
 // The file text (before the platform's line-end rules) that saveLogFile writes.
 std::string settingsFileText(Deliverable deliverable, const ZezureProject& project);
+
+// ---- The command line's own settings file --------------------------------------
+// It is kept in this host's format (hostDeliverable()), whichever style's
+// rules a command follows.
+
+// Puts the remembered vendor details and project folder (and the macOS
+// template flag) over the record, as the style's project page does when it
+// opens. When the file does not exist yet the record gets what the style's
+// page has after its first start (Windows: its defaults, which the page
+// writes and reads back; macOS: "My Company", "DIRO", the example addresses
+// and "path not set"). With `makeFile` the file is made or filled as the page
+// makes it; without, it is never written. A failure to read, or to make the
+// file, is not ok; the record then holds the first-start values.
+Result loadRememberedValues(Deliverable style, ZezureProject& record, const std::string& path, bool makeFile,
+                            files::FileSystem& fs = files::realFileSystem());
+
+// Writes the record's values to the tool's own settings file, as Exit does.
+// A failure's message is "Could not write to: " + path; with no place for the
+// file (an empty path) its detail says so.
+Result rememberValues(const ZezureProject& record, const std::string& path,
+                      files::FileSystem& fs = files::realFileSystem());
+
+// The values the style's settings file remembers, by field name, in file
+// order (macOS adds useTemplate as "1" or "0").
+std::vector<std::pair<std::string, std::string>> rememberedValues(Deliverable style, const ZezureProject& record);
 
 }  // namespace zz

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/files.h"
 #include "common/result.h"
 
 // Putting the SDK's PluginTemplate folder back into its shipped state from the
@@ -53,7 +54,7 @@ std::string pluginTemplateZIPPath(const std::string& bundlePath);
 // exists there. A failure adds "Error: Create folder failed <path>" to
 // `systemLog` and answers false; answers true when a folder is there
 // afterwards.
-bool createTemplateDirectory(const std::string& path, std::vector<std::string>& systemLog);
+bool createTemplateDirectory(files::FileSystem& disk, const std::string& path, std::vector<std::string>& systemLog);
 
 // Restores the template folder `templateDir` from the archive `archivePath`
 // (made with kTemplateArchivePassword).
@@ -67,6 +68,7 @@ bool createTemplateDirectory(const std::string& path, std::vector<std::string>& 
 // The result's message is kRestoreSuccessMessage (informational) or
 // kRestoreFailureMessage (a warning), its detail why a restore failed, its
 // system log the lines for the platform's log.
-Result restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath);
+Result restoreTemplateDirectory(const std::string& templateDir, const std::string& archivePath,
+                                files::FileSystem& disk = files::realFileSystem());
 
 }  // namespace zz

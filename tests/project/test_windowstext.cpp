@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "project/winfiles.h"
+#include "project/windowstext.h"
 #include "tempfolder.h"
 
 namespace fs = std::filesystem;
 using namespace zz;
+
+namespace {
+files::FileSystem& disk = files::realFileSystem();
+}
 
 TEST(WinFiles, TextRulesOnReading)
 {
@@ -41,7 +45,7 @@ TEST(WinFiles, WriteAddsOneLineEndAndWritesCrLf)
     };
     for (const auto& c : cases) {
         const std::string file = tmp / "out.txt";
-        ASSERT_TRUE(writeTextFile(file, c.text));
+        ASSERT_TRUE(writeTextFile(disk, file, c.text));
         EXPECT_EQ(readBytes(file), c.bytes) << '"' << c.text << '"';
     }
 }
@@ -50,11 +54,11 @@ TEST(WinFiles, ReadMissingFileSucceedsEmptyAndCreatesOnlyWhenAsked)
 {
     TempFolder tmp;
     std::string text = "old";
-    ASSERT_TRUE(readTextFile(tmp / "a.txt", text, true, 1, false));
+    ASSERT_TRUE(readTextFile(disk, tmp / "a.txt", text, {1, false}));
     EXPECT_EQ(text, "");
     EXPECT_FALSE(fs::exists(tmp / "a.txt"));
 
-    ASSERT_TRUE(readTextFile(tmp / "b.txt", text, true, 1, true));
+    ASSERT_TRUE(readTextFile(disk, tmp / "b.txt", text, {1, true}));
     EXPECT_TRUE(fs::is_regular_file(tmp / "b.txt"));
     EXPECT_EQ(fs::file_size(tmp / "b.txt"), 0u);
 }
@@ -69,15 +73,15 @@ TEST(WinFiles, ReadRetriesThroughTheInjectedWait)
     const RetryWait record = [&](int ms) { waits.push_back(ms); };
     std::string text = "old";
 
-    EXPECT_FALSE(readTextFile(file, text, false, 5, true, record));
+    EXPECT_FALSE(readTextFile(disk, file, text, {0, true, files::kUserFileLimit, record}));
     EXPECT_TRUE(waits.empty());
     EXPECT_EQ(text, "");
 
-    EXPECT_FALSE(readTextFile(file, text, true, 1, true, record));
+    EXPECT_FALSE(readTextFile(disk, file, text, {1, true, files::kUserFileLimit, record}));
     EXPECT_EQ(waits, std::vector<int>{2500});
 
     waits.clear();
-    EXPECT_FALSE(readTextFile(file, text, true, 3, true, record));
+    EXPECT_FALSE(readTextFile(disk, file, text, {3, true, files::kUserFileLimit, record}));
     EXPECT_EQ(waits.size(), 3u);
 
     // The file becomes readable while we wait: the second try succeeds.
@@ -85,7 +89,7 @@ TEST(WinFiles, ReadRetriesThroughTheInjectedWait)
         fs::remove(file);
         writeBytes(file, "free\r\n");
     };
-    EXPECT_TRUE(readTextFile(file, text, true, 1, true, unlock));
+    EXPECT_TRUE(readTextFile(disk, file, text, {1, true, files::kUserFileLimit, unlock}));
     EXPECT_EQ(text, "free\n");
 }
 
@@ -94,9 +98,9 @@ TEST(WinFiles, WriteFailsWhereNoFileCanBeMade)
     TempFolder tmp;
     fs::create_directory(tmp / "folder");
     writeBytes(tmp / "plain", "x");
-    EXPECT_FALSE(writeTextFile(tmp / "folder", "text"));
-    EXPECT_FALSE(writeTextFile(tmp / "plain/below.txt", "text"));
-    EXPECT_FALSE(writeTextFile(tmp / "missing/below.txt", "text"));
+    EXPECT_FALSE(writeTextFile(disk, tmp / "folder", "text"));
+    EXPECT_FALSE(writeTextFile(disk, tmp / "plain/below.txt", "text"));
+    EXPECT_FALSE(writeTextFile(disk, tmp / "missing/below.txt", "text"));
 }
 
 TEST(WinFiles, CopyFolderTreeCopiesEverythingAndReplacesFiles)
@@ -111,7 +115,7 @@ TEST(WinFiles, CopyFolderTreeCopiesEverythingAndReplacesFiles)
     writeBytes(dst + "/CMakeLists.txt", "old content");
     fs::create_directories(dst + "/source");  // an existing folder is accepted
 
-    ASSERT_TRUE(copyFolderTree(src, dst));
+    ASSERT_TRUE(disk.copyFolderTree(src, dst));
     EXPECT_EQ(readBytes(dst + "/CMakeLists.txt"), "top\r\n");
     EXPECT_EQ(readBytes(dst + "/.hidden"), "h");
     EXPECT_EQ(readBytes(dst + "/source/a/b/deep.cpp"), "deep");
@@ -125,19 +129,19 @@ TEST(WinFiles, CopyFolderTreeFailures)
     writeBytes(src + "/sub/file.txt", "x");
     writeBytes(src + "/top.txt", "t");
 
-    EXPECT_FALSE(copyFolderTree(tmp / "missing", tmp.str()));
+    EXPECT_FALSE(disk.copyFolderTree(tmp / "missing", tmp.str()));
 
     // A file where a sub-folder must go.
     const std::string d1 = tmp / "d1";
     writeBytes(d1 + "/sub", "in the way");
-    EXPECT_FALSE(copyFolderTree(src, d1));
+    EXPECT_FALSE(disk.copyFolderTree(src, d1));
 
     // A folder where a file must go: the file cannot be copied, so the copy
     // fails instead of silently leaving the file out.
     const std::string d2 = tmp / "d2";
     fs::create_directories(d2 + "/top.txt");
     fs::create_directories(d2 + "/sub");
-    EXPECT_FALSE(copyFolderTree(src, d2));
+    EXPECT_FALSE(disk.copyFolderTree(src, d2));
 }
 
 TEST(WinFiles, CopyFolderTreeCopiesLinksAsLinks)
@@ -154,7 +158,7 @@ TEST(WinFiles, CopyFolderTreeCopiesLinksAsLinks)
 
     const std::string dst = tmp / "dst";
     fs::create_directory(dst);
-    ASSERT_TRUE(copyFolderTree(src, dst));
+    ASSERT_TRUE(disk.copyFolderTree(src, dst));
     EXPECT_TRUE(fs::is_symlink(dst + "/linkdir"));
     EXPECT_EQ(fs::read_symlink(dst + "/linkdir"), fs::path(outside));
     EXPECT_TRUE(fs::is_symlink(dst + "/linkfile"));

@@ -3,12 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "common/files.h"
+#include "common/result.h"
+
 // The register of the projects the command-line tool has made: a text file
 // beside the tool's own settings file, one project a line, fields separated
 // by tabs (a tab, a line break or a backslash inside a field is written as
 // \t, \n or \\). It is replaced in one step after each creation, so a reader
 // never sees half of it.
-namespace zz::cli {
+namespace zz {
 
 struct RegisteredProject {
     std::string date;         // UTC, "2026-12-09T12:34:56Z"
@@ -18,17 +21,23 @@ struct RegisteredProject {
     std::string folder;       // the project folder made
 };
 
+using Register = std::vector<RegisteredProject>;
+
 // The register beside a settings file: the same folder, "projects.tsv".
 std::string registerPath(const std::string& settingsPath);
 
-// Reads the register, oldest first. A missing file is an empty register.
-// False (with `error`) when the file cannot be read.
-bool readRegister(const std::string& path, std::vector<RegisteredProject>& projects, std::string& error);
+// Reads the register, oldest first. A missing file is an empty register. A
+// refusal's detail says why the file cannot be read.
+ResultWith<Register> readRegister(files::FileSystem& fs, const std::string& path);
 
 // Adds one project at the end and replaces the file in one step.
-bool addToRegister(const std::string& path, const RegisteredProject& project, std::string& error);
+Result addToRegister(files::FileSystem& fs, const std::string& path, const RegisteredProject& project);
+
+// The projects newest first; projects of the same second in the order they
+// were made, the last first.
+Register newestFirst(Register projects);
 
 // The time now, as the register writes it.
 std::string registerDateNow();
 
-}  // namespace zz::cli
+}  // namespace zz

@@ -1,10 +1,9 @@
-#include "projectregister.h"
+#include "project/projectregister.h"
 
+#include <algorithm>
 #include <ctime>
 
-#include "common/files.h"
-
-namespace zz::cli {
+namespace zz {
 
 namespace {
 
@@ -61,35 +60,42 @@ std::string registerPath(const std::string& settingsPath)
     return folder.empty() ? std::string("projects.tsv") : folder + files::hostPathSeparator() + "projects.tsv";
 }
 
-bool readRegister(const std::string& path, std::vector<RegisteredProject>& projects, std::string& error)
+ResultWith<Register> readRegister(files::FileSystem& fs, const std::string& path)
 {
-    projects.clear();
+    ResultWith<Register> r;
     std::string bytes;
-    switch (files::readWholeFile(path, bytes, files::kUserFileLimit)) {
+    switch (fs.readFile(path, bytes, files::kUserFileLimit)) {
     case files::ReadStatus::ok: break;
-    case files::ReadStatus::missing: return true;
-    case files::ReadStatus::tooLarge: error = "the register " + path + " is larger than 16 MiB"; return false;
-    default: error = "cannot read the register " + path; return false;
+    case files::ReadStatus::missing: return r;
+    case files::ReadStatus::tooLarge: return ResultWith<Register>::failure("the register " + path + " is larger than 16 MiB");
+    default: return ResultWith<Register>::failure("cannot read the register " + path);
     }
     for (const std::string& line : splitAt(bytes, '\n')) {
         const std::vector<std::string> f = splitAt(line, '\t');
         if (f.size() < 5) continue;  // an empty or foreign line
-        projects.push_back({unescaped(f[0]), unescaped(f[1]), unescaped(f[2]), unescaped(f[3]), unescaped(f[4])});
+        r.value.push_back({unescaped(f[0]), unescaped(f[1]), unescaped(f[2]), unescaped(f[3]), unescaped(f[4])});
     }
-    return true;
+    return r;
 }
 
-bool addToRegister(const std::string& path, const RegisteredProject& project, std::string& error)
+Result addToRegister(files::FileSystem& fs, const std::string& path, const RegisteredProject& project)
 {
-    std::vector<RegisteredProject> projects;
-    if (!readRegister(path, projects, error)) return false;
-    projects.push_back(project);
+    ResultWith<Register> projects = readRegister(fs, path);
+    if (!projects) return projects;
+    projects.value.push_back(project);
     std::string text;
-    for (const RegisteredProject& p : projects) text += lineOf(p);
-    files::makeParentFolders(path);
-    if (files::replaceFileAtomically(path, text)) return true;
-    error = "cannot write the register " + path;
-    return false;
+    for (const RegisteredProject& p : projects.value) text += lineOf(p);
+    fs.makeParentFolders(path);
+    if (fs.replaceFileAtomically(path, text)) return Result::success();
+    return Result::failure("cannot write the register " + path);
+}
+
+Register newestFirst(Register projects)
+{
+    std::reverse(projects.begin(), projects.end());
+    std::stable_sort(projects.begin(), projects.end(),
+                     [](const RegisteredProject& a, const RegisteredProject& b) { return a.date > b.date; });
+    return projects;
 }
 
 std::string registerDateNow()
@@ -106,4 +112,4 @@ std::string registerDateNow()
     return text;
 }
 
-}  // namespace zz::cli
+}  // namespace zz

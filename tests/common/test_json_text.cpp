@@ -1,16 +1,25 @@
-// The JSON text of the command-line tool as nlohmann-json reads and writes it:
-// presets read into typed text (numbers with the text they were written with),
-// --json output byte for byte as before the library took over. Built without
-// the program, so it runs wherever zz_cli is built.
+// The JSON text of the tool as nlohmann-json reads and writes it: presets read
+// into typed text (numbers with the text they were written with), --json
+// output byte for byte as before the library took over.
 #include <gtest/gtest.h>
 
-#include "json.h"
+#include <optional>
+
+#include "common/json.h"
 
 namespace {
 
-using zz::cli::jsonArray;
-using zz::cli::jsonString;
-using zz::cli::parsePreset;
+using zz::jsonArray;
+using zz::jsonString;
+
+// The preset's fields, or nothing with the reason in `error`.
+std::optional<zz::PresetFields> parsePreset(const std::string& json, std::string& error)
+{
+    zz::ResultWith<zz::PresetFields> read = zz::parsePreset(json);
+    error = read.detail;
+    if (!read) return std::nullopt;
+    return read.value;
+}
 
 TEST(Preset, ValuesBecomeTypedText)
 {

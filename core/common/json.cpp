@@ -1,11 +1,11 @@
-#include "json.h"
+#include "common/json.h"
 
 #include <nlohmann/json.hpp>
 
 #include "common/files.h"
 #include "common/utf8.h"
 
-namespace zz::cli {
+namespace zz {
 
 namespace {
 
@@ -20,7 +20,7 @@ public:
     enum class Shape { preset, table };
     FieldsReader(Shape shape, std::string& error) : shape_(shape), error_(error) {}
 
-    std::vector<std::vector<Assignment>> entries;
+    std::vector<PresetFields> entries;
 
     bool null() override { return misplaced(); }
     bool boolean(bool value) override { return scalar(value ? "true" : "false"); }
@@ -128,19 +128,22 @@ private:
     bool ended_ = false;
 };
 
-// Reads a file the user names: a regular file of at most 16 MiB.
-bool readUserFile(const std::string& what, const std::string& path, std::string& bytes, std::string& error)
+// Reads a file the user names: a regular file of at most 16 MiB. Answers the
+// reason it cannot be read, or "" after a read.
+std::string readUserFile(files::FileSystem& fs, const std::string& what, const std::string& path, std::string& bytes)
 {
-    switch (files::readWholeFile(path, bytes, files::kUserFileLimit)) {
-    case files::ReadStatus::ok: return true;
-    case files::ReadStatus::missing: error = what + " " + path + ": no such file"; break;
+    switch (fs.readFile(path, bytes, files::kUserFileLimit)) {
+    case files::ReadStatus::ok: return {};
+    case files::ReadStatus::missing: return what + " " + path + ": no such file";
     case files::ReadStatus::folder:
-    case files::ReadStatus::special: error = what + " " + path + ": not a regular file"; break;
-    case files::ReadStatus::tooLarge: error = what + " " + path + ": larger than 16 MiB"; break;
-    case files::ReadStatus::unreadable: error = what + " " + path + ": cannot be read"; break;
+    case files::ReadStatus::special: return what + " " + path + ": not a regular file";
+    case files::ReadStatus::tooLarge: return what + " " + path + ": larger than 16 MiB";
+    case files::ReadStatus::unreadable: break;
     }
-    return false;
+    return what + " " + path + ": cannot be read";
 }
+
+
 
 // The escaped body of a JSON string (without quotes) for valid UTF-8 text
 // that holds no DEL, written by nlohmann.
@@ -153,44 +156,45 @@ void appendEscaped(std::string& out, std::string_view run)
 
 }  // namespace
 
-std::optional<std::vector<Assignment>> parsePreset(const std::string& json, std::string& error)
+ResultWith<PresetFields> parsePreset(const std::string& json)
 {
-    error.clear();
+    std::string error;
     FieldsReader reader(FieldsReader::Shape::preset, error);
-    if (!Json::sax_parse(json, &reader) || !error.empty() || reader.entries.size() != 1) {
-        if (error.empty()) error = "a preset must be a JSON object";
-        return std::nullopt;
-    }
-    return std::move(reader.entries.front());
+    if (!Json::sax_parse(json, &reader) || !error.empty() || reader.entries.size() != 1)
+        return ResultWith<PresetFields>::failure(error.empty() ? "a preset must be a JSON object" : error);
+    ResultWith<PresetFields> r;
+    r.value = std::move(reader.entries.front());
+    return r;
 }
 
-std::optional<std::vector<Assignment>> readPreset(const std::string& path, std::string& error)
+ResultWith<PresetFields> readPreset(files::FileSystem& fs, const std::string& path)
 {
     std::string bytes;
-    if (!readUserFile("preset", path, bytes, error)) return std::nullopt;
-    auto result = parsePreset(bytes, error);
-    if (!result) error = "preset " + path + ": " + error;
-    return result;
+    if (std::string why = readUserFile(fs, "preset", path, bytes); !why.empty()) return ResultWith<PresetFields>::failure(why);
+    ResultWith<PresetFields> r = parsePreset(bytes);
+    if (!r) r.detail = "preset " + path + ": " + r.detail;
+    return r;
 }
 
-std::optional<std::vector<std::vector<Assignment>>> parseTable(const std::string& json, std::string& error)
+ResultWith<std::vector<PresetFields>> parseTable(const std::string& json)
 {
-    error.clear();
+    std::string error;
     FieldsReader reader(FieldsReader::Shape::table, error);
-    if (!Json::sax_parse(json, &reader) || !error.empty()) {
-        if (error.empty()) error = "a table must be a JSON array of objects";
-        return std::nullopt;
-    }
-    return std::move(reader.entries);
+    if (!Json::sax_parse(json, &reader) || !error.empty())
+        return ResultWith<std::vector<PresetFields>>::failure(error.empty() ? "a table must be a JSON array of objects" : error);
+    ResultWith<std::vector<PresetFields>> r;
+    r.value = std::move(reader.entries);
+    return r;
 }
 
-std::optional<std::vector<std::vector<Assignment>>> readTable(const std::string& path, std::string& error)
+ResultWith<std::vector<PresetFields>> readTable(files::FileSystem& fs, const std::string& path)
 {
     std::string bytes;
-    if (!readUserFile("table", path, bytes, error)) return std::nullopt;
-    auto result = parseTable(bytes, error);
-    if (!result) error = "table " + path + ": " + error;
-    return result;
+    if (std::string why = readUserFile(fs, "table", path, bytes); !why.empty())
+        return ResultWith<std::vector<PresetFields>>::failure(why);
+    ResultWith<std::vector<PresetFields>> r = parseTable(bytes);
+    if (!r) r.detail = "table " + path + ": " + r.detail;
+    return r;
 }
 
 std::string jsonString(const std::string& text)
@@ -228,6 +232,12 @@ std::string presetText(const std::vector<PresetEntry>& entries)
     return json + "\n}\n";
 }
 
+Result writePreset(files::FileSystem& fs, const std::string& path, const std::string& text)
+{
+    if (fs.replaceFileAtomically(path, text)) return Result::success();
+    return Result::failure("cannot write the preset " + path);
+}
+
 std::string jsonArray(const std::vector<std::string>& texts)
 {
     std::string json = "[";
@@ -238,4 +248,4 @@ std::string jsonArray(const std::vector<std::string>& texts)
     return json + "]";
 }
 
-}  // namespace zz::cli
+}  // namespace zz

@@ -1,0 +1,86 @@
+#include "project/creation.h"
+
+#include "project/projectchecks.h"
+#include "project/projectregister.h"
+
+namespace zz {
+
+namespace {
+
+CreationResult runMakeProject(const ZezureProject& record, const CreationRequest& request, bool dryRun)
+{
+    if (request.style == Deliverable::windows) {
+        WindowsCreateOptions windows;
+        windows.separator = request.separator;
+        windows.wait = request.wait;
+        windows.fileSystem = request.fileSystem;
+        windows.dryRun = dryRun;
+        return makeProjectWindows(record, request.templateFolder, windows);
+    }
+    MacCreateOptions mac;
+    mac.fileSystem = request.fileSystem;
+    mac.dryRun = dryRun;
+    return makeProjectMac(record, request.templateFolder, mac);
+}
+
+// An earlier project of the register with the same plug-in code: one line,
+// for the first one found.
+void addRegisterWarnings(const ZezureProject& record, const CreationRequest& request,
+                         std::vector<std::string>& warnings)
+{
+    if (request.registerFile.empty()) return;
+    const ResultWith<Register> projects = readRegister(*request.fileSystem, request.registerFile);
+    if (!projects) {
+        warnings.push_back("warning: " + projects.detail);
+        return;
+    }
+    for (const RegisteredProject& p : projects.value) {
+        if (p.pluginCode == record.fourCharProductID) {
+            warnings.push_back("warning: the plug-in code '" + p.pluginCode + "' is already used by " + p.name + " (" +
+                               p.folder + ", made " + p.date + ")");
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+Result checkBeforeCreation(Deliverable style, const ZezureProject& record)
+{
+    if (style == Deliverable::windows) return checkProjectName(record.projectName);
+    return validateShit(record.projectName, record.pluginName, record.fourCharProductID);
+}
+
+CreationPlan planCreation(const ZezureProject& record, const CreationRequest& request)
+{
+    CreationPlan plan;
+    const Result check = checkBeforeCreation(request.style, record);
+    if (!check) {
+        static_cast<Result&>(plan) = check;
+        return plan;
+    }
+    static_cast<CreationResult&>(plan) = runMakeProject(record, request, true);
+    if (!plan) return plan;
+    plan.markers = markerTable(request.style, record);
+    plan.warnings = fourCharCodeWarnings(record);
+    addRegisterWarnings(record, request, plan.warnings);
+    for (const std::string& marker : unknownMarkers(plan.projectText))
+        plan.warnings.push_back("warning: the project file still holds " + marker +
+                                ", a marker the tool does not know");
+    return plan;
+}
+
+CreationResult makeProject(const ZezureProject& record, const CreationRequest& request)
+{
+    return runMakeProject(record, request, false);
+}
+
+Result registerProject(const ZezureProject& record, const CreationResult& made, const CreationRequest& request)
+{
+    if (request.registerFile.empty()) return Result::success();
+    const RegisteredProject entry{registerDateNow(), record.projectName, record.fourCharProductID,
+                                  record.fourCharVendorID, made.destination};
+    return addToRegister(*request.fileSystem, request.registerFile, entry);
+}
+
+}  // namespace zz
