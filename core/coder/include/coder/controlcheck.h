@@ -13,7 +13,8 @@ namespace zz {
 // number."
 std::string notFiniteMessage(std::string_view what);
 
-// The checks on the working record, in order; the first failed rule decides.
+// The checks on the working record (validateShit is the pages' name for their
+// form checks), in order; the first failed rule decides.
 // Only the fields the chosen kind of control uses are looked at. A refusal
 // carries the text the page shows; the text is empty for a control type
 // outside 0 to 3, which is refused without a message.

@@ -29,9 +29,11 @@ constexpr uint32_t intType = 2;
 constexpr uint32_t unsignedInt = 3;
 }  // namespace boundvartype
 
-// The record. Enumerated fields are plain 32-bit values: a combo box without a
-// selection (or a typed-in number) can put any value there, and the lookups
-// answer empty text for values outside their tables.
+// The control description; Zizudavuveva is the pages' name for it (the coder
+// pages call their working copy `kontrol`). Enumerated fields are plain 32-bit
+// values: a combo box without a selection (or a typed-in number) can put any
+// value there, and the lookups answer empty text for values outside their
+// tables.
 struct Zizudavuveva {
     std::string controlName;
     std::string controlID;
@@ -49,7 +51,7 @@ struct Zizudavuveva {
     double releaseTime = 100.0;  // milliseconds
     bool enableParamSmoothing = false;
     double smoothingTimeMsec = 20.0;
-    bool onfOffDefOFF = true;
+    bool onfOffDefOFF = true;  // an on/off switch starts OFF (the pages' spelling)
     bool invertedMeter = false;
     bool proToolsGainMeter = false;
     bool includePIParamDeclaration = false;

@@ -20,11 +20,12 @@ namespace zz {
 // field's selection and scrolls its caret into view; the focus stays.
 Result checkProjectName(const std::string& projectName);
 
-// macOS: the checks before a creation, with the texts of the project-name,
-// plug-in name and plug-in code fields, in this order: project name given, no
-// white space inside it (white space at its ends is accepted), a valid folder
-// name, plug-in name given, plug-in code given. The first failure answers a
-// warning alert and the field to focus.
+// macOS: the checks before a creation (validateShit is the pages' name for
+// their form checks; the control coder's have the same name), with the texts
+// of the project-name, plug-in name and plug-in code fields, in this order:
+// project name given, no white space inside it (white space at its ends is
+// accepted), a valid folder name, plug-in name given, plug-in code given. The
+// first failure answers a warning alert and the field to focus.
 Result validateShit(const std::string& projectName, const std::string& pluginName, const std::string& pluginCode);
 
 // A project name that could never be the name of the project's folder: one

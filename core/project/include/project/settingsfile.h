@@ -81,6 +81,10 @@ std::string popFirstLine(std::string& text);
 // is what the page shows, `systemLog` the macOS diagnostic lines, and `ok` is
 // false when the file could not be read or a needed write of it failed.
 
+// The pages call the settings memory file their "log file", hence the names
+// loadLogFile and saveLogFile; it is not the creation log (diagnostics.txt,
+// or the command line's --log).
+//
 // Reads the file at `path` into the record as the deliverable's project page
 // does when it opens. Windows: vendorName, fourCharVendorID, vendorURL,
 // vendorEmail and projectFolderPath; macOS: those and useTemplate. A missing or

@@ -41,9 +41,9 @@ struct ZezureProject {
     bool includeFXObjects = false;
     bool wantPTGRMeter = false;
     bool enableSAAVST3 = false;
-    uint32_t saaGranulatity = 1;
+    uint32_t saaGranulatity = 1;  // sample-accurate automation granularity (the pages' spelling)
     uint32_t latencyInSamples = 0;
-    uint32_t aaxCagtegory = 0;
+    uint32_t aaxCagtegory = 0;  // the AAX category code (the pages' spelling)
     bool processFrames = true;
     uint32_t blockSize = kDefaultBlockSize;
 };
