@@ -50,6 +50,8 @@ public:
     // Leaving Project Name: checks the name and copies it into the three
     // names derived from it.
     void updateProjectName();
+    // A code changed: the hidden edit shows the plug-in's AU validation
+    // command ("auval -v aufx" and the two codes).
     void updateAuvalLine();
     void OnCreateProject();
 
