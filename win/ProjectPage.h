@@ -80,7 +80,9 @@ public:
     int categoryCombo = 0;
     // The settings file's text as last read or written (see loadLogFile).
     std::string logFileText;
-    // The page's record; its category field is spelled `aaxCagtegory`.
+    // The page's record. Two field names keep old misspellings:
+    // `aaxCagtegory` (the AAX category code), `saaGranulatity` (the
+    // automation granularity).
     ZezureProject project;
     std::string creationLog;
 
