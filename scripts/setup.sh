@@ -40,10 +40,13 @@ else
 fi
 
 # A comma-decimal locale, so the tests can prove that number texts never
-# depend on the user's locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
-fi
+# depend on the user's locale; and US English in UTF-8, under which the Wine
+# run gives the Windows program code page 1252 and folder names outside ASCII.
+for name in de_DE en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$"; then
+    $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  fi
+done
 
 # The npm tools the checks use (package.json, versions pinned in
 # package-lock.json): the validator of the CI workflow files. npm comes from

@@ -1,5 +1,6 @@
 #include "ControlCoderPage.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "coder/coderfields.h"
@@ -19,11 +20,11 @@ const std::vector<std::string> kControlTypeListEntries = {"Continuous", "String-
                                                           "String-List: Multiple", "Meter"};
 
 // The drop-down lists in the order the window initialisation fills them.
-struct ListEntries {
+struct DropDownList {
     int id;
     std::vector<std::string> entries;
 };
-std::vector<ListEntries> lists()
+std::vector<DropDownList> dropDownLists()
 {
     return {
         {IDC_CONTROL_TYPE_LIST, kControlTypeListEntries},
@@ -37,19 +38,35 @@ std::vector<ListEntries> lists()
 
 const int kTypeButtons[] = {IDC_TYPE_CONTINUOUS, IDC_TYPE_ONOFF, IDC_TYPE_MULTI, IDC_TYPE_METER};
 
-void readSelection(Controls& c, int id, uint32_t& field)
+void showField(Controls& c, const CoderFieldControl& row, const Zizudavuveva& record)
 {
-    field = enumValueOfSelection(c.selection(id));
+    const CoderFieldInfo& f = *row.field;
+    switch (f.kind) {
+    case CoderFieldKind::text: c.setText(row.id, record.*f.text); break;
+    case CoderFieldKind::decimal: c.setText(row.id, numtext::fixed(record.*f.number, 2)); break;
+    case CoderFieldKind::whole:
+    case CoderFieldKind::precision: c.setText(row.id, numtext::unsignedText(record.*f.whole)); break;
+    case CoderFieldKind::enumeration: c.setSelection(row.id, selectionOfEnumValue(record.*f.whole)); break;
+    case CoderFieldKind::boolean:
+        c.setChecked(row.id, record.*f.flag);
+        if (row.falseId)
+            c.setChecked(row.falseId, !(record.*f.flag));
+        break;
+    }
 }
 
-void selectEntry(Controls& c, int id, uint32_t value)
+void readField(const Controls& c, const CoderFieldControl& row, Zizudavuveva& record)
 {
-    c.setSelection(id, selectionOfEnumValue(value));
-}
-
-double readDecimal(const std::string& text)
-{
-    return readDecimalField(kStyle, text);
+    const CoderFieldInfo& f = *row.field;
+    const auto typed = [&] { return c.text(row.id); };
+    switch (f.kind) {
+    case CoderFieldKind::text: record.*f.text = typed(); break;
+    case CoderFieldKind::decimal: record.*f.number = readDecimalField(kStyle, typed()); break;
+    case CoderFieldKind::whole: record.*f.whole = readWholeField(kStyle, typed()); break;
+    case CoderFieldKind::precision: record.*f.whole = readPrecisionField(kStyle, typed()); break;
+    case CoderFieldKind::enumeration: record.*f.whole = enumValueOfSelection(c.selection(row.id)); break;
+    case CoderFieldKind::boolean: record.*f.flag = c.checked(row.id); break;
+    }
 }
 
 // True when `result` is ok; otherwise its message, when it has one, is shown.
@@ -62,6 +79,44 @@ bool accepted(Platform& platform, const Result& result)
 
 }  // namespace
 
+const std::vector<CoderFieldControl>& ControlCoderPage::fieldControls()
+{
+    static const std::vector<CoderFieldControl> rows = [] {
+        std::vector<CoderFieldControl> table;
+        auto bind = [&table](const char* name, int id, int falseId = 0) {
+            const CoderFieldInfo* field = findCoderField(name);
+            if (!field)
+                throw std::logic_error(std::string("no coder field ") + name);
+            table.push_back({field, id, falseId});
+        };
+        bind("controlName", IDC_CONTROL_NAME);
+        bind("controlID", IDC_CONTROL_ID);
+        bind("controlUnits", IDC_CONTROL_UNITS);
+        bind("minValue", IDC_MIN_VALUE);
+        bind("maxValue", IDC_MAX_VALUE);
+        bind("defValue", IDC_DEF_VALUE);
+        bind("controlTaper", IDC_CONTROL_TAPER);
+        bind("displayPrecision", IDC_DISPLAY_PRECISION);
+        bind("controlDataType", IDC_CONTROL_DATA_TYPE);
+        bind("offOnStringList", IDC_ONOFF_LIST);
+        bind("onfOffDefOFF", IDC_DEFAULT_OFF, IDC_DEFAULT_ON);
+        bind("enableVariableBinding", IDC_ENABLE_BINDING);
+        bind("boundVarDataType", IDC_BOUND_VAR_TYPE);
+        bind("boundVariableName", IDC_BOUND_VAR_NAME);
+        bind("includePIParamDeclaration", IDC_INCLUDE_DECLARATION);
+        bind("multiStringList", IDC_MULTI_LIST);
+        bind("defaultMultiStringIndex", IDC_MULTI_DEFAULT_INDEX);
+        bind("attackTime", IDC_ATTACK_TIME);
+        bind("releaseTime", IDC_RELEASE_TIME);
+        bind("meterDetector", IDC_METER_DETECTOR);
+        bind("meterCal", IDC_METER_CAL);
+        bind("invertedMeter", IDC_INVERTED_METER);
+        bind("proToolsGainMeter", IDC_PT_GAIN_METER);
+        return table;
+    }();
+    return rows;
+}
+
 ControlCoderPage::ControlCoderPage(Platform& platform)
     : PropertyPage(platform, IDD_CONTROLCODERPAGE),
       defKontrol(windowsDefKontrol()),
@@ -72,7 +127,7 @@ ControlCoderPage::ControlCoderPage(Platform& platform)
 bool ControlCoderPage::OnInitDialog()
 {
     Controls& c = controls();
-    for (const ListEntries& list : lists()) {
+    for (const DropDownList& list : dropDownLists()) {
         if (!c.exists(list.id))
             return false;
         c.clearItems(list.id);
@@ -119,30 +174,8 @@ void ControlCoderPage::initControls()
             c.setChecked(kTypeButtons[i], i == type);
     }
 
-    c.setText(IDC_CONTROL_NAME, d.controlName);
-    c.setText(IDC_CONTROL_ID, d.controlID);
-    c.setText(IDC_CONTROL_UNITS, d.controlUnits);
-    c.setText(IDC_MIN_VALUE, numtext::fixed(d.minValue, 2));
-    c.setText(IDC_MAX_VALUE, numtext::fixed(d.maxValue, 2));
-    c.setText(IDC_DEF_VALUE, numtext::fixed(d.defValue, 2));
-    selectEntry(c, IDC_CONTROL_TAPER, d.controlTaper);
-    c.setText(IDC_DISPLAY_PRECISION, numtext::unsignedText(d.displayPrecision));
-    selectEntry(c, IDC_CONTROL_DATA_TYPE, d.controlDataType);
-    c.setText(IDC_ONOFF_LIST, d.offOnStringList);
-    c.setChecked(IDC_DEFAULT_OFF, d.onfOffDefOFF);
-    c.setChecked(IDC_DEFAULT_ON, !d.onfOffDefOFF);
-    c.setChecked(IDC_ENABLE_BINDING, d.enableVariableBinding);
-    selectEntry(c, IDC_BOUND_VAR_TYPE, d.boundVarDataType);
-    c.setText(IDC_BOUND_VAR_NAME, d.boundVariableName);
-    c.setChecked(IDC_INCLUDE_DECLARATION, d.includePIParamDeclaration);
-    c.setText(IDC_MULTI_LIST, d.multiStringList);
-    c.setText(IDC_MULTI_DEFAULT_INDEX, numtext::unsignedText(d.defaultMultiStringIndex));
-    c.setText(IDC_ATTACK_TIME, numtext::fixed(d.attackTime, 2));
-    c.setText(IDC_RELEASE_TIME, numtext::fixed(d.releaseTime, 2));
-    selectEntry(c, IDC_METER_DETECTOR, d.meterDetector);
-    selectEntry(c, IDC_METER_CAL, d.meterCal);
-    c.setChecked(IDC_INVERTED_METER, d.invertedMeter);
-    c.setChecked(IDC_PT_GAIN_METER, d.proToolsGainMeter);
+    for (const CoderFieldControl& row : fieldControls())
+        showField(c, row, d);
 }
 
 void ControlCoderPage::parseControls()
@@ -157,29 +190,8 @@ void ControlCoderPage::parseControls()
             break;
         }
     }
-    k.controlName = c.text(IDC_CONTROL_NAME);
-    k.controlID = c.text(IDC_CONTROL_ID);
-    k.controlUnits = c.text(IDC_CONTROL_UNITS);
-    k.minValue = readDecimal(c.text(IDC_MIN_VALUE));
-    k.maxValue = readDecimal(c.text(IDC_MAX_VALUE));
-    k.defValue = readDecimal(c.text(IDC_DEF_VALUE));
-    readSelection(c, IDC_CONTROL_TAPER, k.controlTaper);
-    k.displayPrecision = readPrecisionField(kStyle, c.text(IDC_DISPLAY_PRECISION));
-    readSelection(c, IDC_CONTROL_DATA_TYPE, k.controlDataType);
-    k.offOnStringList = c.text(IDC_ONOFF_LIST);
-    k.onfOffDefOFF = c.checked(IDC_DEFAULT_OFF);
-    k.enableVariableBinding = c.checked(IDC_ENABLE_BINDING);
-    readSelection(c, IDC_BOUND_VAR_TYPE, k.boundVarDataType);
-    k.boundVariableName = c.text(IDC_BOUND_VAR_NAME);
-    k.includePIParamDeclaration = c.checked(IDC_INCLUDE_DECLARATION);
-    k.multiStringList = c.text(IDC_MULTI_LIST);
-    k.defaultMultiStringIndex = readWholeField(kStyle, c.text(IDC_MULTI_DEFAULT_INDEX));
-    k.attackTime = readDecimal(c.text(IDC_ATTACK_TIME));
-    k.releaseTime = readDecimal(c.text(IDC_RELEASE_TIME));
-    readSelection(c, IDC_METER_DETECTOR, k.meterDetector);
-    readSelection(c, IDC_METER_CAL, k.meterCal);
-    k.invertedMeter = c.checked(IDC_INVERTED_METER);
-    k.proToolsGainMeter = c.checked(IDC_PT_GAIN_METER);
+    for (const CoderFieldControl& row : fieldControls())
+        readField(c, row, k);
 }
 
 void ControlCoderPage::handleReset()
@@ -190,6 +202,7 @@ void ControlCoderPage::handleReset()
 void ControlCoderPage::copyCodeClipboard()
 {
     parseControls();
+    // validateShit: the checks a description must pass before code is made.
     if (!accepted(platform(), validateShit(kontrol, kStyle)))
         return;
     const CodeResult code = makeParameterCode(kontrol, kontrol.commentString, kStyle);

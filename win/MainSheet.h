@@ -52,7 +52,7 @@ public:
     bool OnCommand(int id, int code);
 
     ProjectPage projectPage;
-    ControlCoderPage koderPage;
+    ControlCoderPage koderPage;  // the control coder page, "k" as in `kontrol`
     std::intptr_t icon = 0;
 
 private:

@@ -1,6 +1,6 @@
 #include "ProjectPage.h"
 
-#include <algorithm>
+#include <stdexcept>
 
 #include "MainSheet.h"
 #include "SuccessDlg.h"
@@ -17,24 +17,47 @@ namespace zz::win {
 
 namespace {
 
-// The text edits of the page and the record fields they show, in form order.
-struct TextField {
-    int id;
-    std::string ZezureProject::*field;
-};
-const TextField kTextFields[] = {
-    {IDC_PROJECT_NAME, &ZezureProject::projectName},
-    {IDC_PLUGIN_NAME, &ZezureProject::pluginName},
-    {IDC_PLUGIN_CODE, &ZezureProject::fourCharProductID},
-    {IDC_COMPANY_CODE, &ZezureProject::fourCharVendorID},
-    {IDC_COMPANY_NAME, &ZezureProject::vendorName},
-    {IDC_VENDOR_URL, &ZezureProject::vendorURL},
-    {IDC_VENDOR_EMAIL, &ZezureProject::vendorEmail},
-    {IDC_AAX_PLUGIN_NAME, &ZezureProject::aaxPluginName},
-    {IDC_AAX_SHORT_NAME, &ZezureProject::aaxShortPluginName},
-};
-
 constexpr Deliverable kStyle = Deliverable::windows;
+
+// A single-line edit shows its text up to the first control character (a
+// line break, a tab, ...), and only that reaches the record: a value that
+// was pasted or set from outside never carries one into a project.
+std::string singleLine(const std::string& text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        const bool c1 = byte == 0xC2 && next >= 0x80 && next < 0xA0;  // U+0080 to U+009F
+        if (byte < 0x20 || byte == 0x7F || c1)
+            return text.substr(0, i);
+    }
+    return text;
+}
+
+// Record to control and control to record, for the steps the loops take.
+void showField(Controls& c, const FieldControl& row, const ZezureProject& project)
+{
+    const ProjectFieldInfo& f = *row.field;
+    switch (f.kind) {
+    case ProjectFieldKind::text: c.setText(row.id, project.*f.text); break;
+    case ProjectFieldKind::boolean: c.setChecked(row.id, project.*f.flag); break;
+    case ProjectFieldKind::time: c.setText(row.id, numtext::fixed(project.*f.number, 2)); break;
+    case ProjectFieldKind::count: c.setText(row.id, numtext::unsignedText(project.*f.whole)); break;
+    default: break;
+    }
+}
+
+void readField(const Controls& c, const FieldControl& row, ZezureProject& project)
+{
+    const ProjectFieldInfo& f = *row.field;
+    switch (f.kind) {
+    case ProjectFieldKind::text: project.*f.text = singleLine(c.text(row.id)); break;
+    case ProjectFieldKind::boolean: project.*f.flag = c.checked(row.id); break;
+    case ProjectFieldKind::time: project.*f.number = readTimeField(kStyle, c.text(row.id)); break;
+    case ProjectFieldKind::count: project.*f.whole = readCountField(kStyle, c.text(row.id)); break;
+    default: break;
+    }
+}
 
 // The program joins paths with a backslash; the page tests run the same pages
 // on other hosts, whose file systems want their own separator.
@@ -45,10 +68,58 @@ char separator()
 
 }  // namespace
 
+const std::vector<FieldControl>& ProjectPage::fieldControls()
+{
+    static const std::vector<FieldControl> rows = [] {
+        std::vector<FieldControl> table;
+        auto bind = [&table](const char* name, int id, FormStep step) {
+            const ProjectFieldInfo* field = findProjectField(name, kStyle);
+            if (!field)
+                throw std::logic_error(std::string("no project field ") + name);
+            table.push_back({field, id, step});
+        };
+        using S = FormStep;
+        bind("projectFolderPath", IDC_PROJECT_FOLDER, S::own);
+        bind("projectName", IDC_PROJECT_NAME, S::names);
+        bind("pluginName", IDC_PLUGIN_NAME, S::names);
+        bind("fourCharProductID", IDC_PLUGIN_CODE, S::names);
+        bind("fourCharVendorID", IDC_COMPANY_CODE, S::names);
+        bind("vendorName", IDC_COMPANY_NAME, S::names);
+        bind("vendorURL", IDC_VENDOR_URL, S::names);
+        bind("vendorEmail", IDC_VENDOR_EMAIL, S::names);
+        bind("aaxPluginName", IDC_AAX_PLUGIN_NAME, S::names);
+        bind("aaxShortPluginName", IDC_AAX_SHORT_NAME, S::names);
+        bind("aaxCagtegory", IDC_AAX_CATEGORY, S::own);
+        bind("synthPlugin", IDC_SYNTH_PLUGIN, S::attributes);
+        bind("enableSidechain", IDC_ENABLE_SIDECHAIN, S::attributes);
+        bind("smoothingTimeMsec", IDC_SMOOTHING_TIME, S::attributes);
+        bind("enableParamSmoothing", IDC_PARAM_SMOOTHING, S::attributes);
+        bind("latencyInSamples", IDC_LATENCY, S::attributes);
+        bind("tailTimeMsec", IDC_TAIL_TIME, S::attributes);
+        bind("linkFFTW", IDC_LINK_FFTW, S::attributes);
+        bind("infiniteTail", IDC_INFINITE_TAIL, S::attributes);
+        bind("enableSAAVST3", IDC_ENABLE_SAA, S::attributes);
+        bind("saaGranulatity", IDC_SAA_GRANULARITY, S::attributes);
+        bind("includeFXObjects", IDC_INCLUDE_FX_OBJECTS, S::attributes);
+        bind("wantPTGRMeter", IDC_PT_GR_METER, S::attributes);
+        bind("processFrames", IDC_PROCESS_FRAMES, S::own);
+        bind("blockSize", IDC_BLOCK_SIZE, S::own);
+        bind("universalAPI", IDC_UNIVERSAL_API, S::own);
+        bind("makeAAX", IDC_INDIVIDUAL_AAX, S::own);
+        bind("makeAU", IDC_INDIVIDUAL_AU, S::own);
+        bind("makeVST", IDC_INDIVIDUAL_VST, S::own);
+        bind("makeAAX", IDC_UNIVERSAL_AAX, S::own);
+        bind("makeAU", IDC_UNIVERSAL_AU, S::own);
+        bind("makeVST", IDC_UNIVERSAL_VST, S::own);
+        return table;
+    }();
+    return rows;
+}
+
 ProjectPage::ProjectPage(Platform& platform) : PropertyPage(platform, IDD_PROJECTPAGE)
 {
     project.processFrames = true;
-    project.blockSize = 64;
+    project.blockSize = kDefaultBlockSize;
 }
 
 std::string ProjectPage::programFolder()
@@ -70,12 +141,12 @@ bool ProjectPage::OnInitDialog()
         c.setSelection(categoryCombo, 0);
     }
 
-    c.setTextLimit(IDC_COMPANY_CODE, 4);
-    c.setTextLimit(IDC_PLUGIN_CODE, 4);
-    c.setTextLimit(IDC_AAX_PLUGIN_NAME, 31);
-    c.setTextLimit(IDC_AAX_SHORT_NAME, 15);
+    for (const FieldControl& row : fieldControls()) {
+        if (row.field->maxLength)
+            c.setTextLimit(row.id, row.field->maxLength);
+    }
 
-    c.setText(IDC_BLOCK_SIZE, "64");
+    c.setText(IDC_BLOCK_SIZE, numtext::unsignedText(kDefaultBlockSize));
     c.setChecked(IDC_PROCESS_FRAMES, true);
 
     // The Windows defaults; the processing fields keep what the page set.
@@ -140,25 +211,22 @@ bool ProjectPage::OnCommand(int id, int code)
 
 void ProjectPage::initControls()
 {
+    // The names first: setting the two codes updates the auval line.
     Controls& c = controls();
-    for (const TextField& f : kTextFields)
-        c.setText(f.id, project.*f.field);
+    for (const FieldControl& row : fieldControls()) {
+        if (row.step == FormStep::names)
+            showField(c, row, project);
+    }
 
+    // The entry whose index equals the category code; the code is always 0
+    // ("None") when the form is filled.
     if (categoryCombo)
         c.setSelection(categoryCombo, static_cast<int>(project.aaxCagtegory));
 
-    c.setChecked(IDC_SYNTH_PLUGIN, project.synthPlugin);
-    c.setChecked(IDC_ENABLE_SIDECHAIN, project.enableSidechain);
-    c.setText(IDC_SMOOTHING_TIME, numtext::fixed(project.smoothingTimeMsec, 2));
-    c.setChecked(IDC_PARAM_SMOOTHING, project.enableParamSmoothing);
-    c.setText(IDC_LATENCY, numtext::unsignedText(project.latencyInSamples));
-    c.setText(IDC_TAIL_TIME, numtext::fixed(project.tailTimeMsec, 2));
-    c.setChecked(IDC_LINK_FFTW, project.linkFFTW);
-    c.setChecked(IDC_INFINITE_TAIL, project.infiniteTail);
-    c.setChecked(IDC_ENABLE_SAA, project.enableSAAVST3);
-    c.setText(IDC_SAA_GRANULARITY, numtext::unsignedText(project.saaGranulatity));
-    c.setChecked(IDC_INCLUDE_FX_OBJECTS, project.includeFXObjects);
-    c.setChecked(IDC_PT_GR_METER, project.wantPTGRMeter);
+    for (const FieldControl& row : fieldControls()) {
+        if (row.step == FormStep::attributes)
+            showField(c, row, project);
+    }
 
     c.setChecked(IDC_UNIVERSAL_API, project.universalAPI);
     c.setChecked(IDC_INDIVIDUAL_API, !project.universalAPI);
@@ -177,21 +245,14 @@ void ProjectPage::initControls()
 void ProjectPage::parseControls()
 {
     Controls& c = controls();
-    for (const TextField& f : kTextFields)
-        project.*f.field = c.text(f.id);
-
-    project.synthPlugin = c.checked(IDC_SYNTH_PLUGIN);
-    project.enableSidechain = c.checked(IDC_ENABLE_SIDECHAIN);
-    project.smoothingTimeMsec = readTimeField(kStyle, c.text(IDC_SMOOTHING_TIME));
-    project.enableParamSmoothing = c.checked(IDC_PARAM_SMOOTHING);
-    project.latencyInSamples = readCountField(kStyle, c.text(IDC_LATENCY));
-    project.tailTimeMsec = readTimeField(kStyle, c.text(IDC_TAIL_TIME));
-    project.linkFFTW = c.checked(IDC_LINK_FFTW);
-    project.infiniteTail = c.checked(IDC_INFINITE_TAIL);
-    project.enableSAAVST3 = c.checked(IDC_ENABLE_SAA);
-    project.saaGranulatity = readCountField(kStyle, c.text(IDC_SAA_GRANULARITY));
-    project.includeFXObjects = c.checked(IDC_INCLUDE_FX_OBJECTS);
-    project.wantPTGRMeter = c.checked(IDC_PT_GR_METER);
+    for (const FieldControl& row : fieldControls()) {
+        if (row.step == FormStep::names)
+            readField(c, row, project);
+    }
+    for (const FieldControl& row : fieldControls()) {
+        if (row.step == FormStep::attributes)
+            readField(c, row, project);
+    }
 
     project.universalAPI = c.checked(IDC_UNIVERSAL_API);
     if (project.universalAPI) {

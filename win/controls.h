@@ -79,10 +79,11 @@ public:
     // Modal message box titled with the application's name, one OK button.
     virtual void messageBox(const std::string& text) = 0;
 
-    // Places the text on the clipboard twice: its UTF-8 bytes as 8-bit text
-    // (CF_TEXT) and the same text as Unicode text (CF_UNICODETEXT), which
-    // editors paste as the page showed it. False when the clipboard could not
-    // be opened (or the text could not be handed to it).
+    // Places the text on the clipboard as Unicode text (CF_UNICODETEXT),
+    // which editors paste as the page showed it; programs that ask for 8-bit
+    // text (CF_TEXT) get it from the system, in the machine's code page.
+    // False when the clipboard could not be opened (or the text could not be
+    // handed to it).
     virtual bool copyToClipboard(const std::string& text) = 0;
 
     // Runs the shell's folder browser starting at `start`; returns the chosen

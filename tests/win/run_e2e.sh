@@ -27,8 +27,13 @@ dos() { local p=${1//\//\\}; echo "Z:$p"; }
 
 # One X server for the whole run; the driver starts the program itself.
 # Wine takes the machine's locale, and with it the ANSI code page, from the
-# Unix locale's name (whether or not it is installed): US English gives the
-# Western code page 1252 that the driver expects in the settings file.
+# Unix locale: US English gives the Western code page 1252 that the driver
+# expects in the settings file. The locale must be installed, or Wine cannot
+# name the run's folder "Plug-ins Größe" on the Unix side.
+if ! locale -a 2>/dev/null | grep -qi '^en_US\.utf-\?8$'; then
+  echo "run_e2e: the locale en_US.UTF-8 is not installed (scripts/setup.sh generates it)" >&2
+  exit 1
+fi
 env LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
   sh -c 'wine "$1" "$2" "$3"; rc=$?; timeout 60 wineserver -w || wineserver -k; exit $rc' sh \
   "$work/program/$(basename "$driver")" "$(dos "$work/program/$(basename "$program")")" "$(dos "$work/run")"

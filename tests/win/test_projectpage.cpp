@@ -210,13 +210,15 @@ TEST_F(ProjectPageTest, LeavingTheProjectNameChecksItAndDerivesTheNames)
 {
     struct Case {
         std::string name, message;  // message empty: accepted
+        std::string read;           // what reading the form gives (one line)
     };
     const Case cases[] = {
-        {"", "Project name is empty."},
-        {"My Plugin", "Project name can not contain whitespaces."},
-        {" Lead", "Project name can not contain whitespaces."},
-        {"Tab\tName", ""},
-        {"Good_Name-2", ""},
+        {"", "Project name is empty.", ""},
+        {"My Plugin", "Project name can not contain whitespaces.", "My Plugin"},
+        {" Lead", "Project name can not contain whitespaces.", " Lead"},
+        {"Tab\tName", "", "Tab"},
+        {"Two\r\nLines", "", "Two"},
+        {"Good_Name-2", "", "Good_Name-2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -238,8 +240,12 @@ TEST_F(ProjectPageTest, LeavingTheProjectNameChecksItAndDerivesTheNames)
             EXPECT_EQ(f.text(IDC_AAX_SHORT_NAME), "ZezurePlugin");
             EXPECT_FALSE(f.hasSelection(IDC_PROJECT_NAME));
         }
-        // The record is not touched until a command reads the form.
+        // The record is not touched until a command reads the form, which
+        // takes each name up to its first control character.
         EXPECT_EQ(run->projectPage().project.projectName, "NewZezureProject");
+        const ZezureProject p = parsed();
+        EXPECT_EQ(p.projectName, c.read);
+        EXPECT_EQ(p.aaxShortPluginName, c.message.empty() ? c.read : "ZezurePlugin");
     }
 }
 

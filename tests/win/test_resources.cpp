@@ -6,9 +6,12 @@
 #include <set>
 #include <sstream>
 
+#include "harness.h"
 #include "memdialog.h"
 #include "resource.h"
 
+using namespace zz;
+using namespace zz::win;
 using namespace zz::win::test;
 
 namespace {
@@ -127,6 +130,47 @@ TEST(Resources, EveryControlHasItsKindTextAndStyle)
     EXPECT_TRUE(find(t.at(IDD_PROJECTPAGE), IDC_PROJECT_FOLDER)->readOnly);
     EXPECT_TRUE(find(t.at(IDD_PROJECTPAGE), IDC_AUVAL_LINE)->readOnly);
     EXPECT_TRUE(find(t.at(IDD_CONTROLCODERPAGE), IDC_COMMENTS)->multiLine);
+}
+
+// The edits follow the field tables: an edit is digits only exactly when the
+// field it shows admits digits only, and its text limit is the field's length.
+TEST(Resources, EditsTakeWhatTheirFieldsAdmit)
+{
+    using numtext::TextFilter;
+    auto digitsOnly = [](TextFilter f) { return f == TextFilter::windowsDigits || f == TextFilter::windowsDecimal; };
+    struct Bound {
+        bool digitsOnly;
+        size_t maxLength;
+    };
+    std::map<int, Bound> project, coder;
+    for (const FieldControl& row : ProjectPage::fieldControls())
+        project[row.id] = {digitsOnly(row.field->windowsFilter), row.field->maxLength};
+    for (const CoderFieldControl& row : ControlCoderPage::fieldControls())
+        coder[row.id] = {digitsOnly(row.field->windowsFilter), 0};
+
+    TempFolder root;
+    SheetRun run(root.str(), root.str());
+    run.open();
+    run.selectTab(1);
+    const struct {
+        int dialog;
+        const std::map<int, Bound>& bound;
+        MemDialog& form;
+    } pages[] = {{IDD_PROJECTPAGE, project, run.projectForm()}, {IDD_CONTROLCODERPAGE, coder, run.coderForm()}};
+    for (const auto& page : pages) {
+        int digitEdits = 0;
+        for (const ControlDef& c : programTemplates().at(page.dialog).controls) {
+            if (c.kind != Kind::edit)
+                continue;
+            SCOPED_TRACE(std::to_string(page.dialog) + "/" + std::to_string(c.id));
+            const auto found = page.bound.find(c.id);
+            const Bound bound = found == page.bound.end() ? Bound{false, 0} : found->second;
+            EXPECT_EQ(c.digitsOnly, bound.digitsOnly);
+            EXPECT_EQ(page.form.textLimit(c.id), bound.maxLength);
+            digitEdits += c.digitsOnly;
+        }
+        EXPECT_EQ(digitEdits, page.dialog == IDD_PROJECTPAGE ? 5 : 2);
+    }
 }
 
 TEST(Resources, ControlIdsAreUniqueWithinEachTemplate)

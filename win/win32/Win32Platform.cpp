@@ -19,7 +19,7 @@ Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance)
 
 void Win32Platform::messageBox(const std::string& text)
 {
-    MessageBoxW(GetActiveWindow(), widen(text).c_str(), widen(kApplicationName).c_str(), MB_OK);
+    MessageBoxW(owner_, widen(text).c_str(), widen(kApplicationName).c_str(), MB_OK);
 }
 
 namespace {
@@ -43,7 +43,7 @@ HGLOBAL blockWith(const void* data, size_t size)
 
 // Hands the block to the clipboard, which then owns it; a block it does not
 // take is freed here.
-bool place(UINT format, HGLOBAL block)
+bool handToClipboard(UINT format, HGLOBAL block)
 {
     if (!block)
         return false;
@@ -57,27 +57,26 @@ bool place(UINT format, HGLOBAL block)
 
 bool Win32Platform::copyToClipboard(const std::string& text)
 {
-    // Owner: the active window of this thread (the sheet while it runs).
     // Another program (a clipboard manager, a remote-desktop agent, a reader
     // polling the clipboard) may hold it open for a moment; a click must not
     // silently leave the old text there, so try for up to half a second.
-    const HWND owner = GetActiveWindow();
-    bool opened = OpenClipboard(owner) != FALSE;
+    bool opened = OpenClipboard(owner_) != FALSE;
     for (int attempt = 0; !opened && attempt < 25; ++attempt) {
         Sleep(20);
-        opened = OpenClipboard(owner) != FALSE;
+        opened = OpenClipboard(owner_) != FALSE;
     }
     if (!opened)
         return false;
     EmptyClipboard();
-    // The UTF-8 bytes as 8-bit text, as before, and the same text as Unicode
-    // text: an editor that asks for Unicode would otherwise convert the 8-bit
-    // text from the machine's code page and garble every letter outside ASCII.
+    // Unicode text only: the system makes the 8-bit text (CF_TEXT) from it
+    // for programs that ask for that, in the code page of the clipboard's
+    // locale. This program's own 8-bit code page is UTF-8, which no reader
+    // of CF_TEXT expects.
     const std::wstring wide = widen(text);
-    const bool placedText = place(CF_TEXT, blockWith(text.c_str(), text.size() + 1));
-    const bool placedUnicode = place(CF_UNICODETEXT, blockWith(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)));
+    const bool placed =
+        handToClipboard(CF_UNICODETEXT, blockWith(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)));
     CloseClipboard();
-    return placedText && placedUnicode;
+    return placed;
 }
 
 namespace {
@@ -111,7 +110,7 @@ std::string Win32Platform::browseForFolder(const std::string& title, const std::
     std::wstring wideTitle = widen(title);
     std::wstring wideStart = widen(start);
     BROWSEINFOW info{};
-    info.hwndOwner = GetActiveWindow();
+    info.hwndOwner = owner_;
     info.pidlRoot = nullptr;
     info.pszDisplayName = nullptr;
     info.lpszTitle = wideTitle.c_str();
@@ -149,7 +148,7 @@ std::optional<std::string> Win32Platform::environment(const std::string& name)
 
 int Win32Platform::runSuccessDialog(SuccessDlg& dialog)
 {
-    return runSuccessDialogBox(instance_, dialog);
+    return runSuccessDialogBox(instance_, owner_, dialog);
 }
 
 }  // namespace zz::win

@@ -14,6 +14,12 @@ class Win32Platform : public Platform {
 public:
     explicit Win32Platform(HINSTANCE instance);
 
+    // The sheet's window, which owns every message box, the folder browser,
+    // the success dialog and the clipboard while it exists; null otherwise.
+    // Owned by it, a box stays with the program and blocks it, whether or not
+    // the program is the active one when the box appears.
+    void setOwnerWindow(HWND sheet) { owner_ = sheet; }
+
     void messageBox(const std::string& text) override;
     bool copyToClipboard(const std::string& text) override;
     std::string browseForFolder(const std::string& title, const std::string& start) override;
@@ -24,6 +30,7 @@ public:
 
 private:
     HINSTANCE instance_;
+    HWND owner_ = nullptr;
     std::unique_ptr<Win32CodePage> codePage_;  // none where the machine's is UTF-8
 };
 

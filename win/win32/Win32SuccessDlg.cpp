@@ -61,12 +61,11 @@ INT_PTR CALLBACK successProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-int runSuccessDialogBox(HINSTANCE instance, SuccessDlg& dialog)
+int runSuccessDialogBox(HINSTANCE instance, HWND owner, SuccessDlg& dialog)
 {
     SuccessDialogRun run{&dialog, nullptr};
-    // No parent given: the dialog is owned by the active window of the thread.
-    INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(SuccessDlg::kTemplateId), GetActiveWindow(),
-                                     successProc, reinterpret_cast<LPARAM>(&run));
+    INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(SuccessDlg::kTemplateId), owner, successProc,
+                                     reinterpret_cast<LPARAM>(&run));
     return result == kResultOK ? kResultOK : kResultCancel;
 }
 

@@ -10,8 +10,8 @@ namespace zz::win {
 
 class SuccessDlg;
 
-// Runs the dialog modally, owned by the active window of the thread (no
-// parent is given); answers kResultOK or kResultCancel.
-int runSuccessDialogBox(HINSTANCE instance, SuccessDlg& dialog);
+// Runs the dialog modally, owned by `owner` (the sheet); answers kResultOK or
+// kResultCancel.
+int runSuccessDialogBox(HINSTANCE instance, HWND owner, SuccessDlg& dialog);
 
 }  // namespace zz::win

@@ -69,11 +69,15 @@ INT_PTR CALLBACK pageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 class Win32Sheet : public SheetWindow {
 public:
-    explicit Win32Sheet(MainSheet& sheet) : sheet_(sheet) {}
+    Win32Sheet(MainSheet& sheet, Win32Platform& platform) : sheet_(sheet), platform_(platform) {}
+    ~Win32Sheet() override { platform_.setOwnerWindow(nullptr); }
 
+    // Before the pages: a message of the first page's initialisation already
+    // belongs to the sheet.
     void attachWindow(HWND window)
     {
         window_ = window;
+        platform_.setOwnerWindow(window);
         buttons_ = std::make_unique<Win32Controls>(window);
         sheet_.attach(*this);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -132,6 +136,7 @@ private:
     }
 
     MainSheet& sheet_;
+    Win32Platform& platform_;
     HWND window_ = nullptr;
     WNDPROC original_ = nullptr;
     std::unique_ptr<Win32Controls> buttons_;
@@ -139,17 +144,19 @@ private:
 };
 
 // The sheet being shown; the sheet callback has no user data of its own.
-Win32Sheet* gShowing = nullptr;
+Win32Sheet* gShownSheet = nullptr;
 
 int CALLBACK sheetCallback(HWND window, UINT message, LPARAM)
 {
-    if (message == PSCB_INITIALIZED && gShowing)
-        gShowing->attachWindow(window);
+    if (message == PSCB_INITIALIZED && gShownSheet)
+        gShownSheet->attachWindow(window);
     return 0;
 }
 
 class Win32Host : public AppHost {
 public:
+    explicit Win32Host(Win32Platform& platform) : platform_(platform) {}
+
     void initCommonControls() override
     {
         INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
@@ -181,12 +188,15 @@ public:
         header.ppsp = pages;
         header.pfnCallback = sheetCallback;
 
-        Win32Sheet window(sheet);
-        gShowing = &window;
+        Win32Sheet window(sheet, platform_);
+        gShownSheet = &window;
         INT_PTR result = PropertySheetW(&header);
-        gShowing = nullptr;
+        gShownSheet = nullptr;
         return static_cast<int>(result);
     }
+
+private:
+    Win32Platform& platform_;
 };
 
 }  // namespace
@@ -197,8 +207,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     zz::win::gInstance = instance;
     OleInitialize(nullptr);  // the folder browser's new dialog style needs OLE
     {
-        zz::win::Win32Host host;
         zz::win::Win32Platform platform(instance);
+        zz::win::Win32Host host(platform);
         zz::win::CZizavizerovoApp app(host, platform);
         app.InitInstance();
     }

@@ -2,12 +2,15 @@
 // messages to its windows:
 //   zzdriver APP.exe WORKFOLDER
 // Prepares a settings file in code page 1252 under WORKFOLDER\appdata (the
-// program's APPDATA), starts the program, checks the start-up form, creates a
-// project into WORKFOLDER\projects, copies parameter code and the
-// bound-variable declaration and reads the clipboard back (8-bit and Unicode
-// text), leaves with Exit and checks the settings file the program wrote;
-// then starts it again, finds the remembered values and leaves through the
-// title bar's close box. Every wait polls with a deadline. Wine runs with the
+// program's APPDATA), starts the program, checks the start-up form, switches
+// to another window with an empty project name and finds the name's message
+// owned by the program's window, pastes and sets text with line breaks into
+// one-line fields, creates a project into the folder "Plug-ins Größe", copies
+// parameter code and the bound-variable declaration and reads the clipboard
+// back (8-bit and Unicode text), leaves with Exit and checks the settings file
+// the program wrote; then starts it again, finds the remembered values and
+// leaves through the title bar's close box. Every wait polls with a deadline
+// and handles the driver's own window messages meanwhile. Wine runs with the
 // Western code page 1252 as the machine's (run_e2e.sh sets the locale).
 #include <windows.h>
 #include <commctrl.h>
@@ -27,13 +30,14 @@ namespace {
 int passed = 0;
 int failed = 0;
 
-std::string narrow(const std::wstring& w)
+// UTF-16 in `codePage` (UTF-8 unless said otherwise).
+std::string narrow(const std::wstring& w, UINT codePage = CP_UTF8)
 {
     if (w.empty())
         return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
     std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
     return s;
 }
 
@@ -44,11 +48,17 @@ void check(bool ok, const std::string& what, const std::string& detail = {})
     std::fflush(stdout);
 }
 
-// Polls `condition` every 50 ms until it holds or `seconds` have passed.
+// Polls `condition` every 50 ms until it holds or `seconds` have passed; the
+// driver's own window gets its messages meanwhile.
 bool waitFor(const std::function<bool()>& condition, double seconds)
 {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
         if (condition())
             return true;
         if (GetTickCount64() > deadline)
@@ -70,11 +80,23 @@ std::string itemText(HWND dialog, int id)
     return narrow(textOf(GetDlgItem(dialog, id)));
 }
 
-void setItemText(HWND dialog, int id, const std::wstring& text)
+LRESULT sendItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                        SMTO_ABORTIFHUNG, 10000, &result);
+    SendMessageTimeoutW(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_ABORTIFHUNG, 10000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+void setItemText(HWND dialog, int id, const std::wstring& text)
+{
+    sendItem(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The whole text of an edit replaced by what the clipboard holds (Ctrl+A, Ctrl+V).
+void pasteInto(HWND dialog, int id)
+{
+    sendItem(dialog, id, EM_SETSEL, 0, -1);
+    sendItem(dialog, id, WM_PASTE);
 }
 
 // A click that may open a modal window: posted, so that we do not wait for it.
@@ -156,7 +178,7 @@ bool writeFileBytes(const std::wstring& path, const std::string& bytes)
     return static_cast<bool>(out);
 }
 
-HWND findDialog(const wchar_t* title, DWORD process)
+HWND findDialog(const wchar_t* title, DWORD process, double seconds = 60)
 {
     HWND found = nullptr;
     waitFor(
@@ -172,13 +194,35 @@ HWND findDialog(const wchar_t* title, DWORD process)
             }
             return false;
         },
-        60);
+        seconds);
     return found;
 }
 
 HWND currentPage(HWND sheet)
 {
     return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+// A window of another program, as far as the program under test can tell.
+HWND makeOtherWindow()
+{
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"ZzDriverOtherProgram";
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(0, windowClass.lpszClassName, L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
+                           40, 300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
+// The window that has the keyboard focus in the thread that owns `window`.
+HWND focusOfThreadOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
 }
 
 }  // namespace
@@ -192,17 +236,19 @@ int wmain(int argc, wchar_t** argv)
     const std::wstring app = argv[1];
     const std::wstring work = argv[2];
     const std::wstring appData = work + L"\\appdata";
-    const std::wstring projects = work + L"\\projects";
+    const std::wstring projects = work + L"\\Plug-ins Gr\u00f6\u00dfe";
     const std::wstring settingsFile = appData + L"\\Zizavizerovo\\zezurelog.txt";
     CreateDirectoryW(work.c_str(), nullptr);
     CreateDirectoryW(appData.c_str(), nullptr);
     CreateDirectoryW((appData + L"\\Zizavizerovo").c_str(), nullptr);
     CreateDirectoryW(projects.c_str(), nullptr);
     const std::string projectsUtf8 = narrow(projects);
+    const std::string projects1252 = narrow(projects, 1252);
     check(machineCodePage() == 1252, "the machine's code page is 1252", std::to_string(machineCodePage()));
-    // As the program wrote it before it knew UTF-8: "E2E Müller" in code page 1252.
+    // As the program wrote it before it knew UTF-8: "E2E Müller" and the
+    // folder in code page 1252.
     writeFileBytes(settingsFile, "E2E M\xFCller\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" +
-                                     projectsUtf8 + "\r\n\r\n");
+                                     projects1252 + "\r\n\r\n");
     check(setClipboard("sentinel"), "clipboard can be written");
 
     // The program's environment: ours, with APPDATA pointing at the work folder.
@@ -247,6 +293,37 @@ int wmain(int argc, wchar_t** argv)
     check(!IsWindowVisible(GetDlgItem(sheet, IDOK)), "the sheet's OK is hidden");
     check(!IsWindowEnabled(GetDlgItem(page, 2025)), "universal API boxes disabled");
 
+    // The user empties the project name and switches to another program: the
+    // name's message shows at once, owned by the program's window, whatever
+    // window is active, and the program waits for it.
+    HWND nameEdit = GetDlgItem(page, 1122);
+    check(waitFor([&] { return focusOfThreadOf(sheet) == nameEdit; }, 30),
+          "the page opens with the focus in Project Name");
+    setItemText(page, 1122, L"");
+    HWND other = makeOtherWindow();
+    SetForegroundWindow(other);
+    HWND nameBox = findDialog(L"Zizavizerovo", process.dwProcessId, 20);
+    check(nameBox != nullptr, "switching away from an empty project name shows its message");
+    if (nameBox) {
+        check(GetForegroundWindow() != sheet, "the program is not the active one");
+        check(narrow(textOf(GetDlgItem(nameBox, 0xFFFF))) == "Project name is empty.", "the name's message",
+              narrow(textOf(GetDlgItem(nameBox, 0xFFFF))));
+        check(GetWindow(nameBox, GW_OWNER) == sheet, "the message box is owned by the program's window");
+        check(!IsWindowEnabled(sheet), "the program's window waits for the message box");
+        click(nameBox, IDOK);
+        check(waitFor([&] { return !IsWindow(nameBox); }, 30), "the message box closes with OK");
+    }
+    DestroyWindow(other);
+
+    // Text fields are one line: text pasted or set from outside with a line
+    // break or a tab reaches the project and the settings file up to it.
+    setClipboard("https://e2e.example\tpasted\r\nsecond line");
+    pasteInto(page, 2031);
+    check(itemText(page, 2031).find('\n') == std::string::npos, "a paste into a one-line edit holds no line break",
+          itemText(page, 2031));
+    setItemText(page, 2032, L"e2e@example.com\r\nBcc: someone");
+    setClipboard("sentinel");
+
     // Create a project.
     setItemText(page, 1122, L"E2EProject");
     setItemText(page, 1126, L"E2E Vend\u00f6r Two");  // reaches the project as UTF-8
@@ -265,6 +342,9 @@ int wmain(int argc, wchar_t** argv)
     check(cmake.find("$$$") == std::string::npos, "no marker is left in CMakeLists.txt");
     check(cmake.find("E2E Vend\xC3\xB6r Two") != std::string::npos, "the typed company name reached the project");
     check(cmake.find("\r\n") != std::string::npos, "CMakeLists.txt is written with CR LF");
+    check(cmake.find("\"https://e2e.example\"") != std::string::npos &&
+              cmake.find("\"e2e@example.com\"") != std::string::npos,
+          "the URL and e-mail reached the project up to their control characters");
 
     // The coder page: parameter code and declaration on the clipboard.
     SendMessageW(sheet, PSM_SETCURSEL, 1, 0);
@@ -293,7 +373,7 @@ int wmain(int argc, wchar_t** argv)
               "Code -> Clipboard fills the clipboard, also when it was busy for a moment");
         check(code.find("PluginParameter") != std::string::npos && code.find("\"Control\"") != std::string::npos,
               "the clipboard holds parameter code", code.substr(0, 80));
-        check(code.find("\"\xC2\xB5s\"") != std::string::npos, "its 8-bit text holds the units' UTF-8 bytes",
+        check(code.find("\"\xB5s\"") != std::string::npos, "its 8-bit text holds the units in code page 1252",
               code.substr(0, 120));
         const std::wstring unicode = clipboardUnicodeText();
         check(unicode.find(L"PluginParameter") != std::wstring::npos &&
@@ -320,7 +400,7 @@ int wmain(int argc, wchar_t** argv)
     check(WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0, "Exit ends the program");
     const std::string settings = readFileBytes(settingsFile);
     const std::string expected =
-        "E2E Vend\xF6r Two\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projectsUtf8 + "\r\n\r\n";
+        "E2E Vend\xF6r Two\r\nE2EV\r\nhttps://e2e.example\r\ne2e@example.com\r\n" + projects1252 + "\r\n\r\n";
     check(settings == expected, "Exit wrote the settings file in code page 1252", settings);
 
     if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
