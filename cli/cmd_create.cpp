@@ -184,8 +184,8 @@ int runCreate(const Invocation& inv)
 
     // The remembered values, then the preset and each --set in order, then
     // the folder as the style's chooser gives it.
-    const std::string settingsPath = ownSettingsPath();
-    printResult(loadRememberedValues(style, record, settingsPath, false, disk));
+    OwnSettingsFile settings(ownSettingsPath(), disk);
+    printResult(settings.load(style, record, false));
     std::vector<Assignment> values;
     if (options.preset) {
         ResultWith<PresetFields> preset = readPreset(disk, *options.preset);
@@ -211,7 +211,7 @@ int runCreate(const Invocation& inv)
     request.style = style;
     request.templateFolder =
         options.templateFolder ? *options.templateFolder : shippedPath(inv.program, "PluginTemplate");
-    request.registerFile = settingsPath.empty() ? std::string() : registerPath(settingsPath);
+    request.registerFile = settings.path().empty() ? std::string() : registerPath(settings.path());
     request.fileSystem = &disk;
     const CreationPlan plan = planCreation(record, request);
     if (!plan) {
@@ -261,7 +261,7 @@ int runCreate(const Invocation& inv)
         kept = saved.ok && kept;
     }
     if (options.remember) {
-        const Result remembered = rememberValues(record, settingsPath, disk);
+        const Result remembered = settings.remember(record);
         if (!remembered) {
             if (remembered.shown()) printResult(remembered);
             else std::fprintf(stderr, "zizavizerovo create: %s\n", remembered.detail.c_str());
@@ -270,6 +270,7 @@ int runCreate(const Invocation& inv)
     }
     if (!options.noRegister) {
         const Result registered = registerProject(record, made, request);
+        printResult(registered);  // a warning when another run held the register too long
         if (!registered) std::fprintf(stderr, "zizavizerovo create: %s\n", registered.detail.c_str());
         kept = registered.ok && kept;
     }

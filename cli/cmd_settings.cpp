@@ -78,10 +78,13 @@ int runSettings(const Invocation& inv)
     // The tool's own file is kept in this host's format, whichever page's
     // defaults and output are asked for; a file named with --file is read as
     // the style's page reads its own.
-    const Result loaded = haveFile ? loadLogFile(style, project, path) : loadRememberedValues(style, project, path, true);
+    const SettingsLoad loaded =
+        haveFile ? loadLogFile(style, project, path) : OwnSettingsFile(path).load(style, project, true);
     printResult(loaded);
     for (const auto& [name, value] : rememberedValues(style, project)) printValue(name, value);
-    return 0;
+    // The values shown are what the page would have; a file that could not
+    // be written is a failure all the same.
+    return loaded.unwritten ? 1 : 0;
 }
 
 }  // namespace zz::cli

@@ -346,6 +346,27 @@ void StagingFolder::keep()
     moved_ = true;
 }
 
+// ---- Locks ----------------------------------------------------------------------
+
+FileLock::FileLock(FileSystem& fileSystem, const std::string& path, std::chrono::milliseconds wait)
+    : fs_(fileSystem)
+{
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        lock_ = fs_.lockFile(path);
+        if (lock_ != -1) return;
+        // A lock file that cannot even be made is not held by anyone.
+        busy_ = fs_.targetAt(path) == EntryKind::file;
+        if (!busy_ || std::chrono::steady_clock::now() >= deadline) return;
+        sleepMilliseconds(20);
+    }
+}
+
+FileLock::~FileLock()
+{
+    if (lock_ != -1) fs_.unlockFile(lock_);
+}
+
 bool isStagingName(const std::string& name, const std::string& purpose)
 {
     const std::string prefix = kStagingPrefix + purpose + "-";

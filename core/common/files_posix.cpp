@@ -159,6 +159,23 @@ bool HostFileSystem::folderIsHeld(const std::string& path)
     return held;
 }
 
+std::intptr_t HostFileSystem::lockFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void HostFileSystem::unlockFile(std::intptr_t lock)
+{
+    if (lock >= 0) ::close(static_cast<int>(lock));  // closing lets go of the lock
+}
+
 std::string_view hostPathSeparators()
 {
     return "/";

@@ -145,6 +145,26 @@ bool HostFileSystem::folderIsHeld(const std::string& path)
     return false;
 }
 
+std::intptr_t HostFileSystem::lockFile(const std::string& path)
+{
+    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return -1;
+    OVERLAPPED at{};
+    if (GetFileType(file) != FILE_TYPE_DISK ||
+        !LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+        CloseHandle(file);
+        return -1;
+    }
+    return reinterpret_cast<std::intptr_t>(file);
+}
+
+void HostFileSystem::unlockFile(std::intptr_t lock)
+{
+    if (lock != -1) CloseHandle(reinterpret_cast<HANDLE>(lock));  // closing lets go of the lock
+}
+
 std::string_view hostPathSeparators()
 {
     return "\\/";

@@ -28,6 +28,8 @@ public:
     std::intptr_t holdFolder(const std::string& path) override;
     void releaseFolder(std::intptr_t hold) override;
     bool folderIsHeld(const std::string& path) override;
+    std::intptr_t lockFile(const std::string& path) override;
+    void unlockFile(std::intptr_t lock) override;
 };
 
 }  // namespace zz::files

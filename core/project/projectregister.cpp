@@ -78,14 +78,33 @@ ResultWith<Register> readRegister(files::FileSystem& fs, const std::string& path
     return r;
 }
 
-Result addToRegister(files::FileSystem& fs, const std::string& path, const RegisteredProject& project)
+std::string registerLockPath(const std::string& registerPath)
 {
-    ResultWith<Register> projects = readRegister(fs, path);
-    if (!projects) return projects;
-    projects.value.push_back(project);
-    std::string text;
-    for (const RegisteredProject& p : projects.value) text += lineOf(p);
+    return registerPath + ".lock";
+}
+
+Result addToRegister(files::FileSystem& fs, const std::string& path, const RegisteredProject& project,
+                     std::chrono::milliseconds wait)
+{
     fs.makeParentFolders(path);
+    const files::FileLock lock(fs, registerLockPath(path), wait);
+    // A lock file that cannot be made means a folder that takes no file: the
+    // replacement below fails and says so.
+    if (lock.busy()) {
+        Result r;
+        r.message = "warning: the register " + path + " is in use by another run; " + project.name +
+                    " was not added to it";
+        return r;
+    }
+    std::string text;
+    switch (fs.readFile(path, text, files::kUserFileLimit)) {
+    case files::ReadStatus::ok:
+    case files::ReadStatus::missing: break;
+    case files::ReadStatus::tooLarge: return Result::failure("the register " + path + " is larger than 16 MiB");
+    default: return Result::failure("cannot read the register " + path);
+    }
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    text += lineOf(project);
     if (fs.replaceFileAtomically(path, text)) return Result::success();
     return Result::failure("cannot write the register " + path);
 }

@@ -77,19 +77,34 @@ bool writeSettingsFile(Deliverable deliverable, const ZezureProject& project, co
     return fs.replaceFileAtomically(path, text);
 }
 
-Result loadWindows(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
+// A byte-order mark (an editor's "UTF-8 with BOM") is no part of the first
+// value; it says the rest is UTF-8.
+bool skipByteOrderMark(std::string& text)
+{
+    if (text.compare(0, 3, "\xEF\xBB\xBF") != 0) return false;
+    text.erase(0, 3);
+    return true;
+}
+
+SettingsLoad loadWindows(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
 {
     files::FileSystem& fs = *services.fileSystem;
-    Result report;
+    SettingsLoad report;
     if (!services.leaveFileAlone) fs.makeParentFolders(path);
 
     std::string text;
-    if (!readTextFile(fs, path, text, {5, !services.leaveFileAlone, files::kUserFileLimit, services.wait}))
-        return Result::refusal("Could not find or create: " + path);
-    text = textFromCodePageOrUtf8(text, services.codePage);
+    if (!readTextFile(fs, path, text, {5, !services.leaveFileAlone, files::kUserFileLimit, services.wait})) {
+        static_cast<Result&>(report) = Result::refusal("Could not find or create: " + path);
+        report.unreadable = true;
+        return report;
+    }
+    if (!skipByteOrderMark(text)) text = textFromCodePageOrUtf8(text, services.codePage);
     if (trimWhiteSpace(text).empty()) {
         if (services.leaveFileAlone) return report;  // the record keeps its defaults either way
-        if (!writeSettingsFile(Deliverable::windows, project, path, services)) return windowsWriteFailure(path);
+        if (!writeSettingsFile(Deliverable::windows, project, path, services)) {
+            static_cast<Result&>(report) = windowsWriteFailure(path);
+            report.unwritten = true;
+        }
         return report;
     }
     project.vendorName = popFirstLine(text);
@@ -100,10 +115,10 @@ Result loadWindows(ZezureProject& project, const std::string& path, const Settin
     return report;
 }
 
-Result loadMac(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
+SettingsLoad loadMac(ZezureProject& project, const std::string& path, const SettingsFileServices& services)
 {
     files::FileSystem& fs = *services.fileSystem;
-    Result report;
+    SettingsLoad report;
     if (services.leaveFileAlone) {
         if (!somethingExists(fs, path)) {
             // What the first start would write and then read back.
@@ -118,16 +133,21 @@ Result loadMac(ZezureProject& project, const std::string& path, const SettingsFi
         report.systemLog.push_back("created log file!");
         fs.createEmptyFile(path);
         report.ok = fs.replaceFileAtomically(path, macFirstStartText());
+        report.unwritten = !report.ok;
     } else {
         report.systemLog.push_back("found log file!");
     }
 
     std::string text;
     std::vector<std::string> items;
-    if (macfiles::stringWithContentsOfFile(fs, path, text)) items = splitAtNewlines(text);
+    if (macfiles::stringWithContentsOfFile(fs, path, text)) {
+        skipByteOrderMark(text);
+        items = splitAtNewlines(text);
+    }
 
     if (items.empty()) {
         report.ok = false;
+        report.unreadable = true;
         report.message = "Setup logfile was empty.";
         report.informativeText = "Can't read log data. ";
         return report;
@@ -204,8 +224,8 @@ std::string settingsFileText(Deliverable deliverable, const ZezureProject& proje
     return text;
 }
 
-Result loadLogFile(Deliverable deliverable, ZezureProject& project, const std::string& path,
-                               const SettingsFileServices& services)
+SettingsLoad loadLogFile(Deliverable deliverable, ZezureProject& project, const std::string& path,
+                         const SettingsFileServices& services)
 {
     return deliverable == Deliverable::windows ? loadWindows(project, path, services)
                                                : loadMac(project, path, services);
@@ -221,35 +241,47 @@ Result saveLogFile(Deliverable deliverable, const ZezureProject& project, const 
     return report;
 }
 
-Result loadRememberedValues(Deliverable style, ZezureProject& record, const std::string& path, bool makeFile,
-                            files::FileSystem& fs)
+OwnSettingsFile::OwnSettingsFile(std::string path, files::FileSystem& fs) : path_(std::move(path)), fs_(fs) {}
+
+SettingsLoad OwnSettingsFile::load(Deliverable style, ZezureProject& record, bool makeFile)
 {
-    if (path.empty()) return Result::success();
-    const files::EntryKind kind = fs.targetAt(path);
+    SettingsLoad loaded;
+    if (path_.empty()) return loaded;
+    const files::EntryKind kind = fs_.targetAt(path_);
     const bool missing = kind == files::EntryKind::missing || kind == files::EntryKind::unknown;
     SettingsFileServices services;
-    services.fileSystem = &fs;
+    services.fileSystem = &fs_;
     services.leaveFileAlone = !makeFile;
     if (missing && style == Deliverable::windows) {
         // The Windows page writes its defaults and reads them back, so they
         // stand, written or not.
-        if (!makeFile) return Result::success();
-        fs.makeParentFolders(path);
-        if (!saveLogFile(hostDeliverable(), record, path, services))
-            return Result::refusal("Could not write to: " + path);
+        if (!makeFile) return loaded;
+        fs_.makeParentFolders(path_);
+        if (!saveLogFile(hostDeliverable(), record, path_, services)) {
+            static_cast<Result&>(loaded) = Result::refusal("Could not write to: " + path_);
+            loaded.unwritten = true;
+            return loaded;
+        }
     }
     // The macOS page's first start makes the file with its first-start values.
-    return loadLogFile(missing && !makeFile ? Deliverable::mac : hostDeliverable(), record, path, services);
+    loaded = loadLogFile(missing && !makeFile ? Deliverable::mac : hostDeliverable(), record, path_, services);
+    // A failed write the page keeps to itself is told here.
+    if (loaded.unwritten && !loaded.shown()) loaded.message = "Could not write to: " + path_;
+    unreadable_ = loaded.unreadable;
+    return loaded;
 }
 
-Result rememberValues(const ZezureProject& record, const std::string& path, files::FileSystem& fs)
+Result OwnSettingsFile::remember(const ZezureProject& record)
 {
-    if (path.empty()) return Result::failure("no place for the settings file (HOME is not set); nothing remembered");
-    fs.makeParentFolders(path);  // the first remembered values make the folder
+    if (path_.empty()) return Result::failure("no place for the settings file (HOME is not set); nothing remembered");
+    if (unreadable_)
+        return Result::failure("the settings file " + path_ +
+                               " could not be read, so it was left as it is; nothing remembered");
+    fs_.makeParentFolders(path_);  // the first remembered values make the folder
     SettingsFileServices services;
-    services.fileSystem = &fs;
-    if (saveLogFile(hostDeliverable(), record, path, services)) return Result::success();
-    return Result::refusal("Could not write to: " + path);
+    services.fileSystem = &fs_;
+    if (saveLogFile(hostDeliverable(), record, path_, services)) return Result::success();
+    return Result::refusal("Could not write to: " + path_);
 }
 
 std::vector<std::pair<std::string, std::string>> rememberedValues(Deliverable style, const ZezureProject& record)

@@ -50,7 +50,7 @@ TEST(SettingsCommand, FileGivenIsReadAsTheStylesPageReadsIt)
               "vendorName= Acme \nfourCharVendorID=\nvendorURL=ACME\nvendorEmail=\nprojectFolderPath=\nuseTemplate=0\n");
 }
 
-TEST(SettingsCommand, ReaderMessagesGoToStderrWithExitZero)
+TEST(SettingsCommand, ReaderMessagesGoToStderrAFailedWriteFails)
 {
     TempFolder dir;
     fs::create_directory(dir / "folder");
@@ -61,7 +61,7 @@ TEST(SettingsCommand, ReaderMessagesGoToStderrWithExitZero)
 
     writeBytes(dir / "file", "x");
     r = settings(dir, {"--style", "windows", "--file", dir / "file/below/z.txt"});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Could not write to: " + (dir / "file/below/z.txt") + "\n");
 }
 

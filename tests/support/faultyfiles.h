@@ -14,8 +14,10 @@
 
 class FaultyFileSystem : public zz::files::FileSystem {
 public:
-    // The call to fail, counting from 1; 0 fails none.
+    // The call to fail, counting from 1; 0 fails none. With `andLater`, every
+    // counted call after it fails too.
     std::size_t failAt = 0;
+    bool andLater = false;
     // When not empty, only calls of these operations count ("readFile",
     // "write", "close", "rename", ...).
     std::set<std::string> only;
@@ -83,6 +85,8 @@ public:
     std::intptr_t holdFolder(const std::string& p) override { return fails("holdFolder", p) ? -1 : host().holdFolder(p); }
     void releaseFolder(std::intptr_t hold) override { host().releaseFolder(hold); }
     bool folderIsHeld(const std::string& p) override { return fails("folderIsHeld", p) || host().folderIsHeld(p); }
+    std::intptr_t lockFile(const std::string& p) override { return fails("lockFile", p) ? -1 : host().lockFile(p); }
+    void unlockFile(std::intptr_t lock) override { host().unlockFile(lock); }
 
 private:
     class File : public zz::files::OutputFile {
@@ -111,6 +115,6 @@ private:
         if (!only.empty() && !only.count(operation)) return false;
         calls.push_back(std::string(operation) + " " + what);
         if (before) before(calls.size(), calls.back());
-        return calls.size() == failAt;
+        return failAt != 0 && (calls.size() == failAt || (andLater && calls.size() > failAt));
     }
 };

@@ -117,6 +117,12 @@ public:
     virtual void releaseFolder(std::intptr_t hold) = 0;
     virtual bool folderIsHeld(const std::string& path) = 0;
 
+    // An exclusive lock on the lock file at `path` (made when missing), had
+    // only by one process at a time and let go when the process ends: -1 when
+    // it cannot be had now. See FileLock for the waiting.
+    virtual std::intptr_t lockFile(const std::string& path) = 0;
+    virtual void unlockFile(std::intptr_t lock) = 0;
+
     // ---- Built on the primitives ---------------------------------------------
 
     // Writes `bytes` as the whole content of the file at `path` (made, or cut
@@ -200,6 +206,29 @@ private:
     std::string path_;
     std::intptr_t hold_ = -1;
     bool moved_ = false;
+};
+
+// An exclusive lock on a lock file, held while the object lives: the runs
+// that change one shared thing (the register, a template folder) take turns.
+// It waits up to `wait` for another run to let go.
+class FileLock {
+public:
+    FileLock(FileSystem& fileSystem, const std::string& path,
+             std::chrono::milliseconds wait = std::chrono::seconds(10));
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // False when the lock was not had within the wait.
+    bool held() const { return lock_ != -1; }
+    // Not held because another run held it all the while (rather than
+    // because the lock file could not be made at all).
+    bool busy() const { return busy_; }
+
+private:
+    FileSystem& fs_;
+    std::intptr_t lock_ = -1;
+    bool busy_ = false;
 };
 
 // The name a StagingFolder of `purpose` gets in `parent` is recognised by this.

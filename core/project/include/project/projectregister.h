@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,8 @@
 // beside the tool's own settings file, one project a line, fields separated
 // by tabs (a tab, a line break or a backslash inside a field is written as
 // \t, \n or \\). It is replaced in one step after each creation, so a reader
-// never sees half of it.
+// never sees half of it, and runs side by side take turns through a lock file
+// beside it, so none loses another's project.
 namespace zz {
 
 struct RegisteredProject {
@@ -30,8 +32,16 @@ std::string registerPath(const std::string& settingsPath);
 // refusal's detail says why the file cannot be read.
 ResultWith<Register> readRegister(files::FileSystem& fs, const std::string& path);
 
-// Adds one project at the end and replaces the file in one step.
-Result addToRegister(files::FileSystem& fs, const std::string& path, const RegisteredProject& project);
+// The lock file of a register: beside it, its name + ".lock".
+std::string registerLockPath(const std::string& registerPath);
+
+// Adds one project at the end and replaces the file in one step, holding the
+// register's lock from the read to the replacement; every line already there
+// stays byte for byte, also one the tool does not understand. When the lock
+// is not had within `wait` the register is left alone and the answer is ok
+// with a message that starts with "warning: ".
+Result addToRegister(files::FileSystem& fs, const std::string& path, const RegisteredProject& project,
+                     std::chrono::milliseconds wait = std::chrono::seconds(10));
 
 // The projects newest first; projects of the same second in the order they
 // were made, the last first.

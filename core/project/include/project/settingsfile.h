@@ -80,6 +80,10 @@ std::string popFirstLine(std::string& text);
 // Reading and writing answer a Result: `message` (and on macOS `informativeText`)
 // is what the page shows, `systemLog` the macOS diagnostic lines, and `ok` is
 // false when the file could not be read or a needed write of it failed.
+struct SettingsLoad : Result {
+    bool unreadable = false;  // the file is there but could not be read: the record keeps what it had
+    bool unwritten = false;   // the file could not be made or filled
+};
 
 // The pages call the settings memory file their "log file", hence the names
 // loadLogFile and saveLogFile; it is not the creation log (diagnostics.txt,
@@ -88,9 +92,10 @@ std::string popFirstLine(std::string& text);
 // Reads the file at `path` into the record as the deliverable's project page
 // does when it opens. Windows: vendorName, fourCharVendorID, vendorURL,
 // vendorEmail and projectFolderPath; macOS: those and useTemplate. A missing or
-// blank file is (re)made from the defaults.
-Result loadLogFile(Deliverable deliverable, ZezureProject& project, const std::string& path,
-                               const SettingsFileServices& services = {});
+// blank file is (re)made from the defaults. A byte-order mark at the start of
+// the file is skipped.
+SettingsLoad loadLogFile(Deliverable deliverable, ZezureProject& project, const std::string& path,
+                         const SettingsFileServices& services = {});
 
 // Writes the record to the file at `path` as the deliverable's Exit does,
 // replacing the file atomically. Windows reports a failure with
@@ -105,22 +110,37 @@ std::string settingsFileText(Deliverable deliverable, const ZezureProject& proje
 // It is kept in this host's format (hostDeliverable()), whichever style's
 // rules a command follows.
 
-// Puts the remembered vendor details and project folder (and the macOS
-// template flag) over the record, as the style's project page does when it
-// opens. When the file does not exist yet the record gets what the style's
-// page has after its first start (Windows: its defaults, which the page
-// writes and reads back; macOS: "My Company", "DIRO", the example addresses
-// and "path not set"). With `makeFile` the file is made or filled as the page
-// makes it; without, it is never written. A failure to read, or to make the
-// file, is not ok; the record then holds the first-start values.
-Result loadRememberedValues(Deliverable style, ZezureProject& record, const std::string& path, bool makeFile,
-                            files::FileSystem& fs = files::realFileSystem());
+// The tool's own settings file through one run: read at the start as the
+// style's project page reads its file when it opens, written at the end when
+// the user asks to remember the values, and never written over a file that
+// was there but could not be read (its values would be lost).
+class OwnSettingsFile {
+public:
+    // `path` "" when there is no place for the file (no HOME).
+    explicit OwnSettingsFile(std::string path, files::FileSystem& fs = files::realFileSystem());
 
-// Writes the record's values to the tool's own settings file, as Exit does.
-// A failure's message is "Could not write to: " + path; with no place for the
-// file (an empty path) its detail says so.
-Result rememberValues(const ZezureProject& record, const std::string& path,
-                      files::FileSystem& fs = files::realFileSystem());
+    const std::string& path() const { return path_; }
+
+    // Puts the remembered vendor details and project folder (and the macOS
+    // template flag) over the record. When the file does not exist yet the
+    // record gets what the style's page has after its first start (Windows:
+    // its defaults, which the page writes and reads back; macOS: "My
+    // Company", "DIRO", the example addresses and "path not set"). With
+    // `makeFile` the file is made or filled as the page makes it, and a failed
+    // write is told ("Could not write to: " + path); without, it is never
+    // written.
+    SettingsLoad load(Deliverable style, ZezureProject& record, bool makeFile);
+
+    // Writes the record's values, as Exit does. A failure's message is
+    // "Could not write to: " + path; the detail says why nothing was written
+    // when there is no place for the file or load could not read it.
+    Result remember(const ZezureProject& record);
+
+private:
+    std::string path_;
+    files::FileSystem& fs_;
+    bool unreadable_ = false;
+};
 
 // The values the style's settings file remembers, by field name, in file
 // order (macOS adds useTemplate as "1" or "0").
