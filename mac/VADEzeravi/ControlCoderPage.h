@@ -1,11 +1,11 @@
 #import <Cocoa/Cocoa.h>
 
-#include "coderpage.h"
+#include "coderpagelogic.h"
 
 class AppKitOutlets;
 
 // The control coder page. Its behaviour is the portable
-// zz::mac::ControlCoderPage; this class builds the controls, connects the
+// zz::mac::CoderPageLogic; this class builds the controls, connects the
 // outlets and forwards the actions.
 @interface ControlCoderPage : NSViewController {
     IBOutlet NSTextField* controlName;
@@ -42,10 +42,9 @@ class AppKitOutlets;
     // The controls in the order Tab walks them.
     NSArray* keyViews;
     AppKitOutlets* outlets;
-    zz::mac::ControlCoderPage* page;
+    zz::mac::CoderPageLogic* logic;
 }
 
-- (zz::mac::ControlCoderPage*)page;
 - (AppKitOutlets*)outlets;
 
 - (void)viewDidLoad;

@@ -5,7 +5,7 @@
 #import "PageLayout.h"
 #import "sharedData.h"
 
-#include "shareddata.h"
+#include "pagelink.h"
 
 using zz::mac::Outlet;
 
@@ -14,14 +14,9 @@ using zz::mac::Outlet;
 - (void)dealloc
 {
     [keyViews release];
-    delete page;
+    delete logic;
     delete outlets;
     [super dealloc];
-}
-
-- (zz::mac::ControlCoderPage*)page
-{
-    return page;
 }
 
 - (AppKitOutlets*)outlets
@@ -173,7 +168,7 @@ using zz::mac::Outlet;
 
     outlets = new AppKitOutlets;
     [self connectOutlets];
-    page = new zz::mac::ControlCoderPage(*outlets, AppKitServices::shared(), zz::mac::SharedData::getSharedData());
+    logic = new zz::mac::CoderPageLogic(*outlets, AppKitServices::shared(), zz::mac::PageLink::shared());
 #ifdef GNUSTEP
     [self viewDidLoad];
 #endif
@@ -185,7 +180,7 @@ using zz::mac::Outlet;
     [super viewDidLoad];
 #endif
     [[sharedData getSharedData] setKoderPage:self];
-    page->viewDidLoad();
+    logic->viewDidLoad();
 }
 
 - (void)chainKeyViews
@@ -199,7 +194,7 @@ using zz::mac::Outlet;
     // GNUstep works out a loop of its own from the controls' positions when
     // the window is first shown.
     [self chainKeyViews];
-    page->viewDidAppear();
+    logic->viewDidAppear();
 #ifndef GNUSTEP
     [super viewDidAppear];
 #endif
@@ -214,12 +209,12 @@ using zz::mac::Outlet;
 
 - (void)initControls
 {
-    page->initControls();
+    logic->initControls();
 }
 
 - (void)parseControls
 {
-    page->parseControls();
+    logic->parseControls();
 }
 
 - (IBAction)toggleButton:(id)sender
@@ -240,25 +235,25 @@ using zz::mac::Outlet;
 - (IBAction)copyCodeClipboard:(id)sender
 {
     (void)sender;
-    page->copyCodeClipboard();
+    logic->copyCodeClipboard();
 }
 
 - (IBAction)copyBoundVarClipboard:(id)sender
 {
     (void)sender;
-    page->copyBoundVarClipboard();
+    logic->copyBoundVarClipboard();
 }
 
 - (IBAction)handleReset:(id)sender
 {
     (void)sender;
-    page->handleReset();
+    logic->handleReset();
 }
 
 - (IBAction)handleExit:(id)sender
 {
     (void)sender;
-    page->handleExit();
+    logic->handleExit();
 }
 
 @end

@@ -1,10 +1,10 @@
 #import <Cocoa/Cocoa.h>
 
-#include "projectpage.h"
+#include "projectpagelogic.h"
 
 class AppKitOutlets;
 
-// The project page. Its behaviour is the portable zz::mac::ViewController;
+// The project page. Its behaviour is the portable zz::mac::ProjectPageLogic;
 // this class builds the controls, connects the outlets and forwards the
 // actions.
 @interface ViewController : NSViewController {
@@ -48,10 +48,9 @@ class AppKitOutlets;
     // The controls in the order Tab walks them.
     NSArray* keyViews;
     AppKitOutlets* outlets;
-    zz::mac::ViewController* page;
+    zz::mac::ProjectPageLogic* logic;
 }
 
-- (zz::mac::ViewController*)page;
 - (AppKitOutlets*)outlets;
 
 - (void)viewDidLoad;

@@ -5,7 +5,7 @@
 #import "PageLayout.h"
 #import "sharedData.h"
 
-#include "shareddata.h"
+#include "pagelink.h"
 
 using zz::mac::Outlet;
 
@@ -14,14 +14,9 @@ using zz::mac::Outlet;
 - (void)dealloc
 {
     [keyViews release];
-    delete page;
+    delete logic;
     delete outlets;
     [super dealloc];
-}
-
-- (zz::mac::ViewController*)page
-{
-    return page;
 }
 
 - (AppKitOutlets*)outlets
@@ -172,7 +167,7 @@ using zz::mac::Outlet;
 
     outlets = new AppKitOutlets;
     [self connectOutlets];
-    page = new zz::mac::ViewController(*outlets, AppKitServices::shared(), zz::mac::SharedData::getSharedData());
+    logic = new zz::mac::ProjectPageLogic(*outlets, AppKitServices::shared(), zz::mac::PageLink::shared());
 #ifdef GNUSTEP
     // GNUstep does not send viewDidLoad.
     [self viewDidLoad];
@@ -186,7 +181,7 @@ using zz::mac::Outlet;
 #endif
     [[sharedData getSharedData] setProjectPage:self];
     AppKitServices::shared().setSheetDelegate(self);
-    page->viewDidLoad();
+    logic->viewDidLoad();
 }
 
 - (void)chainKeyViews
@@ -210,22 +205,22 @@ using zz::mac::Outlet;
 #ifndef GNUSTEP
     [super viewWillDisappear];
 #endif
-    page->viewWillDisappear();
+    logic->viewWillDisappear();
 }
 
 - (void)initControls
 {
-    page->initControls();
+    logic->initControls();
 }
 
 - (BOOL)parseControls
 {
-    return page->parseControls() ? YES : NO;
+    return logic->parseControls() ? YES : NO;
 }
 
 - (void)saveLogFile
 {
-    page->saveLogFile();
+    logic->saveLogFile();
 }
 
 - (IBAction)toggleButton:(id)sender
@@ -237,7 +232,7 @@ using zz::mac::Outlet;
 {
     outlets->applyRadioGroup(sender);
     Outlet outlet;
-    if (outlets->outletOf(sender, &outlet)) page->projectType(outlet);
+    if (outlets->outletOf(sender, &outlet)) logic->projectType(outlet);
 }
 
 - (IBAction)audioProccessing:(id)sender
@@ -253,26 +248,26 @@ using zz::mac::Outlet;
 - (IBAction)updateProjectName:(id)sender
 {
     (void)sender;
-    page->updateProjectName();
+    logic->updateProjectName();
 }
 
 - (IBAction)browseForProjFolder:(id)sender
 {
     (void)sender;
-    page->browseForProjFolder();
+    logic->browseForProjFolder();
 }
 
 - (IBAction)makeProject:(id)sender
 {
     (void)sender;
-    page->makeProject();
+    logic->makeProject();
 }
 
 - (IBAction)restoreTemplateFolder:(id)sender
 {
     (void)sender;
     AppKitServices::shared().setWindow([[self view] window]);
-    page->restoreTemplateFolder();
+    logic->restoreTemplateFolder();
 }
 
 - (void)alertDidEnd:(NSAlert*)alert returnCode:(NSInteger)returnCode contextInfo:(void*)contextInfo
@@ -287,7 +282,7 @@ using zz::mac::Outlet;
 - (IBAction)closeApp:(id)sender
 {
     (void)sender;
-    page->closeApp();
+    logic->closeApp();
 }
 
 - (NSSize)windowWillResize:(NSWindow*)sender toSize:(NSSize)frameSize

@@ -197,7 +197,7 @@ TEST_F(CoderPage, ExitHasTheProjectPageWriteTheSettingsFile)
 
 TEST_F(CoderPage, ExitWithoutAProjectPageWritesNothing)
 {
-    coderPage = std::make_unique<ControlCoderPage>(outlets, services, shared);
+    coderPage = std::make_unique<CoderPageLogic>(outlets, services, shared);
     coderPage->viewDidLoad();
     coderPage->handleExit();
     EXPECT_EQ(services.exitStatus, 0);

@@ -7,7 +7,7 @@
 
 #include "outlets.h"
 #include "pasteboardtext.h"
-#include "shareddata.h"
+#include "pagelink.h"
 
 namespace zz::mac {
 namespace {
@@ -86,10 +86,10 @@ TEST(FormatterUppercase, RefusesTheEditAndOffersItsUpperCaseForm)
     EXPECT_FALSE(upper.replacement);
 }
 
-TEST(SharedDataSingleton, IsOneInstanceWithTheInitialValues)
+TEST(PageLinkOfTheProcess, IsOneInstanceWithTheInitialValues)
 {
-    SharedData& first = SharedData::getSharedData();
-    EXPECT_EQ(&first, &SharedData::getSharedData());
+    PageLink& first = PageLink::shared();
+    EXPECT_EQ(&first, &PageLink::shared());
     EXPECT_FALSE(first.enableParameterSmoothing);
     EXPECT_EQ(first.smoothingTime_mSec, 20.0);
     EXPECT_EQ(first.projectPage, nullptr);

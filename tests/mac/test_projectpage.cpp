@@ -367,7 +367,7 @@ TEST_F(ProjectPageRestore, YesRestoresTheShippedTemplate)
 TEST_F(ProjectPageRestore, AFailedExtractionKeepsTheOldFolder)
 {
     services.resources["PluginTemplate.zip"] = (root / "missing.zip").string();
-    projectPage = std::make_unique<ViewController>(outlets, services, shared);
+    projectPage = std::make_unique<ProjectPageLogic>(outlets, services, shared);
     projectPage->viewDidLoad();
     projectPage->restoreTemplateFolder();
     services.endSheet(1000);

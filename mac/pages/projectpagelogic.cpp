@@ -1,4 +1,4 @@
-#include "projectpage.h"
+#include "projectpagelogic.h"
 
 #include "common/numtext.h"
 #include "present.h"
@@ -7,7 +7,7 @@
 #include "project/projectfields.h"
 #include "project/settingsfile.h"
 #include "restore/templaterestore.h"
-#include "shareddata.h"
+#include "pagelink.h"
 
 namespace zz::mac {
 
@@ -17,19 +17,19 @@ constexpr Deliverable kStyle = Deliverable::mac;
 
 }  // namespace
 
-ViewController::ViewController(Outlets& outlets, Services& services, SharedData& shared)
-    : outlets_(outlets), services_(services), shared_(shared)
+ProjectPageLogic::ProjectPageLogic(Outlets& outlets, Services& services, PageLink& link)
+    : outlets_(outlets), services_(services), link_(link)
 {
 }
 
-ViewController::~ViewController()
+ProjectPageLogic::~ProjectPageLogic()
 {
-    if (shared_.projectPage == this) shared_.projectPage = nullptr;
+    if (link_.projectPage == this) link_.projectPage = nullptr;
 }
 
-void ViewController::viewDidLoad()
+void ProjectPageLogic::viewDidLoad()
 {
-    shared_.projectPage = this;
+    link_.projectPage = this;
     project_ = makeDefaultProject(kStyle);
     setUpPaths();
     present(loadLogFile(kStyle, project_, logFilePath_), outlets_, services_);
@@ -37,7 +37,7 @@ void ViewController::viewDidLoad()
     outlets_.makeFirstResponder(Outlet::projectName);
 }
 
-void ViewController::setUpPaths()
+void ProjectPageLogic::setUpPaths()
 {
     logFilePath_ = macSettingsPath(services_.applicationSupportFolder());
     pluginTemplateResourcePath_ = services_.resourcePath("PluginTemplate");
@@ -45,14 +45,14 @@ void ViewController::setUpPaths()
     pluginTemplateDIRPath_ = zz::pluginTemplateDIRPath(services_.bundlePath());
 }
 
-void ViewController::viewWillDisappear()
+void ProjectPageLogic::viewWillDisappear()
 {
     parseControls();
-    shared_.enableParameterSmoothing = project_.enableParamSmoothing;
-    shared_.smoothingTime_mSec = project_.smoothingTimeMsec;
+    link_.enableParameterSmoothing = project_.enableParamSmoothing;
+    link_.smoothingTime_mSec = project_.smoothingTimeMsec;
 }
 
-void ViewController::initControls()
+void ProjectPageLogic::initControls()
 {
     if (!fourCharFormatter_) {
         fourCharFormatter_ = std::make_shared<FormatterRule>();
@@ -132,7 +132,7 @@ void ViewController::initControls()
     o.selectIndex(Outlet::categoryCombo, selected);
 }
 
-bool ViewController::parseControls()
+bool ProjectPageLogic::parseControls()
 {
     Outlets& o = outlets_;
     ZezureProject& p = project_;
@@ -191,7 +191,7 @@ bool ViewController::parseControls()
     return true;
 }
 
-void ViewController::projectType(Outlet sender)
+void ProjectPageLogic::projectType(Outlet sender)
 {
     bool individual;
     if (sender == Outlet::individualProject) individual = true;
@@ -201,11 +201,11 @@ void ViewController::projectType(Outlet sender)
     for (Outlet button : {Outlet::uniAAX, Outlet::uniAU, Outlet::uniVST}) outlets_.setEnabled(button, !individual);
 }
 
-void ViewController::audioProccessing(Outlet) {}
+void ProjectPageLogic::audioProccessing(Outlet) {}
 
-void ViewController::individAPISelect(Outlet) {}
+void ProjectPageLogic::individAPISelect(Outlet) {}
 
-void ViewController::updateProjectName()
+void ProjectPageLogic::updateProjectName()
 {
     services_.log("updateProjectName");
     const DerivedNames names = deriveNames(kStyle, outlets_.text(Outlet::projectName));
@@ -214,7 +214,7 @@ void ViewController::updateProjectName()
     outlets_.setText(Outlet::pluginName, names.pluginName);
 }
 
-void ViewController::browseForProjFolder()
+void ProjectPageLogic::browseForProjFolder()
 {
     const std::optional<std::string> chosen = services_.chooseFolder();
     if (!chosen) return;
@@ -225,7 +225,7 @@ void ViewController::browseForProjFolder()
     project_.projectFolderPath = path;
 }
 
-void ViewController::makeProject()
+void ProjectPageLogic::makeProject()
 {
     parseControls();
     const Result checked = validateShit(project_.projectName, project_.pluginName, project_.fourCharProductID);
@@ -234,7 +234,7 @@ void ViewController::makeProject()
     present(makeProjectMac(project_, pluginTemplateResourcePath_), outlets_, services_);
 }
 
-void ViewController::restoreTemplateFolder()
+void ProjectPageLogic::restoreTemplateFolder()
 {
     Alert confirmation;
     confirmation.message = kRestoreConfirmMessage;
@@ -242,22 +242,22 @@ void ViewController::restoreTemplateFolder()
     services_.beginSheetAlert(confirmation, [this](int returnCode) { alertDidEnd(returnCode); });
 }
 
-void ViewController::alertDidEnd(int returnCode)
+void ProjectPageLogic::alertDidEnd(int returnCode)
 {
     if (confirmationRestores(returnCode)) restoreTemplateDirectory();
 }
 
-void ViewController::restoreTemplateDirectory()
+void ProjectPageLogic::restoreTemplateDirectory()
 {
     present(zz::restoreTemplateDirectory(pluginTemplateDIRPath_, pluginTemplateZIPPath_), outlets_, services_);
 }
 
-void ViewController::saveLogFile()
+void ProjectPageLogic::saveLogFile()
 {
     zz::saveLogFile(kStyle, project_, logFilePath_);
 }
 
-void ViewController::closeApp()
+void ProjectPageLogic::closeApp()
 {
     parseControls();
     saveLogFile();

@@ -8,17 +8,19 @@
 
 namespace zz::mac {
 
-class SharedData;
+class PageLink;
 
-// The control coder page of the macOS window (`ControlCoderPage`): shows a
-// control description, copies the form into the working record and puts
-// parameter code or the bound-variable declaration on the pasteboard.
-class ControlCoderPage {
+// What the control coder page of the macOS window does, without AppKit:
+// shows a control description, copies the form into the working record and
+// puts parameter code or the bound-variable declaration on the pasteboard.
+// The AppKit page (the Objective-C `ControlCoderPage`) builds the controls
+// and forwards to it.
+class CoderPageLogic {
 public:
-    ControlCoderPage(Outlets& outlets, Services& services, SharedData& shared);
-    ~ControlCoderPage();
-    ControlCoderPage(const ControlCoderPage&) = delete;
-    ControlCoderPage& operator=(const ControlCoderPage&) = delete;
+    CoderPageLogic(Outlets& outlets, Services& services, PageLink& link);
+    ~CoderPageLogic();
+    CoderPageLogic(const CoderPageLogic&) = delete;
+    CoderPageLogic& operator=(const CoderPageLogic&) = delete;
 
     void viewDidLoad();
     // The page is shown: the control name takes the keyboard focus. The
@@ -43,7 +45,7 @@ public:
 private:
     Outlets& outlets_;
     Services& services_;
-    SharedData& shared_;
+    PageLink& link_;
 
     Zizudavuveva kontrol_;
     Zizudavuveva defKontrol_;

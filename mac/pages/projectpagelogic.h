@@ -8,17 +8,18 @@
 
 namespace zz::mac {
 
-class SharedData;
+class PageLink;
 
-// The project page of the macOS window (`ViewController`): owns the project
-// record, moves it between record and controls, chooses the project folder
-// and runs Create Project, Restore Template and Exit.
-class ViewController {
+// What the project page of the macOS window does, without AppKit: owns the
+// project record, moves it between record and controls, chooses the project
+// folder and runs Create Project, Restore Template and Exit. The AppKit page
+// (the Objective-C `ViewController`) builds the controls and forwards to it.
+class ProjectPageLogic {
 public:
-    ViewController(Outlets& outlets, Services& services, SharedData& shared);
-    ~ViewController();
-    ViewController(const ViewController&) = delete;
-    ViewController& operator=(const ViewController&) = delete;
+    ProjectPageLogic(Outlets& outlets, Services& services, PageLink& link);
+    ~ProjectPageLogic();
+    ProjectPageLogic(const ProjectPageLogic&) = delete;
+    ProjectPageLogic& operator=(const ProjectPageLogic&) = delete;
 
     // Life cycle.
     void viewDidLoad();
@@ -55,7 +56,7 @@ private:
 
     Outlets& outlets_;
     Services& services_;
-    SharedData& shared_;
+    PageLink& link_;
 
     ZezureProject project_;
     std::string logFilePath_;

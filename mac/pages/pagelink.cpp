@@ -1,18 +1,18 @@
-#include "shareddata.h"
+#include "pagelink.h"
 
 namespace zz::mac {
 
-SharedData& SharedData::getSharedData()
+PageLink& PageLink::shared()
 {
-    static SharedData* instance = [] {
-        auto* created = new SharedData;
-        created->initialize();
+    static PageLink* instance = [] {
+        auto* created = new PageLink;
+        created->reset();
         return created;
     }();
     return *instance;
 }
 
-void SharedData::initialize()
+void PageLink::reset()
 {
     enableParameterSmoothing = false;
     smoothingTime_mSec = 20.0;

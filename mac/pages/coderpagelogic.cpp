@@ -1,12 +1,12 @@
-#include "coderpage.h"
+#include "coderpagelogic.h"
 
 #include "coder/coderfields.h"
 #include "coder/controlcheck.h"
 #include "coder/paramcode.h"
 #include "common/numtext.h"
 #include "present.h"
-#include "projectpage.h"
-#include "shareddata.h"
+#include "projectpagelogic.h"
+#include "pagelink.h"
 
 namespace zz::mac {
 
@@ -41,19 +41,19 @@ void selectEnumeration(Outlets& outlets, Outlet combo, uint32_t value)
 
 }  // namespace
 
-ControlCoderPage::ControlCoderPage(Outlets& outlets, Services& services, SharedData& shared)
-    : outlets_(outlets), services_(services), shared_(shared)
+CoderPageLogic::CoderPageLogic(Outlets& outlets, Services& services, PageLink& link)
+    : outlets_(outlets), services_(services), link_(link)
 {
 }
 
-ControlCoderPage::~ControlCoderPage()
+CoderPageLogic::~CoderPageLogic()
 {
-    if (shared_.koderPage == this) shared_.koderPage = nullptr;
+    if (link_.koderPage == this) link_.koderPage = nullptr;
 }
 
-void ControlCoderPage::viewDidLoad()
+void CoderPageLogic::viewDidLoad()
 {
-    shared_.koderPage = this;
+    link_.koderPage = this;
     kontrol_ = makeZizudavuveva(kStyle);
     defKontrol_ = makeZizudavuveva(kStyle);
     for (const Combo& combo : kCombos) outlets_.addItems(combo.outlet, enumDisplayItems(kStyle, combo.enumeration));
@@ -61,12 +61,12 @@ void ControlCoderPage::viewDidLoad()
     outlets_.makeFirstResponder(Outlet::controlName);
 }
 
-void ControlCoderPage::viewDidAppear()
+void CoderPageLogic::viewDidAppear()
 {
     outlets_.makeFirstResponder(Outlet::controlName);
 }
 
-void ControlCoderPage::initControls()
+void CoderPageLogic::initControls()
 {
     if (!numericFormatter_) {
         numericFormatter_ = std::make_shared<FormatterRule>();
@@ -116,7 +116,7 @@ void ControlCoderPage::initControls()
     o.setText(Outlet::textView, "");
 }
 
-void ControlCoderPage::parseControls()
+void CoderPageLogic::parseControls()
 {
     const Outlets& o = outlets_;
     Zizudavuveva& k = kontrol_;
@@ -160,25 +160,25 @@ void ControlCoderPage::parseControls()
     k.includePIParamDeclaration = o.isOn(Outlet::includePIPDeclaration);
 }
 
-void ControlCoderPage::handleControlButtChange(Outlet) {}
+void CoderPageLogic::handleControlButtChange(Outlet) {}
 
-void ControlCoderPage::handleOffOnDefaultButtChange(Outlet) {}
+void CoderPageLogic::handleOffOnDefaultButtChange(Outlet) {}
 
-void ControlCoderPage::copyCodeClipboard()
+void CoderPageLogic::copyCodeClipboard()
 {
     parseControls();
     const Result check = validateShit(kontrol_, kStyle);
     present(check, outlets_, services_);
     if (!check) return;
-    kontrol_.enableParamSmoothing = shared_.enableParameterSmoothing;
-    kontrol_.smoothingTimeMsec = shared_.smoothingTime_mSec;
+    kontrol_.enableParamSmoothing = link_.enableParameterSmoothing;
+    kontrol_.smoothingTimeMsec = link_.smoothingTime_mSec;
     const CodeResult code = makeParameterCode(kontrol_, outlets_.text(Outlet::textView), kStyle);
     present(code, outlets_, services_);
     if (!code) return;
     services_.writePasteboard(code.fragments);
 }
 
-void ControlCoderPage::copyBoundVarClipboard()
+void CoderPageLogic::copyBoundVarClipboard()
 {
     parseControls();
     const CodeResult code = makeBoundVarCode(kontrol_, kStyle);
@@ -187,14 +187,14 @@ void ControlCoderPage::copyBoundVarClipboard()
     services_.writePasteboard(code.fragments);
 }
 
-void ControlCoderPage::handleReset()
+void CoderPageLogic::handleReset()
 {
     initControls();
 }
 
-void ControlCoderPage::handleExit()
+void CoderPageLogic::handleExit()
 {
-    if (shared_.projectPage) shared_.projectPage->saveLogFile();
+    if (link_.projectPage) link_.projectPage->saveLogFile();
     services_.exitProcess(0);
 }
 
