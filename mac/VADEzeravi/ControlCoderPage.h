@@ -53,15 +53,16 @@ class AppKitOutlets;
 // Puts the page's order of Tab in place again.
 - (void)chainKeyViews;
 
+// The page's operations under their own names; nothing calls these, the logic runs its own.
 - (void)initControls;
 - (void)parseControls;
 
+// The type and default buttons' actions: the radio group only.
 - (IBAction)handleControlButtChange:(id)sender;
 - (IBAction)handleOffOnDefaultButtChange:(id)sender;
 - (IBAction)copyCodeClipboard:(id)sender;
 - (IBAction)copyBoundVarClipboard:(id)sender;
 - (IBAction)handleReset:(id)sender;
 - (IBAction)handleExit:(id)sender;
-- (IBAction)toggleButton:(id)sender;
 
 @end

@@ -39,7 +39,6 @@ using zz::mac::Outlet;
 - (void)loadView
 {
     NSView* view = [[[FlippedView alloc] initWithFrame:NSMakeRect(0, 0, zzPageWidth, zzPageHeight)] autorelease];
-    const SEL toggle = @selector(toggleButton:);
     const SEL typeChange = @selector(handleControlButtChange:);
     const SEL defaultChange = @selector(handleOffOnDefaultButtChange:);
     const CGFloat m = zzPageMargin;
@@ -67,7 +66,7 @@ using zz::mac::Outlet;
     y += row;
     controlDataCombo = zzLabeledCombo(view, @"Interpret As:", lx, fx, y, fw);
     y += row + 5;
-    includePIPDeclaration = zzCheckBox(view, @"Include piParam Declaration", lx, y, fx + fw - lx, self, toggle);
+    includePIPDeclaration = zzCheckBox(view, @"Include piParam Declaration", lx, y, fx + fw - lx, nil, NULL);
 
     // Kind of control and the switches.
     const CGFloat tx = fx + fw + 10, tw = 282, ti = tx + zzGroupInset, tiw = tw - 2 * zzGroupInset;
@@ -129,14 +128,14 @@ using zz::mac::Outlet;
     y += row;
     meterCalCombo = zzLabeledCombo(view, @"Calibration:", mi, cx, y, cw);
     y += row + 2;
-    invertedMeter = zzCheckBox(view, @"Inverted", mi, y, 90, self, toggle);
-    proToolsGRMeter = zzCheckBox(view, @"Pro Tools GR", cx, y, cw, self, toggle);
+    invertedMeter = zzCheckBox(view, @"Inverted", mi, y, 90, nil, NULL);
+    proToolsGRMeter = zzCheckBox(view, @"Pro Tools GR", cx, y, cw, nil, NULL);
     y += zzButtonHeight + 8;
     zzGroup(view, @"Meter", mx, m, mw, y - m);
 
     const CGFloat bindingTop = y + 10;
     y = bindingTop + zzGroupTop;
-    enableVarBinding = zzCheckBox(view, @"Enable Variable Binding", mi, y, miw, self, toggle);
+    enableVarBinding = zzCheckBox(view, @"Enable Variable Binding", mi, y, miw, nil, NULL);
     y += buttonRow;
     boundVariableName = zzLabeledField(view, @"Variable:", mi, cx, y, cw);
     y += row;
@@ -215,11 +214,6 @@ using zz::mac::Outlet;
 - (void)parseControls
 {
     logic->parseControls();
-}
-
-- (IBAction)toggleButton:(id)sender
-{
-    (void)sender;
 }
 
 - (IBAction)handleControlButtChange:(id)sender

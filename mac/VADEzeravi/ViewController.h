@@ -59,11 +59,13 @@ class AppKitOutlets;
 // Puts the page's order of Tab in place again.
 - (void)chainKeyViews;
 
+// The page's operations under their own names; nothing calls these, the logic runs its own.
 - (void)initControls;
 - (BOOL)parseControls;
 - (void)saveLogFile;
 
 - (IBAction)projectType:(id)sender;
+// The processing and API buttons' actions: the radio group only, nothing else needs them.
 - (IBAction)audioProccessing:(id)sender;
 - (IBAction)individAPISelect:(id)sender;
 - (IBAction)updateProjectName:(id)sender;
@@ -71,9 +73,9 @@ class AppKitOutlets;
 - (IBAction)makeProject:(id)sender;
 - (IBAction)restoreTemplateFolder:(id)sender;
 - (IBAction)closeApp:(id)sender;
-- (IBAction)toggleButton:(id)sender;
 - (void)alertDidEnd:(NSAlert*)alert returnCode:(NSInteger)returnCode contextInfo:(void*)contextInfo;
 
+// Window delegate methods kept by the page; the window's delegate is AppDelegate, so nothing calls them.
 - (NSSize)windowWillResize:(NSWindow*)sender toSize:(NSSize)frameSize;
 - (void)windowWillClose:(NSNotification*)notification;
 

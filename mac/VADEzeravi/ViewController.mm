@@ -32,7 +32,6 @@ using zz::mac::Outlet;
 - (void)loadView
 {
     NSView* view = [[[FlippedView alloc] initWithFrame:NSMakeRect(0, 0, zzPageWidth, zzPageHeight)] autorelease];
-    const SEL toggle = @selector(toggleButton:);
     const CGFloat m = zzPageMargin;
     const CGFloat row = zzFieldHeight + 5;      // a row of text fields
     const CGFloat buttonRow = zzButtonHeight + 3;  // a row of check boxes or radio buttons
@@ -77,27 +76,27 @@ using zz::mac::Outlet;
     const CGFloat ox = fx + fw + 10, ow = 285, oi = ox + zzGroupInset, oiw = ow - 2 * zzGroupInset;
     const CGFloat nx = oi + 138, nw = 50, indent = 20;
     y = m + zzGroupTop;
-    synthPlugin = zzCheckBox(view, @"Synth Plugin (no audio input)", oi, y, oiw, self, toggle);
+    synthPlugin = zzCheckBox(view, @"Synth Plugin (no audio input)", oi, y, oiw, nil, NULL);
     y += buttonRow;
-    enableSidechain = zzCheckBox(view, @"Enable Sidechain", oi, y, oiw, self, toggle);
+    enableSidechain = zzCheckBox(view, @"Enable Sidechain", oi, y, oiw, nil, NULL);
     y += buttonRow;
-    enableParameterSmoothing = zzCheckBox(view, @"Parameter Smoothing", oi, y, oiw, self, toggle);
+    enableParameterSmoothing = zzCheckBox(view, @"Parameter Smoothing", oi, y, oiw, nil, NULL);
     y += buttonRow;
     smoothingTime = zzLabeledField(view, @"Time (mSec):", oi + indent, nx, y, nw);
     y += row;
     pluginLatency = zzLabeledField(view, @"Latency (samples):", oi, nx, y, nw);
     y += row;
     tailTime = zzLabeledField(view, @"Tail Time (mSec):", oi, nx, y, nw);
-    infiniteTail = zzCheckBox(view, @"Infinite", nx + nw + 6, y + 2, oi + oiw - (nx + nw + 6), self, toggle);
+    infiniteTail = zzCheckBox(view, @"Infinite", nx + nw + 6, y + 2, oi + oiw - (nx + nw + 6), nil, NULL);
     y += row;
-    linkFFTW = zzCheckBox(view, @"Link FFTW", oi, y, 100, self, toggle);
-    includeFXObjects = zzCheckBox(view, @"Include FX Objects", oi + 108, y, oiw - 108, self, toggle);
+    linkFFTW = zzCheckBox(view, @"Link FFTW", oi, y, 100, nil, NULL);
+    includeFXObjects = zzCheckBox(view, @"Include FX Objects", oi + 108, y, oiw - 108, nil, NULL);
     y += buttonRow;
-    saaAutomation = zzCheckBox(view, @"VST3 Sample Accurate Automation", oi, y, oiw, self, toggle);
+    saaAutomation = zzCheckBox(view, @"VST3 Sample Accurate Automation", oi, y, oiw, nil, NULL);
     y += buttonRow;
     saaGranulatiry = zzLabeledField(view, @"Granularity:", oi + indent, nx, y, nw);
     y += row;
-    exposePTGRMeter = zzCheckBox(view, @"Expose Pro Tools GR Meter", oi, y, oiw, self, toggle);
+    exposePTGRMeter = zzCheckBox(view, @"Expose Pro Tools GR Meter", oi, y, oiw, nil, NULL);
     y += zzButtonHeight + 8;
     zzGroup(view, @"Plugin Options", ox, m, ow, y - m);
     const CGFloat optionsBottom = y;
@@ -115,9 +114,9 @@ using zz::mac::Outlet;
     y += buttonRow;
     universalProject = zzRadio(view, @"Universal - Multiple APIs", ti, y, tiw, self, @selector(projectType:));
     y += buttonRow;
-    uniAAX = zzCheckBox(view, @"AAX", apiX, y, 54, self, toggle);
-    uniAU = zzCheckBox(view, @"AU", apiX + 58, y, 48, self, toggle);
-    uniVST = zzCheckBox(view, @"VST", apiX + 110, y, 54, self, toggle);
+    uniAAX = zzCheckBox(view, @"AAX", apiX, y, 54, nil, NULL);
+    uniAU = zzCheckBox(view, @"AU", apiX + 58, y, 48, nil, NULL);
+    uniVST = zzCheckBox(view, @"VST", apiX + 110, y, 54, nil, NULL);
     y += zzButtonHeight + 8;
     zzGroup(view, @"Project Type", tx, m, tw, y - m);
 
@@ -221,11 +220,6 @@ using zz::mac::Outlet;
 - (void)saveLogFile
 {
     logic->saveLogFile();
-}
-
-- (IBAction)toggleButton:(id)sender
-{
-    (void)sender;
 }
 
 - (IBAction)projectType:(id)sender

@@ -46,14 +46,8 @@ CoderPageLogic::CoderPageLogic(Outlets& outlets, Services& services, PageLink& l
 {
 }
 
-CoderPageLogic::~CoderPageLogic()
-{
-    if (link_.koderPage == this) link_.koderPage = nullptr;
-}
-
 void CoderPageLogic::viewDidLoad()
 {
-    link_.koderPage = this;
     kontrol_ = makeZizudavuveva(kStyle);
     defKontrol_ = makeZizudavuveva(kStyle);
     for (const Combo& combo : kCombos) outlets_.addItems(combo.outlet, enumDisplayItems(kStyle, combo.enumeration));
@@ -159,10 +153,6 @@ void CoderPageLogic::parseControls()
     k.proToolsGainMeter = o.isOn(Outlet::proToolsGRMeter);
     k.includePIParamDeclaration = o.isOn(Outlet::includePIPDeclaration);
 }
-
-void CoderPageLogic::handleControlButtChange(Outlet) {}
-
-void CoderPageLogic::handleOffOnDefaultButtChange(Outlet) {}
 
 void CoderPageLogic::copyCodeClipboard()
 {

@@ -18,7 +18,6 @@ class PageLink;
 class CoderPageLogic {
 public:
     CoderPageLogic(Outlets& outlets, Services& services, PageLink& link);
-    ~CoderPageLogic();
     CoderPageLogic(const CoderPageLogic&) = delete;
     CoderPageLogic& operator=(const CoderPageLogic&) = delete;
 
@@ -32,15 +31,12 @@ public:
     void parseControls();
 
     // Actions.
-    void handleControlButtChange(Outlet sender);
-    void handleOffOnDefaultButtChange(Outlet sender);
     void copyCodeClipboard();
     void copyBoundVarClipboard();
     void handleReset();
     void handleExit();
 
     const Zizudavuveva& kontrol() const { return kontrol_; }
-    const Zizudavuveva& defKontrol() const { return defKontrol_; }
 
 private:
     Outlets& outlets_;

@@ -16,7 +16,6 @@ void PageLink::reset()
 {
     enableParameterSmoothing = false;
     smoothingTime_mSec = 20.0;
-    koderPage = nullptr;
     projectPage = nullptr;
 }
 

@@ -8,7 +8,6 @@
 namespace zz::mac {
 
 class ProjectPageLogic;
-class CoderPageLogic;
 
 class PageLink {
 public:
@@ -20,7 +19,6 @@ public:
 
     bool enableParameterSmoothing = false;
     double smoothingTime_mSec = 20.0;
-    CoderPageLogic* koderPage = nullptr;
     ProjectPageLogic* projectPage = nullptr;
 };
 

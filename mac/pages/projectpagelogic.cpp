@@ -201,10 +201,6 @@ void ProjectPageLogic::projectType(Outlet sender)
     for (Outlet button : {Outlet::uniAAX, Outlet::uniAU, Outlet::uniVST}) outlets_.setEnabled(button, !individual);
 }
 
-void ProjectPageLogic::audioProccessing(Outlet) {}
-
-void ProjectPageLogic::individAPISelect(Outlet) {}
-
 void ProjectPageLogic::updateProjectName()
 {
     services_.log("updateProjectName");

@@ -31,8 +31,6 @@ public:
 
     // Actions.
     void projectType(Outlet sender);
-    void audioProccessing(Outlet sender);
-    void individAPISelect(Outlet sender);
     void updateProjectName();
     void browseForProjFolder();
     void makeProject();
@@ -46,9 +44,6 @@ public:
     void restoreTemplateDirectory();
 
     const ZezureProject& project() const { return project_; }
-    const std::string& logFilePath() const { return logFilePath_; }
-    const std::string& pluginTemplateResourcePath() const { return pluginTemplateResourcePath_; }
-    const std::string& pluginTemplateZIPPath() const { return pluginTemplateZIPPath_; }
     const std::string& pluginTemplateDIRPath() const { return pluginTemplateDIRPath_; }
 
 private:

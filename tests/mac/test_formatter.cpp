@@ -93,7 +93,6 @@ TEST(PageLinkOfTheProcess, IsOneInstanceWithTheInitialValues)
     EXPECT_FALSE(first.enableParameterSmoothing);
     EXPECT_EQ(first.smoothingTime_mSec, 20.0);
     EXPECT_EQ(first.projectPage, nullptr);
-    EXPECT_EQ(first.koderPage, nullptr);
 }
 
 TEST(JoinedPasteboardText, PutsEachPieceOnItsOwnLine)

@@ -44,7 +44,6 @@ TEST_F(ProjectPage, FirstStartShowsTheDefaultsAndMakesTheSettingsFile)
     EXPECT_EQ(services.logLines.front(), "created log file!");
     EXPECT_TRUE(services.alerts.empty());
     EXPECT_EQ(shared.projectPage, projectPage.get());
-    EXPECT_EQ(shared.koderPage, coderPage.get());
     EXPECT_EQ(projectPage->pluginTemplateDIRPath(), (root / "SDK" / "PluginTemplate").string());
 }
 
