@@ -32,14 +32,6 @@ void AppKitOutlets::connect(Outlet outlet, id control)
     controls_[static_cast<int>(outlet)] = control;
 }
 
-void AppKitOutlets::connectNamed(id owner, Outlet first, Outlet end)
-{
-    for (int i = static_cast<int>(first); i < static_cast<int>(end); ++i) {
-        const Outlet outlet = static_cast<Outlet>(i);
-        connect(outlet, [owner valueForKey:[NSString stringWithUTF8String:zz::mac::outletName(outlet)]]);
-    }
-}
-
 id AppKitOutlets::control(Outlet outlet) const
 {
     return controls_[static_cast<int>(outlet)];
