@@ -121,6 +121,7 @@ void AppKitOutlets::attachFormatter(Outlet outlet, std::shared_ptr<const zz::mac
         formatter = [[CustomTextFieldFormatter alloc] init];
         [formatter setMaximumLength:rule->maxLength];
         [formatter setNumericOnly:rule->numericOnly ? YES : NO];
+        [formatter setSingleLine:rule->singleLine ? YES : NO];
     }
     [field setFormatter:formatter];
 #ifdef GNUSTEP

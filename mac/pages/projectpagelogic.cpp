@@ -1,6 +1,7 @@
 #include "projectpagelogic.h"
 
 #include "common/numtext.h"
+#include "fieldbindings.h"
 #include "present.h"
 #include "project/makeproject.h"
 #include "project/projectchecks.h"
@@ -52,61 +53,42 @@ void ProjectPageLogic::viewWillDisappear()
     link_.smoothingTime_mSec = project_.smoothingTimeMsec;
 }
 
+std::shared_ptr<const FormatterRule> ProjectPageLogic::sharedFormatter(const FormatterRule& rule)
+{
+    for (const auto& formatter : formatters_) {
+        if (*formatter == rule) return formatter;
+    }
+    formatters_.push_back(std::make_shared<const FormatterRule>(rule));
+    return formatters_.back();
+}
+
 void ProjectPageLogic::initControls()
 {
-    if (!fourCharFormatter_) {
-        fourCharFormatter_ = std::make_shared<FormatterRule>();
-        fourCharFormatter_->maxLength = 4;
-        aaxNameFormatter_ = std::make_shared<FormatterRule>();
-        aaxNameFormatter_->maxLength = 31;
-        shortNameFormatter_ = std::make_shared<FormatterRule>();
-        shortNameFormatter_->maxLength = 15;
-        numericFormatter_ = std::make_shared<FormatterRule>();
-        numericFormatter_->numericOnly = true;
-    }
     Outlets& o = outlets_;
     const ZezureProject& p = project_;
 
-    o.setText(Outlet::projectFolderBox, p.projectFolderPath);
-    o.setText(Outlet::projectName, p.projectName);
-    o.setText(Outlet::pluginName, p.pluginName);
-    o.setText(Outlet::fourCharCode, p.fourCharProductID);
-    o.setText(Outlet::fourCharCompany, p.fourCharVendorID);
-    o.attachFormatter(Outlet::fourCharCode, fourCharFormatter_);
-    o.attachFormatter(Outlet::fourCharCompany, fourCharFormatter_);
-
-    o.setText(Outlet::vendorName, p.vendorName);
-    o.setText(Outlet::vendorURL, p.vendorURL);
-    o.setText(Outlet::vendorEmail, p.vendorEmail);
-    o.setText(Outlet::aaxPluginName, p.aaxPluginName);
-    o.setText(Outlet::shortPluginName, p.aaxShortPluginName);
-    o.attachFormatter(Outlet::aaxPluginName, aaxNameFormatter_);
-    o.attachFormatter(Outlet::shortPluginName, shortNameFormatter_);
-
-    o.setOn(Outlet::synthPlugin, p.synthPlugin);
-    o.setOn(Outlet::enableSidechain, p.enableSidechain);
-    o.setOn(Outlet::enableParameterSmoothing, p.enableParamSmoothing);
-
-    for (Outlet field : {Outlet::smoothingTime, Outlet::pluginLatency, Outlet::tailTime, Outlet::saaGranulatiry,
-                         Outlet::blockSize}) {
-        o.attachFormatter(field, numericFormatter_);
+    // The texts, check boxes and number fields from the record, each field
+    // with the filter its table entry asks for: one instance per filter, so
+    // that both code fields share one, and all five number fields another.
+    for (const ProjectFieldBinding& b : projectFieldBindings()) {
+        const ProjectFieldInfo& f = *b.field;
+        switch (f.kind) {
+        case ProjectFieldKind::text: o.setText(b.outlet, p.*f.text); break;
+        case ProjectFieldKind::boolean:
+            if (outletKind(b.outlet) == ControlKind::checkBox) o.setOn(b.outlet, p.*f.flag);
+            break;
+        case ProjectFieldKind::time: o.setText(b.outlet, numtext::nsNumberString(p.*f.number)); break;
+        case ProjectFieldKind::count:
+        case ProjectFieldKind::blockSize: o.setText(b.outlet, numtext::nsNumberString(p.*f.whole)); break;
+        case ProjectFieldKind::category: break;
+        }
+        if (const auto rule = formatterRuleOf(b)) o.attachFormatter(b.outlet, sharedFormatter(*rule));
     }
 
-    o.setText(Outlet::smoothingTime, numtext::nsNumberString(p.smoothingTimeMsec));
-    o.setText(Outlet::pluginLatency, numtext::nsNumberString(p.latencyInSamples));
-    o.setText(Outlet::tailTime, numtext::nsNumberString(p.tailTimeMsec));
-    o.setText(Outlet::saaGranulatiry, numtext::nsNumberString(p.saaGranulatity));
-
+    // Frames, whatever the record holds.
     o.setOn(Outlet::processFrames, true);
     o.setOn(Outlet::processBuffers, false);
     o.setOn(Outlet::processBlocks, false);
-    o.setText(Outlet::blockSize, numtext::nsNumberString(p.blockSize));
-
-    o.setOn(Outlet::linkFFTW, p.linkFFTW);
-    o.setOn(Outlet::infiniteTail, p.infiniteTail);
-    o.setOn(Outlet::saaAutomation, p.enableSAAVST3);
-    o.setOn(Outlet::exposePTGRMeter, p.wantPTGRMeter);
-    o.setOn(Outlet::includeFXObjects, p.includeFXObjects);
 
     o.setOn(Outlet::universalProject, p.universalAPI);
     o.setOn(Outlet::individualProject, !p.universalAPI);
@@ -134,47 +116,31 @@ void ProjectPageLogic::initControls()
 
 bool ProjectPageLogic::parseControls()
 {
-    Outlets& o = outlets_;
+    const Outlets& o = outlets_;
     ZezureProject& p = project_;
 
-    p.projectName = o.text(Outlet::projectName);
-    p.pluginName = o.text(Outlet::pluginName);
-    p.fourCharProductID = o.text(Outlet::fourCharCode);
-    p.fourCharVendorID = o.text(Outlet::fourCharCompany);
-    p.vendorName = o.text(Outlet::vendorName);
-    p.vendorURL = o.text(Outlet::vendorURL);
-    p.vendorEmail = o.text(Outlet::vendorEmail);
-    p.aaxPluginName = o.text(Outlet::aaxPluginName);
-    p.aaxShortPluginName = o.text(Outlet::shortPluginName);
-
-    p.synthPlugin = o.isOn(Outlet::synthPlugin);
-    p.enableSidechain = o.isOn(Outlet::enableSidechain);
-    p.enableParamSmoothing = o.isOn(Outlet::enableParameterSmoothing);
-
-    // Times in single precision; the two counts cut toward zero, a negative
-    // entry giving 0.
-    p.smoothingTimeMsec = readTimeField(kStyle, o.text(Outlet::smoothingTime));
-    p.latencyInSamples = readCountField(kStyle, o.text(Outlet::pluginLatency));
-    p.tailTimeMsec = readTimeField(kStyle, o.text(Outlet::tailTime));
-
-    p.linkFFTW = o.isOn(Outlet::linkFFTW);
-    p.infiniteTail = o.isOn(Outlet::infiniteTail);
-    p.enableSAAVST3 = o.isOn(Outlet::saaAutomation);
-
-    p.saaGranulatity = readCountField(kStyle, o.text(Outlet::saaGranulatiry));
-
-    p.wantPTGRMeter = o.isOn(Outlet::exposePTGRMeter);
-    p.includeFXObjects = o.isOn(Outlet::includeFXObjects);
-
-    p.processFrames = o.isOn(Outlet::processFrames);
-
-    if (o.isOn(Outlet::processBuffers)) {
-        p.blockSize = 0;
-    } else {
-        p.blockSize = readBlockSizeField(kStyle, o.text(Outlet::blockSize));
+    // Texts as they stand, check boxes, times in single precision, the two
+    // counts cut toward zero (a negative entry giving 0); the block size is
+    // 0 for entire buffers.
+    for (const ProjectFieldBinding& b : projectFieldBindings()) {
+        const ProjectFieldInfo& f = *b.field;
+        if (b.shownOnly) continue;
+        switch (f.kind) {
+        case ProjectFieldKind::text: p.*f.text = o.text(b.outlet); break;
+        case ProjectFieldKind::boolean: p.*f.flag = o.isOn(b.outlet); break;
+        case ProjectFieldKind::time: p.*f.number = readTimeField(kStyle, o.text(b.outlet)); break;
+        case ProjectFieldKind::count: p.*f.whole = readCountField(kStyle, o.text(b.outlet)); break;
+        case ProjectFieldKind::blockSize:
+            p.*f.whole = o.isOn(Outlet::processBuffers) ? 0 : readBlockSizeField(kStyle, o.text(b.outlet));
+            break;
+        case ProjectFieldKind::category:
+            // No selected item gives "None"; a synthesizer is "Software Synth".
+            p.*f.whole = aaxCategoryCodeAt(o.selectedIndex(b.outlet));
+            break;
+        }
     }
+    applySynthCategory(p);
 
-    p.universalAPI = o.isOn(Outlet::universalProject);
     if (p.universalAPI) {
         p.makeAU = o.isOn(Outlet::uniAU);
         p.makeAAX = o.isOn(Outlet::uniAAX);
@@ -184,10 +150,6 @@ bool ProjectPageLogic::parseControls()
         p.makeAAX = o.isOn(Outlet::indAAX);
         p.makeVST = o.isOn(Outlet::indVST);
     }
-
-    // No selected item (text typed into the combo box) gives "None".
-    p.aaxCagtegory = aaxCategoryCodeAt(o.selectedIndex(Outlet::categoryCombo));
-    applySynthCategory(p);
     return true;
 }
 

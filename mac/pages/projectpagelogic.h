@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "outlets.h"
 #include "project/zezureproject.h"
@@ -59,12 +60,9 @@ private:
     std::string pluginTemplateZIPPath_;
     std::string pluginTemplateDIRPath_;
 
-    // One length-4 filter serves both code fields, one numeric filter all
-    // five number fields.
-    std::shared_ptr<FormatterRule> fourCharFormatter_;
-    std::shared_ptr<FormatterRule> aaxNameFormatter_;
-    std::shared_ptr<FormatterRule> shortNameFormatter_;
-    std::shared_ptr<FormatterRule> numericFormatter_;
+    // The filters attached so far, one instance per rule.
+    std::shared_ptr<const FormatterRule> sharedFormatter(const FormatterRule& rule);
+    std::vector<std::shared_ptr<const FormatterRule>> formatters_;
 };
 
 }  // namespace zz::mac

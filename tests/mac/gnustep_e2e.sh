@@ -133,6 +133,9 @@ clip Pasted Vendor
 focus vendorName
 keys key alt+a alt+v
 show vendorName
+clip Two\\nLines
+keys key alt+a alt+v
+show vendorName
 focus pluginName
 keys key alt+a alt+c
 pasteboard
@@ -315,9 +318,9 @@ expect "show: blockSize = 694"
 expect "show: blockSize = 65"
 
 # Command-A Command-V pasted into the vendor field; Command-A Command-C
-# copied the plug-in name; a paste of five characters into a code field is
-# refused whole.
-expect "show: vendorName = Pasted Vendor"
+# copied the plug-in name; a paste of two lines into the vendor field and
+# one of five characters into a code field are refused whole.
+[[ $(grep -cx "show: vendorName = Pasted Vendor" "$transcript") -eq 2 ]] || fail "the vendor field took the paste of two lines"
 expect "pasteboard: NewZezurePlugin"
 [[ $(grep -cx "show: fourCharCode = ABCD" "$transcript") -eq 2 ]] || fail "the code field took ABCDE or the paste of WXYZ1"
 

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "fieldbindings.h"
 #include "pagefixture.h"
 
 namespace zz::mac::testing {
@@ -89,9 +90,42 @@ TEST_F(ProjectPage, FiltersAreSharedAsTheWindowDescribesThem)
         EXPECT_EQ(outlets.at(field).formatter, numeric) << outletName(field);
     }
     EXPECT_TRUE(numeric->numericOnly);
-    EXPECT_FALSE(outlets.at(Outlet::projectName).formatter);
+    EXPECT_FALSE(outlets.at(Outlet::projectFolderBox).formatter);
     EXPECT_FALSE(outlets.type(Outlet::blockSize, "64x"));
     EXPECT_EQ(outlets.text(Outlet::blockSize), "64");
+    // Every text is one line: a pasted line break is refused.
+    EXPECT_FALSE(outlets.type(Outlet::vendorName, "Acme\nInc"));
+    EXPECT_EQ(outlets.text(Outlet::vendorName), "My Company");
+}
+
+// Each field the page shows gets the filter of its entry in the record's
+// field table (its length, a number only, one line for a text), the same
+// instance for the same filter; no other control has one.
+TEST_F(ProjectPage, EachFilterComesFromTheFieldTable)
+{
+    loadPages();
+    size_t filtered = 0;
+    for (const ProjectFieldInfo& f : projectFields()) {
+        const auto outlet = outletOfField(f.name);
+        if (!outlet) continue;
+        const auto& formatter = outlets.at(*outlet).formatter;
+        const bool numeric = f.macFilter == numtext::TextFilter::macNumeric;
+        const bool text = f.kind == ProjectFieldKind::text && *outlet != Outlet::projectFolderBox;
+        if (f.maxLength == 0 && !numeric && !text) {
+            EXPECT_FALSE(formatter) << f.name;
+            continue;
+        }
+        ++filtered;
+        ASSERT_TRUE(formatter) << f.name;
+        EXPECT_EQ(formatter->maxLength, f.maxLength ? static_cast<int>(f.maxLength) : 2147483647) << f.name;
+        EXPECT_EQ(formatter->numericOnly, numeric) << f.name;
+        EXPECT_EQ(formatter->singleLine, f.kind == ProjectFieldKind::text) << f.name;
+    }
+    size_t attached = 0;
+    for (int i = static_cast<int>(kFirstProjectOutlet); i < static_cast<int>(kFirstCoderOutlet); ++i) {
+        if (outlets.at(static_cast<Outlet>(i)).formatter) ++attached;
+    }
+    EXPECT_EQ(attached, filtered);
 }
 
 TEST_F(ProjectPage, ProjectTypeSwitchesTheEnablingButNoState)
