@@ -20,7 +20,7 @@ class AppKitOutlets;
     IBOutlet NSTextField* multiStringList;
     IBOutlet NSComboBox* controlTaperCombo;
     IBOutlet NSComboBox* controlDataCombo;
-    IBOutlet NSComboBox* boundVarDataypeCombo;
+    IBOutlet NSComboBox* boundVarDataypeCombo;  // the bound variable's data type (the outlet's spelling)
     IBOutlet NSComboBox* meterDetectCombo;
     IBOutlet NSComboBox* meterCalCombo;
     IBOutlet NSTextField* defaultMultiStringIndex;
@@ -37,7 +37,7 @@ class AppKitOutlets;
     IBOutlet NSButton* offOnDefOff;
     IBOutlet NSButton* offOnDefOn;
     IBOutlet NSScrollView* commentView;
-    IBOutlet NSTextView* textView;
+    IBOutlet NSTextView* textView;  // the comment editor, inside commentView
 
     // The controls in the order Tab walks them.
     NSArray* keyViews;

@@ -4,9 +4,9 @@
 
 class AppKitOutlets;
 
-// The project page. Its behaviour is the portable zz::mac::ProjectPageLogic;
-// this class builds the controls, connects the outlets and forwards the
-// actions.
+// The project page (the class keeps the generic name ViewController). Its
+// behaviour is the portable zz::mac::ProjectPageLogic; this class builds the
+// controls, connects the outlets and forwards the actions.
 @interface ViewController : NSViewController {
     IBOutlet NSTextField* projectName;
     IBOutlet NSComboBox* categoryCombo;
@@ -35,7 +35,7 @@ class AppKitOutlets;
     IBOutlet NSButton* linkFFTW;
     IBOutlet NSButton* infiniteTail;
     IBOutlet NSButton* saaAutomation;
-    IBOutlet NSTextField* saaGranulatiry;
+    IBOutlet NSTextField* saaGranulatiry;  // the automation granularity (the outlet's spelling)
     IBOutlet NSButton* exposePTGRMeter;
     IBOutlet NSButton* includeFXObjects;
     IBOutlet NSButton* indAAX;
@@ -62,10 +62,10 @@ class AppKitOutlets;
 // The page's operations under their own names; nothing calls these, the logic runs its own.
 - (void)initControls;
 - (BOOL)parseControls;
-- (void)saveLogFile;
+- (void)saveLogFile;  // the settings file, not a log
 
 - (IBAction)projectType:(id)sender;
-// The processing and API buttons' actions: the radio group only, nothing else needs them.
+// The processing and API buttons' actions ("audioProccessing" as spelled): the radio group only.
 - (IBAction)audioProccessing:(id)sender;
 - (IBAction)individAPISelect:(id)sender;
 - (IBAction)updateProjectName:(id)sender;

@@ -5,7 +5,7 @@
 // case, as the pages have always called it). The settings live in the
 // portable zz::mac::PageLink, so that the pages' logic and this object agree.
 @interface sharedData : NSObject {
-    NSViewController* koderPage;
+    NSViewController* koderPage;  // the control coder page, spelled with a k
     NSViewController* projectPage;
 }
 

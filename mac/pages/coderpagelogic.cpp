@@ -157,6 +157,7 @@ void CoderPageLogic::parseControls()
 void CoderPageLogic::copyCodeClipboard()
 {
     parseControls();
+    // The checks of a control description before its code is made.
     const Result check = validateShit(kontrol_, kStyle);
     present(check, outlets_, services_);
     if (!check) return;

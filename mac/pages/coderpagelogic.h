@@ -36,6 +36,7 @@ public:
     void handleReset();
     void handleExit();
 
+    // The working control description, filled by parseControls.
     const Zizudavuveva& kontrol() const { return kontrol_; }
 
 private:
@@ -43,8 +44,8 @@ private:
     Services& services_;
     PageLink& link_;
 
-    Zizudavuveva kontrol_;
-    Zizudavuveva defKontrol_;
+    Zizudavuveva kontrol_;     // "control", as the page has always spelled it
+    Zizudavuveva defKontrol_;  // the defaults that initControls shows; never changed
     std::shared_ptr<FormatterRule> numericFormatter_;
 };
 

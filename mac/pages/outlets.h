@@ -44,7 +44,7 @@ enum class Outlet {
     linkFFTW,
     infiniteTail,
     saaAutomation,
-    saaGranulatiry,
+    saaGranulatiry,  // the automation granularity: the outlet keeps this spelling
     exposePTGRMeter,
     includeFXObjects,
     indAAX,
@@ -66,12 +66,13 @@ enum class Outlet {
     multiStringList,
     controlTaperCombo,
     controlDataCombo,
-    boundVarDataypeCombo,
+    boundVarDataypeCombo,  // the bound variable's data type: the outlet keeps this spelling
     meterDetectCombo,
     meterCalCombo,
     defaultMultiStringIndex,
     meterAttack,
     meterRelease,
+    // The control type's radio buttons ("Butt" for button).
     continuousControlButt,
     onOffControlButt,
     multiStringControlButt,
@@ -80,9 +81,9 @@ enum class Outlet {
     enableVarBinding,
     invertedMeter,
     proToolsGRMeter,
-    offOnDefOff,
-    offOnDefOn,
-    textView,
+    offOnDefOff,  // an on/off switch starts off
+    offOnDefOn,   // an on/off switch starts on
+    textView,     // the comment editor
     count
 };
 

@@ -33,6 +33,7 @@ void ProjectPageLogic::viewDidLoad()
     link_.projectPage = this;
     project_ = makeDefaultProject(kStyle);
     setUpPaths();
+    // The settings file, which the page has always called its log file.
     present(loadLogFile(kStyle, project_, logFilePath_), outlets_, services_);
     initControls();
     outlets_.makeFirstResponder(Outlet::projectName);
@@ -186,6 +187,7 @@ void ProjectPageLogic::browseForProjFolder()
 void ProjectPageLogic::makeProject()
 {
     parseControls();
+    // The checks before a creation: project name, plug-in name and code.
     const Result checked = validateShit(project_.projectName, project_.pluginName, project_.fourCharProductID);
     present(checked, outlets_, services_);
     if (!checked) return;

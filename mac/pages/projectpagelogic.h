@@ -39,9 +39,11 @@ public:
     void alertDidEnd(int returnCode);
     void closeApp();
 
-    // Used by the coder page's Exit.
+    // Writes the settings file (zezurelog.txt, the vendor details and the
+    // folder), not a log of any kind; also the coder page's Exit.
     void saveLogFile();
 
+    // Restore Template after a Yes.
     void restoreTemplateDirectory();
 
     const ZezureProject& project() const { return project_; }
@@ -55,10 +57,10 @@ private:
     PageLink& link_;
 
     ZezureProject project_;
-    std::string logFilePath_;
-    std::string pluginTemplateResourcePath_;
+    std::string logFilePath_;  // the settings file's path
+    std::string pluginTemplateResourcePath_;  // the template folder in the bundle, copied by Create Project
     std::string pluginTemplateZIPPath_;
-    std::string pluginTemplateDIRPath_;
+    std::string pluginTemplateDIRPath_;  // the SDK's PluginTemplate folder, which Restore Template replaces
 
     // The filters attached so far, one instance per rule.
     std::shared_ptr<const FormatterRule> sharedFormatter(const FormatterRule& rule);

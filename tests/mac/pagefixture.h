@@ -41,9 +41,9 @@ protected:
     // The window description creates the project page, then the coder page.
     void loadPages()
     {
-        projectPage = std::make_unique<ProjectPageLogic>(outlets, services, shared);
+        projectPage = std::make_unique<ProjectPageLogic>(outlets, services, link);
         projectPage->viewDidLoad();
-        coderPage = std::make_unique<CoderPageLogic>(outlets, services, shared);
+        coderPage = std::make_unique<CoderPageLogic>(outlets, services, link);
         coderPage->viewDidLoad();
     }
 
@@ -51,7 +51,7 @@ protected:
     std::filesystem::path root;
     MemoryOutlets outlets;
     MemoryServices services;
-    PageLink shared;
+    PageLink link;
     std::unique_ptr<ProjectPageLogic> projectPage;
     std::unique_ptr<CoderPageLogic> coderPage;
 };

@@ -197,7 +197,7 @@ TEST_F(CoderPage, ExitHasTheProjectPageWriteTheSettingsFile)
 
 TEST_F(CoderPage, ExitWithoutAProjectPageWritesNothing)
 {
-    coderPage = std::make_unique<CoderPageLogic>(outlets, services, shared);
+    coderPage = std::make_unique<CoderPageLogic>(outlets, services, link);
     coderPage->viewDidLoad();
     coderPage->handleExit();
     EXPECT_EQ(services.exitStatus, 0);

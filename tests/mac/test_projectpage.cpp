@@ -44,7 +44,7 @@ TEST_F(ProjectPage, FirstStartShowsTheDefaultsAndMakesTheSettingsFile)
               "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
     EXPECT_EQ(services.logLines.front(), "created log file!");
     EXPECT_TRUE(services.alerts.empty());
-    EXPECT_EQ(shared.projectPage, projectPage.get());
+    EXPECT_EQ(link.projectPage, projectPage.get());
     EXPECT_EQ(projectPage->pluginTemplateDIRPath(), (root / "SDK" / "PluginTemplate").string());
 }
 
@@ -263,8 +263,8 @@ TEST_F(ProjectPage, LeavingThePageHandsOverTheSmoothingAndKeepsWhatWasTyped)
     outlets.type(Outlet::smoothingTime, "5.5");
     outlets.type(Outlet::vendorName, "Typed Vendor");
     projectPage->viewWillDisappear();
-    EXPECT_TRUE(shared.enableParameterSmoothing);
-    EXPECT_EQ(shared.smoothingTime_mSec, 5.5);
+    EXPECT_TRUE(link.enableParameterSmoothing);
+    EXPECT_EQ(link.smoothingTime_mSec, 5.5);
     EXPECT_EQ(outlets.text(Outlet::vendorName), "Typed Vendor");
     EXPECT_EQ(projectPage->project().vendorName, "Typed Vendor");
 }
@@ -400,7 +400,7 @@ TEST_F(ProjectPageRestore, YesRestoresTheShippedTemplate)
 TEST_F(ProjectPageRestore, AFailedExtractionKeepsTheOldFolder)
 {
     services.resources["PluginTemplate.zip"] = (root / "missing.zip").string();
-    projectPage = std::make_unique<ProjectPageLogic>(outlets, services, shared);
+    projectPage = std::make_unique<ProjectPageLogic>(outlets, services, link);
     projectPage->viewDidLoad();
     projectPage->restoreTemplateFolder();
     services.endSheet(1000);
