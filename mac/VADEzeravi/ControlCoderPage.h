@@ -18,11 +18,11 @@ class AppKitOutlets;
     IBOutlet NSTextField* onOffStringList;
     IBOutlet NSTextField* boundVariableName;
     IBOutlet NSTextField* multiStringList;
-    IBOutlet NSComboBox* controlTaperCombo;
-    IBOutlet NSComboBox* controlDataCombo;
-    IBOutlet NSComboBox* boundVarDataypeCombo;  // the bound variable's data type (the outlet's spelling)
-    IBOutlet NSComboBox* meterDetectCombo;
-    IBOutlet NSComboBox* meterCalCombo;
+    IBOutlet NSPopUpButton* controlTaperCombo;
+    IBOutlet NSPopUpButton* controlDataCombo;
+    IBOutlet NSPopUpButton* boundVarDataypeCombo;  // the bound variable's data type (the outlet's spelling)
+    IBOutlet NSPopUpButton* meterDetectCombo;
+    IBOutlet NSPopUpButton* meterCalCombo;
     IBOutlet NSTextField* defaultMultiStringIndex;
     IBOutlet NSTextField* meterAttack;
     IBOutlet NSTextField* meterRelease;

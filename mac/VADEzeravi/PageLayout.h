@@ -30,7 +30,7 @@ enum class LayoutKind {
     hint,        // a line of explanatory text, in the small system font
     field,       // a text field, with its label in front
     shownField,  // a text field that shows a value: selectable, not editable
-    combo,       // a combo box, with its label in front
+    popUp,       // a pop-up button (a list to choose from), with its label in front
     checkBox,
     radio,
     push,        // a command button
@@ -39,8 +39,8 @@ enum class LayoutKind {
 };
 
 // One control of a page. `y` is the top of the control's row: a label starts
-// 3 points lower, a combo box, drawn taller than a field, reaches 2 points
-// higher. A control with a title in front of it (a field or a combo box) has
+// 3 points lower, a pop-up button, drawn taller than a field, reaches 2
+// points higher. A control with a title in front of it (a field or a pop-up) has
 // its label from `labelX` up to the label's gap before the control. Heights
 // come from the kind, but for a group box and the comment editor.
 struct LayoutRow {
@@ -61,7 +61,7 @@ LayoutRow hint(NSString* text, CGFloat x, CGFloat y, CGFloat width);
 LayoutRow field(zz::mac::Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width,
                 const char* action = nullptr);
 LayoutRow shownField(zz::mac::Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width);
-LayoutRow combo(zz::mac::Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width);
+LayoutRow popUp(zz::mac::Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width);
 LayoutRow checkBox(zz::mac::Outlet outlet, NSString* title, CGFloat x, CGFloat y, CGFloat width);
 LayoutRow radio(zz::mac::Outlet outlet, NSString* title, CGFloat x, CGFloat y, CGFloat width, const char* action);
 // A command button; the few that are outlets name theirs.

@@ -23,9 +23,9 @@ namespace {
 const CGFloat fieldHeight = 22;   // text fields
 const CGFloat buttonHeight = 18;  // check boxes and radio buttons
 const CGFloat pushHeight = 30;    // push buttons
-// A combo box is drawn a little taller than a text field on a Mac; it keeps
-// the field's row and grows by half the difference up and down.
-const CGFloat comboHeight = 26;
+// A pop-up button is drawn a little taller than a text field on a Mac; it
+// keeps the field's row and grows by half the difference up and down.
+const CGFloat popUpHeight = 26;
 const CGFloat labelHeight = 17;
 const CGFloat hintHeight = 14;
 // From a row's top to its label's, and from a label's end to its control.
@@ -86,14 +86,15 @@ NSButton* button(NSView* page, const LayoutRow& row, NSButtonType type, CGFloat 
     return button;
 }
 
-NSComboBox* combo(NSView* page, const LayoutRow& row)
+// Selection only: a person chooses one of its items and types nothing.
+NSPopUpButton* popUp(NSView* page, const LayoutRow& row)
 {
     labelFor(page, row);
-    const CGFloat grow = (comboHeight - fieldHeight) / 2;
-    NSComboBox* combo = [[NSComboBox alloc] initWithFrame:NSMakeRect(row.x, row.y - grow, row.width, comboHeight)];
-    [combo setEditable:YES];
-    place(page, combo);
-    return combo;
+    const CGFloat grow = (popUpHeight - fieldHeight) / 2;
+    NSPopUpButton* list = [[NSPopUpButton alloc] initWithFrame:NSMakeRect(row.x, row.y - grow, row.width, popUpHeight)
+                                                     pullsDown:NO];
+    place(page, list);
+    return list;
 }
 
 NSBox* group(NSView* page, const LayoutRow& row)
@@ -144,7 +145,7 @@ id build(NSView* page, const LayoutRow& row)
         [shown setSelectable:YES];
         return shown;
     }
-    case LayoutKind::combo: return combo(page, row);
+    case LayoutKind::popUp: return popUp(page, row);
     case LayoutKind::checkBox: return button(page, row, NSButtonTypeSwitch, buttonHeight);
     case LayoutKind::radio: return button(page, row, NSButtonTypeRadio, buttonHeight);
     case LayoutKind::push: return button(page, row, NSButtonTypeMomentaryPushIn, pushHeight);
@@ -206,10 +207,10 @@ LayoutRow shownField(Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, 
     return r;
 }
 
-LayoutRow combo(Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width)
+LayoutRow popUp(Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width)
 {
     LayoutRow r = field(outlet, label, labelX, x, y, width);
-    r.kind = LayoutKind::combo;
+    r.kind = LayoutKind::popUp;
     return r;
 }
 

@@ -9,7 +9,7 @@ class AppKitOutlets;
 // controls, connects the outlets and forwards the actions.
 @interface ViewController : NSViewController {
     IBOutlet NSTextField* projectName;
-    IBOutlet NSComboBox* categoryCombo;
+    IBOutlet NSPopUpButton* categoryCombo;
     IBOutlet NSButton* individualProject;
     IBOutlet NSButton* universalProject;
     IBOutlet NSButton* browseProject;

@@ -47,7 +47,7 @@ static std::vector<LayoutRow> projectPageLayout()
         hint(@"Limited to 31 characters", 20, 274, 297),
         field(O::shortPluginName, @"Short Name:", 20, 128, 292, 189),
         hint(@"Limited to 15 characters", 20, 315, 297),
-        combo(O::categoryCombo, @"AAX Category:", 20, 128, 333, 189),
+        popUp(O::categoryCombo, @"AAX Category:", 20, 128, 333, 189),
 
         group(@"Plugin Options", 327, 20, 285, 265),
         checkBox(O::synthPlugin, @"Synth Plugin (no audio input)", 337, 46, 265),

@@ -17,26 +17,26 @@ constexpr Deliverable kStyle = Deliverable::mac;
 constexpr Outlet kTypeButtons[] = {Outlet::continuousControlButt, Outlet::onOffControlButt,
                                    Outlet::multiStringControlButt, Outlet::meterControlButt};
 
-// The five combo boxes and the enumerations they choose.
-struct Combo {
+// The five lists and the enumerations they choose.
+struct List {
     Outlet outlet;
     Enumeration enumeration;
 };
-constexpr Combo kCombos[] = {{Outlet::controlTaperCombo, Enumeration::controlTaper},
-                             {Outlet::controlDataCombo, Enumeration::controlDataType},
-                             {Outlet::boundVarDataypeCombo, Enumeration::boundVarDataType},
-                             {Outlet::meterDetectCombo, Enumeration::meterDetector},
-                             {Outlet::meterCalCombo, Enumeration::meterCal}};
+constexpr List kLists[] = {{Outlet::controlTaperCombo, Enumeration::controlTaper},
+                           {Outlet::controlDataCombo, Enumeration::controlDataType},
+                           {Outlet::boundVarDataypeCombo, Enumeration::boundVarDataType},
+                           {Outlet::meterDetectCombo, Enumeration::meterDetector},
+                           {Outlet::meterCalCombo, Enumeration::meterCal}};
 
-// A combo box's selection as the record's enumeration value.
-uint32_t enumerationOf(const Outlets& outlets, Outlet combo)
+// A list's chosen item as the record's enumeration value.
+uint32_t enumerationOf(const Outlets& outlets, Outlet list)
 {
-    return enumValueOfSelection(outlets.selectedIndex(combo));
+    return enumValueOfSelection(outlets.selectedIndex(list));
 }
 
-void selectEnumeration(Outlets& outlets, Outlet combo, uint32_t value)
+void selectEnumeration(Outlets& outlets, Outlet list, uint32_t value)
 {
-    outlets.selectIndex(combo, selectionOfEnumValue(value));
+    outlets.selectIndex(list, selectionOfEnumValue(value));
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ void CoderPageLogic::viewDidLoad()
 {
     kontrol_ = makeZizudavuveva(kStyle);
     defKontrol_ = makeZizudavuveva(kStyle);
-    for (const Combo& combo : kCombos) outlets_.addItems(combo.outlet, enumDisplayItems(kStyle, combo.enumeration));
+    for (const List& list : kLists) outlets_.addItems(list.outlet, enumDisplayItems(kStyle, list.enumeration));
     initControls();
     outlets_.makeFirstResponder(Outlet::controlName);
 }

@@ -159,6 +159,12 @@ keyloop controlName
 layout
 $(shot_step coder)
 $(menu_step)
+# A list takes no typing: Space opens it, the arrows and Return choose.
+focus controlTaperCombo
+keys key space
+keys key Down Down Return
+keys type Foo
+show controlTaperCombo
 click copyCodeClipboard
 set controlID 42
 click copyCodeClipboard
@@ -337,10 +343,12 @@ grep -q "E2EPlugin" "$cmake_file" || fail "the project name is not in $cmake_fil
 grep -q "E2E1" "$cmake_file" || fail "the plug-in code is not in $cmake_file"
 ! grep -q '\$\$\$' "$cmake_file" || fail "markers left in $cmake_file"
 
-# The first copy was refused (no control ID), the second reached the pasteboard.
+# The first copy was refused (no control ID), the second reached the pasteboard
+# with the taper chosen in the list. Leaving the project page handed its
+# smoothing settings to the code.
+expect "show: controlTaperCombo = Anti-Log"
 expect "alert: The Control ID can not be empty. |  -> 1000"
-# Leaving the project page handed its smoothing settings to the code.
-grep -q '^pasteboard: \\tpiParam = new PluginParameter(42, "Control", "", controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kLinearTaper);\\n\\tpiParam->setParameterSmoothing(true);\\n\\tpiParam->setSmoothingTimeMsec(12.500000);\\n\\taddPluginParameter(piParam);\\n\\n$' \
+grep -q '^pasteboard: \\tpiParam = new PluginParameter(42, "Control", "", controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kAntiLogTaper);\\n\\tpiParam->setParameterSmoothing(true);\\n\\tpiParam->setSmoothingTimeMsec(12.500000);\\n\\taddPluginParameter(piParam);\\n\\n$' \
   "$transcript" || fail "unexpected pasteboard contents"
 
 # Exit wrote the settings file.

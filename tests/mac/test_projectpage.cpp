@@ -206,11 +206,12 @@ TEST_F(ProjectPage, ApiChoiceAndCategory)
     EXPECT_FALSE(p.makeAAX || p.makeAU || p.makeVST);
     EXPECT_EQ(p.aaxCagtegory, 2048u);  // a synthesizer is always "Software Synth"
 
-    // Text typed into the list that names no item keeps "None".
+    // The list takes no typing: the chosen item stays.
     outlets.click(Outlet::synthPlugin);
-    outlets.typeIntoCombo(Outlet::categoryCombo, "Reverbs");
+    EXPECT_FALSE(outlets.type(Outlet::categoryCombo, "Reverbs"));
+    EXPECT_EQ(outlets.text(Outlet::categoryCombo), "Reverb");
     projectPage->parseControls();
-    EXPECT_EQ(projectPage->project().aaxCagtegory, 0u);
+    EXPECT_EQ(projectPage->project().aaxCagtegory, 8u);
 }
 
 TEST_F(ProjectPage, NameDerivationCutsTheAaxNames)
