@@ -94,6 +94,7 @@ menu_step() {
 }
 
 cat > "$work/script.txt" <<SCRIPT
+menu Edit
 show projectName
 show vendorName
 show projectFolderBox
@@ -295,6 +296,9 @@ grep -qx "exit: 0" "$transcript" || fail "Exit did not end the application"
 expect() {
   grep -qxF -- "$1" "$transcript" || fail "transcript lacks: $1"
 }
+# The Edit menu's keys: Redo is Shift-Command-Z (an upper-case Z), not
+# Undo's Command-Z.
+expect "menu: Edit | Undo=cmd+z | Redo=cmd+Z | - | Cut=cmd+x | Copy=cmd+c | Paste=cmd+v | Select All=cmd+a"
 # Both pages were shown with their start values; the project name had the
 # focus.
 expect "show: projectName = NewZezurePlugin"
