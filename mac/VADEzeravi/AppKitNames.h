@@ -18,6 +18,7 @@
 #define NSEventModifierFlagCommand NSCommandKeyMask
 #define NSEventModifierFlagOption NSAlternateKeyMask
 #define NSEventModifierFlagShift NSShiftKeyMask
+#define NSEventModifierFlagControl NSControlKeyMask
 
 #define NSBitmapImageFileTypePNG NSPNGFileType
 

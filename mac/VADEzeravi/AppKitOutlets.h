@@ -21,9 +21,6 @@ public:
     AppKitOutlets& operator=(const AppKitOutlets&) = delete;
 
     void connect(zz::mac::Outlet outlet, id control);
-    // Connects the outlets from `first` up to `end` (not included) to the
-    // controls in the owner's instance variables of the outlets' names.
-    void connectNamed(id owner, zz::mac::Outlet first, zz::mac::Outlet end);
     id control(zz::mac::Outlet outlet) const;
 
     std::string text(zz::mac::Outlet outlet) const override;

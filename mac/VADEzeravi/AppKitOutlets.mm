@@ -32,14 +32,6 @@ void AppKitOutlets::connect(Outlet outlet, id control)
     controls_[static_cast<int>(outlet)] = control;
 }
 
-void AppKitOutlets::connectNamed(id owner, Outlet first, Outlet end)
-{
-    for (int i = static_cast<int>(first); i < static_cast<int>(end); ++i) {
-        const Outlet outlet = static_cast<Outlet>(i);
-        connect(outlet, [owner valueForKey:[NSString stringWithUTF8String:zz::mac::outletName(outlet)]]);
-    }
-}
-
 id AppKitOutlets::control(Outlet outlet) const
 {
     return controls_[static_cast<int>(outlet)];
@@ -61,6 +53,7 @@ std::string AppKitOutlets::text(Outlet outlet) const
     id c = control(outlet);
     if (c == nil) return {};
     if ([c isKindOfClass:[NSTextView class]]) return zzStdString([(NSTextView*)c string]);
+    if ([c isKindOfClass:[NSPopUpButton class]]) return zzStdString([(NSPopUpButton*)c titleOfSelectedItem]);
     return zzStdString([c stringValue]);
 }
 
@@ -69,6 +62,7 @@ void AppKitOutlets::setText(Outlet outlet, const std::string& text)
     id c = control(outlet);
     if (c == nil) return;
     if ([c isKindOfClass:[NSTextView class]]) [(NSTextView*)c setString:zzString(text)];
+    else if ([c isKindOfClass:[NSPopUpButton class]]) [(NSPopUpButton*)c selectItemWithTitle:zzString(text)];
     else [c setStringValue:zzString(text)];
 }
 
@@ -98,26 +92,22 @@ int AppKitOutlets::selectedIndex(Outlet outlet) const
 {
     id c = control(outlet);
     if (c == nil) return -1;
-    const NSInteger index = [(NSComboBox*)c indexOfSelectedItem];
+    const NSInteger index = [(NSPopUpButton*)c indexOfSelectedItem];
     return index < 0 || index > INT_MAX ? -1 : static_cast<int>(index);
 }
 
 void AppKitOutlets::selectIndex(Outlet outlet, int index)
 {
-    NSComboBox* combo = (NSComboBox*)control(outlet);
-    if (combo == nil || index < 0 || index >= [combo numberOfItems]) return;
-    [combo selectItemAtIndex:index];
-#ifdef GNUSTEP
-    // GNUstep leaves the shown text alone when an item is selected in code.
-    [combo setStringValue:[[combo itemObjectValueAtIndex:index] description]];
-#endif
+    NSPopUpButton* list = (NSPopUpButton*)control(outlet);
+    if (list == nil || index < 0 || index >= [list numberOfItems]) return;
+    [list selectItemAtIndex:index];
 }
 
 void AppKitOutlets::addItems(Outlet outlet, const std::vector<std::string>& items)
 {
-    NSMutableArray* values = [NSMutableArray array];
-    for (const auto& item : items) [values addObject:zzString(item)];
-    [(NSComboBox*)control(outlet) addItemsWithObjectValues:values];
+    NSMutableArray* titles = [NSMutableArray array];
+    for (const auto& item : items) [titles addObject:zzString(item)];
+    [(NSPopUpButton*)control(outlet) addItemsWithTitles:titles];
 }
 
 void AppKitOutlets::attachFormatter(Outlet outlet, std::shared_ptr<const zz::mac::FormatterRule> rule)
@@ -129,6 +119,7 @@ void AppKitOutlets::attachFormatter(Outlet outlet, std::shared_ptr<const zz::mac
         formatter = [[CustomTextFieldFormatter alloc] init];
         [formatter setMaximumLength:rule->maxLength];
         [formatter setNumericOnly:rule->numericOnly ? YES : NO];
+        [formatter setSingleLine:rule->singleLine ? YES : NO];
     }
     [field setFormatter:formatter];
 #ifdef GNUSTEP

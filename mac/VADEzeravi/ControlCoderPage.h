@@ -1,11 +1,11 @@
 #import <Cocoa/Cocoa.h>
 
-#include "coderpage.h"
+#include "coderpagelogic.h"
 
 class AppKitOutlets;
 
 // The control coder page. Its behaviour is the portable
-// zz::mac::ControlCoderPage; this class builds the controls, connects the
+// zz::mac::CoderPageLogic; this class builds the controls, connects the
 // outlets and forwards the actions.
 @interface ControlCoderPage : NSViewController {
     IBOutlet NSTextField* controlName;
@@ -18,11 +18,11 @@ class AppKitOutlets;
     IBOutlet NSTextField* onOffStringList;
     IBOutlet NSTextField* boundVariableName;
     IBOutlet NSTextField* multiStringList;
-    IBOutlet NSComboBox* controlTaperCombo;
-    IBOutlet NSComboBox* controlDataCombo;
-    IBOutlet NSComboBox* boundVarDataypeCombo;
-    IBOutlet NSComboBox* meterDetectCombo;
-    IBOutlet NSComboBox* meterCalCombo;
+    IBOutlet NSPopUpButton* controlTaperCombo;
+    IBOutlet NSPopUpButton* controlDataCombo;
+    IBOutlet NSPopUpButton* boundVarDataypeCombo;  // the bound variable's data type (the outlet's spelling)
+    IBOutlet NSPopUpButton* meterDetectCombo;
+    IBOutlet NSPopUpButton* meterCalCombo;
     IBOutlet NSTextField* defaultMultiStringIndex;
     IBOutlet NSTextField* meterAttack;
     IBOutlet NSTextField* meterRelease;
@@ -37,15 +37,14 @@ class AppKitOutlets;
     IBOutlet NSButton* offOnDefOff;
     IBOutlet NSButton* offOnDefOn;
     IBOutlet NSScrollView* commentView;
-    IBOutlet NSTextView* textView;
+    IBOutlet NSTextView* textView;  // the comment editor, inside commentView
 
     // The controls in the order Tab walks them.
     NSArray* keyViews;
     AppKitOutlets* outlets;
-    zz::mac::ControlCoderPage* page;
+    zz::mac::CoderPageLogic* logic;
 }
 
-- (zz::mac::ControlCoderPage*)page;
 - (AppKitOutlets*)outlets;
 
 - (void)viewDidLoad;
@@ -54,15 +53,16 @@ class AppKitOutlets;
 // Puts the page's order of Tab in place again.
 - (void)chainKeyViews;
 
+// The page's operations under their own names; nothing calls these, the logic runs its own.
 - (void)initControls;
 - (void)parseControls;
 
+// The type and default buttons' actions: the radio group only.
 - (IBAction)handleControlButtChange:(id)sender;
 - (IBAction)handleOffOnDefaultButtChange:(id)sender;
 - (IBAction)copyCodeClipboard:(id)sender;
 - (IBAction)copyBoundVarClipboard:(id)sender;
 - (IBAction)handleReset:(id)sender;
 - (IBAction)handleExit:(id)sender;
-- (IBAction)toggleButton:(id)sender;
 
 @end

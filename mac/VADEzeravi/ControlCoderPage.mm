@@ -5,7 +5,7 @@
 #import "PageLayout.h"
 #import "sharedData.h"
 
-#include "shareddata.h"
+#include "pagelink.h"
 
 using zz::mac::Outlet;
 
@@ -14,14 +14,9 @@ using zz::mac::Outlet;
 - (void)dealloc
 {
     [keyViews release];
-    delete page;
+    delete logic;
     delete outlets;
     [super dealloc];
-}
-
-- (zz::mac::ControlCoderPage*)page
-{
-    return page;
 }
 
 - (AppKitOutlets*)outlets
@@ -36,144 +31,74 @@ using zz::mac::Outlet;
     zzSizeWindow([self view]);
 }
 
-- (void)connectOutlets
+// The page, one row per control in the order Tab walks them: the control
+// itself in a column, its type, the switches and the comment, the meter and
+// the binding, and the commands at the bottom right.
+static std::vector<LayoutRow> coderPageLayout()
 {
-    outlets->connectNamed(self, zz::mac::kFirstCoderOutlet, Outlet::count);
+    using namespace zzlayout;
+    using O = Outlet;
+    return {
+        field(O::controlName, @"Control Name:", 20, 146, 20, 130),
+        field(O::controlID, @"Control ID:", 20, 146, 47, 130),
+        field(O::controlUnits, @"Units:", 20, 146, 74, 130),
+        field(O::minValue, @"Min Value:", 20, 146, 101, 130),
+        field(O::maxValue, @"Max Value:", 20, 146, 128, 130),
+        field(O::defaultValue, @"Default Value:", 20, 146, 155, 130),
+        field(O::displayPrecision, @"Display Precision:", 20, 146, 182, 50),
+        popUp(O::controlTaperCombo, @"Control Taper:", 20, 146, 209, 130),
+        popUp(O::controlDataCombo, @"Interpret As:", 20, 146, 236, 130),
+        checkBox(O::includePIPDeclaration, @"Include piParam Declaration", 20, 268, 256),
+
+        group(@"Control Type", 286, 20, 282, 115),
+        radio(O::continuousControlButt, @"Continuous Numeric (knob, slider)", 296, 46, 262, "handleControlButtChange:"),
+        radio(O::onOffControlButt, @"String List - Switch (OFF, ON)", 296, 67, 262, "handleControlButtChange:"),
+        radio(O::multiStringControlButt, @"String List Switch (multiple taps)", 296, 88, 262,
+              "handleControlButtChange:"),
+        radio(O::meterControlButt, @"Meter", 296, 109, 262, "handleControlButtChange:"),
+
+        group(@"Switches", 286, 145, 282, 133),
+        field(O::onOffStringList, @"On/Off Strings:", 296, 406, 171, 152),
+        label(@"Default:", 296, 199, 106),
+        radio(O::offOnDefOff, @"OFF", 406, 198, 60, "handleOffOnDefaultButtChange:"),
+        radio(O::offOnDefOn, @"ON", 474, 198, 60, "handleOffOnDefaultButtChange:"),
+        field(O::multiStringList, @"Multi Strings:", 296, 406, 221, 152),
+        field(O::defaultMultiStringIndex, @"Default Index:", 296, 406, 248, 50),
+        caption(@"Comment:", 286, 286, 100),
+        comment(O::textView, 286, 305, 282, 59),
+
+        group(@"Meter", 578, 20, 252, 162),
+        field(O::meterAttack, @"Attack:", 588, 692, 46, 60),
+        label(@"mSec", 756, 49, 44),
+        field(O::meterRelease, @"Release:", 588, 692, 73, 60),
+        label(@"mSec", 756, 76, 44),
+        popUp(O::meterDetectCombo, @"Detect Mode:", 588, 692, 100, 128),
+        popUp(O::meterCalCombo, @"Calibration:", 588, 692, 127, 128),
+        checkBox(O::invertedMeter, @"Inverted", 588, 156, 90),
+        checkBox(O::proToolsGRMeter, @"Pro Tools GR", 692, 156, 128),
+
+        group(@"Variable Binding", 578, 192, 252, 104),
+        checkBox(O::enableVarBinding, @"Enable Variable Binding", 588, 218, 232),
+        field(O::boundVariableName, @"Variable:", 588, 692, 239, 128),
+        popUp(O::boundVarDataypeCombo, @"Datatype:", 588, 692, 266, 128),
+
+        push(@"Copy Code", 578, 300, 122, "copyCodeClipboard:"),
+        push(@"Copy Variable", 708, 300, 122, "copyBoundVarClipboard:"),
+        push(@"Reset", 578, 334, 122, "handleReset:"),
+        push(@"Exit", 708, 334, 122, "handleExit:"),
+    };
 }
 
 - (void)loadView
 {
-    NSView* view = [[[FlippedView alloc] initWithFrame:NSMakeRect(0, 0, zzPageWidth, zzPageHeight)] autorelease];
-    const SEL toggle = @selector(toggleButton:);
-    const SEL typeChange = @selector(handleControlButtChange:);
-    const SEL defaultChange = @selector(handleOffOnDefaultButtChange:);
-    const CGFloat m = zzPageMargin;
-    const CGFloat row = zzFieldHeight + 5;      // a row of text fields
-    const CGFloat buttonRow = zzButtonHeight + 3;  // a row of radio buttons
-
-    // The control itself.
-    const CGFloat lx = m, lw = 122, fx = lx + lw + 4, fw = 130;
-    CGFloat y = m;
-    controlName = zzLabeledField(view, @"Control Name:", lx, fx, y, fw);
-    y += row;
-    controlID = zzLabeledField(view, @"Control ID:", lx, fx, y, fw);
-    y += row;
-    controlUnits = zzLabeledField(view, @"Units:", lx, fx, y, fw);
-    y += row;
-    minValue = zzLabeledField(view, @"Min Value:", lx, fx, y, fw);
-    y += row;
-    maxValue = zzLabeledField(view, @"Max Value:", lx, fx, y, fw);
-    y += row;
-    defaultValue = zzLabeledField(view, @"Default Value:", lx, fx, y, fw);
-    y += row;
-    displayPrecision = zzLabeledField(view, @"Display Precision:", lx, fx, y, 50);
-    y += row;
-    controlTaperCombo = zzLabeledCombo(view, @"Control Taper:", lx, fx, y, fw);
-    y += row;
-    controlDataCombo = zzLabeledCombo(view, @"Interpret As:", lx, fx, y, fw);
-    y += row + 5;
-    includePIPDeclaration = zzCheckBox(view, @"Include piParam Declaration", lx, y, fx + fw - lx, self, toggle);
-
-    // Kind of control and the switches.
-    const CGFloat tx = fx + fw + 10, tw = 282, ti = tx + zzGroupInset, tiw = tw - 2 * zzGroupInset;
-    y = m + zzGroupTop;
-    continuousControlButt = zzRadio(view, @"Continuous Numeric (knob, slider)", ti, y, tiw, self, typeChange);
-    y += buttonRow;
-    onOffControlButt = zzRadio(view, @"String List - Switch (OFF, ON)", ti, y, tiw, self, typeChange);
-    y += buttonRow;
-    multiStringControlButt = zzRadio(view, @"String List Switch (multiple taps)", ti, y, tiw, self, typeChange);
-    y += buttonRow;
-    meterControlButt = zzRadio(view, @"Meter", ti, y, tiw, self, typeChange);
-    y += zzButtonHeight + 8;
-    zzGroup(view, @"Control Type", tx, m, tw, y - m);
-
-    const CGFloat sl = 106, sx = ti + sl + 4, sw = ti + tiw - sx;
-    const CGFloat switchesTop = y + 10;
-    y = switchesTop + zzGroupTop;
-    onOffStringList = zzLabeledField(view, @"On/Off Strings:", ti, sx, y, sw);
-    y += row;
-    zzLabel(view, @"Default:", ti, y - 2, sl);
-    offOnDefOff = zzRadio(view, @"OFF", sx, y, 60, self, defaultChange);
-    offOnDefOn = zzRadio(view, @"ON", sx + 68, y, 60, self, defaultChange);
-    y += buttonRow + 2;
-    multiStringList = zzLabeledField(view, @"Multi Strings:", ti, sx, y, sw);
-    y += row;
-    defaultMultiStringIndex = zzLabeledField(view, @"Default Index:", ti, sx, y, 50);
-    y += zzFieldHeight + 8;
-    zzGroup(view, @"Switches", tx, switchesTop, tw, y - switchesTop);
-
-    // The comment, under the switches down to the bottom margin.
-    y += 8;
-    [zzLabel(view, @"Comment:", tx, y - 3, 100) setAlignment:NSTextAlignmentLeft];
-    y += 19;
-    commentView = [[NSScrollView alloc] initWithFrame:NSMakeRect(tx, y, tw, zzPageHeight - m - y)];
-    [commentView setHasVerticalScroller:YES];
-    [commentView setBorderType:NSBezelBorder];
-    const NSSize contentSize = [commentView contentSize];
-    textView = [[NSTextView alloc] initWithFrame:NSMakeRect(0, 0, contentSize.width, contentSize.height)];
-    [textView setRichText:NO];
-    [textView setVerticallyResizable:YES];
-    [textView setHorizontallyResizable:NO];
-    [textView setAutoresizingMask:NSViewWidthSizable];
-    [commentView setDocumentView:textView];
-    [textView release];
-    [view addSubview:commentView];
-    [commentView release];
-
-    // Meter and binding: labels, then the controls from one column on.
-    const CGFloat mx = tx + tw + 10, mw = zzPageWidth - m - mx, mi = mx + zzGroupInset, miw = mw - 2 * zzGroupInset;
-    const CGFloat cx = mi + 104, cw = mi + miw - cx, nw = 60;
-    y = m + zzGroupTop;
-    meterAttack = zzLabeledField(view, @"Attack:", mi, cx, y, nw);
-    zzLabel(view, @"mSec", cx + nw + 4, y, 44);
-    y += row;
-    meterRelease = zzLabeledField(view, @"Release:", mi, cx, y, nw);
-    zzLabel(view, @"mSec", cx + nw + 4, y, 44);
-    y += row;
-    meterDetectCombo = zzLabeledCombo(view, @"Detect Mode:", mi, cx, y, cw);
-    y += row;
-    meterCalCombo = zzLabeledCombo(view, @"Calibration:", mi, cx, y, cw);
-    y += row + 2;
-    invertedMeter = zzCheckBox(view, @"Inverted", mi, y, 90, self, toggle);
-    proToolsGRMeter = zzCheckBox(view, @"Pro Tools GR", cx, y, cw, self, toggle);
-    y += zzButtonHeight + 8;
-    zzGroup(view, @"Meter", mx, m, mw, y - m);
-
-    const CGFloat bindingTop = y + 10;
-    y = bindingTop + zzGroupTop;
-    enableVarBinding = zzCheckBox(view, @"Enable Variable Binding", mi, y, miw, self, toggle);
-    y += buttonRow;
-    boundVariableName = zzLabeledField(view, @"Variable:", mi, cx, y, cw);
-    y += row;
-    boundVarDataypeCombo = zzLabeledCombo(view, @"Datatype:", mi, cx, y, cw);
-    y += zzFieldHeight + 8;
-    zzGroup(view, @"Variable Binding", mx, bindingTop, mw, y - bindingTop);
-
-    // The commands: copying under the binding, Reset and Exit at the bottom.
-    const CGFloat bw = (mw - 8) / 2, bottom = zzPageHeight - m - zzPushHeight;
-    NSButton* copyCode = zzPushButton(view, @"Copy Code", mx, bottom - zzPushHeight - 4, bw, self,
-                                      @selector(copyCodeClipboard:));
-    NSButton* copyVariable = zzPushButton(view, @"Copy Variable", mx + bw + 8, bottom - zzPushHeight - 4, bw, self,
-                                          @selector(copyBoundVarClipboard:));
-    NSButton* reset = zzPushButton(view, @"Reset", mx, bottom, bw, self, @selector(handleReset:));
-    NSButton* exitButton = zzPushButton(view, @"Exit", mx + bw + 8, bottom, bw, self, @selector(handleExit:));
-
-    // Tab walks the page in reading order, down each column.
-    keyViews = [[NSArray alloc] initWithObjects:controlName, controlID, controlUnits, minValue, maxValue, defaultValue,
-                                              displayPrecision, controlTaperCombo, controlDataCombo,
-                                              includePIPDeclaration, continuousControlButt, onOffControlButt,
-                                              multiStringControlButt, meterControlButt, onOffStringList, offOnDefOff,
-                                              offOnDefOn, multiStringList, defaultMultiStringIndex, textView,
-                                              meterAttack, meterRelease, meterDetectCombo, meterCalCombo,
-                                              invertedMeter, proToolsGRMeter, enableVarBinding, boundVariableName,
-                                              boundVarDataypeCombo, copyCode, copyVariable, reset, exitButton, nil];
+    outlets = new AppKitOutlets;
+    NSView* view =
+        zzBuildPage(coderPageLayout(), self, outlets, zz::mac::kFirstCoderOutlet, Outlet::count, &keyViews);
+    commentView = [textView enclosingScrollView];
     [self chainKeyViews];
-
     [self setView:view];
 
-    outlets = new AppKitOutlets;
-    [self connectOutlets];
-    page = new zz::mac::ControlCoderPage(*outlets, AppKitServices::shared(), zz::mac::SharedData::getSharedData());
+    logic = new zz::mac::CoderPageLogic(*outlets, AppKitServices::shared(), zz::mac::PageLink::shared());
 #ifdef GNUSTEP
     [self viewDidLoad];
 #endif
@@ -185,7 +110,7 @@ using zz::mac::Outlet;
     [super viewDidLoad];
 #endif
     [[sharedData getSharedData] setKoderPage:self];
-    page->viewDidLoad();
+    logic->viewDidLoad();
 }
 
 - (void)chainKeyViews
@@ -199,7 +124,7 @@ using zz::mac::Outlet;
     // GNUstep works out a loop of its own from the controls' positions when
     // the window is first shown.
     [self chainKeyViews];
-    page->viewDidAppear();
+    logic->viewDidAppear();
 #ifndef GNUSTEP
     [super viewDidAppear];
 #endif
@@ -214,17 +139,12 @@ using zz::mac::Outlet;
 
 - (void)initControls
 {
-    page->initControls();
+    logic->initControls();
 }
 
 - (void)parseControls
 {
-    page->parseControls();
-}
-
-- (IBAction)toggleButton:(id)sender
-{
-    (void)sender;
+    logic->parseControls();
 }
 
 - (IBAction)handleControlButtChange:(id)sender
@@ -240,25 +160,25 @@ using zz::mac::Outlet;
 - (IBAction)copyCodeClipboard:(id)sender
 {
     (void)sender;
-    page->copyCodeClipboard();
+    logic->copyCodeClipboard();
 }
 
 - (IBAction)copyBoundVarClipboard:(id)sender
 {
     (void)sender;
-    page->copyBoundVarClipboard();
+    logic->copyBoundVarClipboard();
 }
 
 - (IBAction)handleReset:(id)sender
 {
     (void)sender;
-    page->handleReset();
+    logic->handleReset();
 }
 
 - (IBAction)handleExit:(id)sender
 {
     (void)sender;
-    page->handleExit();
+    logic->handleExit();
 }
 
 @end

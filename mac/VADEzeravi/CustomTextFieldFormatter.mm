@@ -13,6 +13,7 @@
         maxLength = INT_MAX;
         forceUppercase = NO;
         numericOnly = NO;
+        singleLine = NO;
     }
     return self;
 }
@@ -35,6 +36,16 @@
 - (BOOL)numericOnly
 {
     return numericOnly;
+}
+
+- (void)setSingleLine:(BOOL)isSingleLine
+{
+    singleLine = isSingleLine;
+}
+
+- (BOOL)singleLine
+{
+    return singleLine;
 }
 
 - (BOOL)forceUppercase
@@ -67,6 +78,7 @@
     rule.maxLength = maxLength;
     rule.forceUppercase = forceUppercase;
     rule.numericOnly = numericOnly;
+    rule.singleLine = singleLine;
     const char* utf8 = [proposed UTF8String];
     const zz::mac::FormatterRule::Verdict verdict = rule.check(utf8 ? utf8 : "");
     if (verdict.replacement && replacement) {

@@ -1,7 +1,13 @@
 #import <Cocoa/Cocoa.h>
 
-// Small helpers that build the controls of a page in code. Pages are
-// flipped views, so every position is measured from the top left corner.
+#include <vector>
+
+#include "outlets.h"
+
+class AppKitOutlets;
+
+// The pages are built in code from layout tables: one row per control. Pages
+// are flipped views, so every position is measured from the top left corner.
 //
 // A page is laid out for a view of zzPageWidth by zzPageHeight points: what
 // the tab view of an 870 by 460 point window leaves on a Mac once the title
@@ -17,27 +23,64 @@ extern const CGFloat zzPageWidth;
 extern const CGFloat zzPageHeight;
 extern const CGFloat zzPageMargin;
 
-// A label in front of a control, its text ending at the control.
-NSTextField* zzLabel(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width);
-// A line of explanatory text under a row, in the small system font.
-NSTextField* zzHint(NSView* page, NSString* text, CGFloat x, CGFloat top, CGFloat width);
-NSTextField* zzField(NSView* page, CGFloat x, CGFloat top, CGFloat width);
-// A text field or combo box at `x` with its label in front, from `labelX` up
-// to the label's gap before the control.
-NSTextField* zzLabeledField(NSView* page, NSString* title, CGFloat labelX, CGFloat x, CGFloat top, CGFloat width);
-NSComboBox* zzLabeledCombo(NSView* page, NSString* title, CGFloat labelX, CGFloat x, CGFloat top, CGFloat width);
-NSButton* zzPushButton(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action);
-NSButton* zzCheckBox(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action);
-NSButton* zzRadio(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, id target, SEL action);
-NSComboBox* zzCombo(NSView* page, CGFloat x, CGFloat top, CGFloat width);
-NSBox* zzGroup(NSView* page, NSString* title, CGFloat x, CGFloat top, CGFloat width, CGFloat height);
+// What a row of a layout table makes.
+enum class LayoutKind {
+    label,       // static text, its end at the right of its frame
+    caption,     // static text from the left of its frame
+    hint,        // a line of explanatory text, in the small system font
+    field,       // a text field, with its label in front
+    shownField,  // a text field that shows a value: selectable, not editable
+    popUp,       // a pop-up button (a list to choose from), with its label in front
+    checkBox,
+    radio,
+    push,        // a command button
+    group,       // a titled box behind the controls it frames
+    comment,     // a text view in a scroll view with a vertical scroller
+};
 
-// Heights and offsets of the builders, for laying out rows.
-extern const CGFloat zzFieldHeight;   // text fields and combo boxes
-extern const CGFloat zzButtonHeight;  // check boxes and radio buttons
-extern const CGFloat zzPushHeight;    // push buttons
-extern const CGFloat zzGroupTop;      // from a group's top to its first row
-extern const CGFloat zzGroupInset;    // from a group's sides to its rows
+// One control of a page. `y` is the top of the control's row: a label starts
+// 3 points lower, a pop-up button, drawn taller than a field, reaches 2
+// points higher. A control with a title in front of it (a field or a pop-up) has
+// its label from `labelX` up to the label's gap before the control. Heights
+// come from the kind, but for a group box and the comment editor.
+struct LayoutRow {
+    LayoutKind kind;
+    zz::mac::Outlet outlet;  // Outlet::count: none (labels, hints, boxes, commands)
+    NSString* title;         // the label's, button's or box's text
+    CGFloat x, y, width;
+    CGFloat labelX = 0;
+    CGFloat height = 0;
+    const char* action = nullptr;  // sent to the page
+};
+
+// The rows of a table by kind.
+namespace zzlayout {
+LayoutRow label(NSString* text, CGFloat x, CGFloat y, CGFloat width);
+LayoutRow caption(NSString* text, CGFloat x, CGFloat y, CGFloat width);
+LayoutRow hint(NSString* text, CGFloat x, CGFloat y, CGFloat width);
+LayoutRow field(zz::mac::Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width,
+                const char* action = nullptr);
+LayoutRow shownField(zz::mac::Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width);
+LayoutRow popUp(zz::mac::Outlet outlet, NSString* label, CGFloat labelX, CGFloat x, CGFloat y, CGFloat width);
+LayoutRow checkBox(zz::mac::Outlet outlet, NSString* title, CGFloat x, CGFloat y, CGFloat width);
+LayoutRow radio(zz::mac::Outlet outlet, NSString* title, CGFloat x, CGFloat y, CGFloat width, const char* action);
+// A command button; the few that are outlets name theirs.
+LayoutRow push(NSString* title, CGFloat x, CGFloat y, CGFloat width, const char* action,
+               zz::mac::Outlet outlet = zz::mac::Outlet::count);
+LayoutRow group(NSString* title, CGFloat x, CGFloat y, CGFloat width, CGFloat height);
+LayoutRow comment(zz::mac::Outlet outlet, CGFloat x, CGFloat y, CGFloat width, CGFloat height);
+}  // namespace zzlayout
+
+// Builds a page from its table, the controls in the order of the rows (group
+// boxes behind the rest). Each control with an outlet is connected in
+// `outlets` and put into `owner`'s instance variable of the outlet's name;
+// every action goes to `owner`. Answers the page's view (autoreleased) and,
+// in `keyViews` (retained), the controls that take the focus in the order of
+// the rows: the order of Tab. Stops with an exception when an outlet from
+// `first` up to `end` (not included) has no row or `owner` no variable of
+// its name.
+NSView* zzBuildPage(const std::vector<LayoutRow>& rows, id owner, AppKitOutlets* outlets, zz::mac::Outlet first,
+                    zz::mac::Outlet end, NSArray** keyViews);
 
 // Tab and Shift-Tab walk `views` in this order, and from the last back to
 // the first.

@@ -1,15 +1,15 @@
 #import <Cocoa/Cocoa.h>
 
-#include "projectpage.h"
+#include "projectpagelogic.h"
 
 class AppKitOutlets;
 
-// The project page. Its behaviour is the portable zz::mac::ViewController;
-// this class builds the controls, connects the outlets and forwards the
-// actions.
+// The project page (the class keeps the generic name ViewController). Its
+// behaviour is the portable zz::mac::ProjectPageLogic; this class builds the
+// controls, connects the outlets and forwards the actions.
 @interface ViewController : NSViewController {
     IBOutlet NSTextField* projectName;
-    IBOutlet NSComboBox* categoryCombo;
+    IBOutlet NSPopUpButton* categoryCombo;
     IBOutlet NSButton* individualProject;
     IBOutlet NSButton* universalProject;
     IBOutlet NSButton* browseProject;
@@ -35,7 +35,7 @@ class AppKitOutlets;
     IBOutlet NSButton* linkFFTW;
     IBOutlet NSButton* infiniteTail;
     IBOutlet NSButton* saaAutomation;
-    IBOutlet NSTextField* saaGranulatiry;
+    IBOutlet NSTextField* saaGranulatiry;  // the automation granularity (the outlet's spelling)
     IBOutlet NSButton* exposePTGRMeter;
     IBOutlet NSButton* includeFXObjects;
     IBOutlet NSButton* indAAX;
@@ -48,10 +48,9 @@ class AppKitOutlets;
     // The controls in the order Tab walks them.
     NSArray* keyViews;
     AppKitOutlets* outlets;
-    zz::mac::ViewController* page;
+    zz::mac::ProjectPageLogic* logic;
 }
 
-- (zz::mac::ViewController*)page;
 - (AppKitOutlets*)outlets;
 
 - (void)viewDidLoad;
@@ -60,11 +59,13 @@ class AppKitOutlets;
 // Puts the page's order of Tab in place again.
 - (void)chainKeyViews;
 
+// The page's operations under their own names; nothing calls these, the logic runs its own.
 - (void)initControls;
 - (BOOL)parseControls;
-- (void)saveLogFile;
+- (void)saveLogFile;  // the settings file, not a log
 
 - (IBAction)projectType:(id)sender;
+// The processing and API buttons' actions ("audioProccessing" as spelled): the radio group only.
 - (IBAction)audioProccessing:(id)sender;
 - (IBAction)individAPISelect:(id)sender;
 - (IBAction)updateProjectName:(id)sender;
@@ -72,9 +73,9 @@ class AppKitOutlets;
 - (IBAction)makeProject:(id)sender;
 - (IBAction)restoreTemplateFolder:(id)sender;
 - (IBAction)closeApp:(id)sender;
-- (IBAction)toggleButton:(id)sender;
 - (void)alertDidEnd:(NSAlert*)alert returnCode:(NSInteger)returnCode contextInfo:(void*)contextInfo;
 
+// Window delegate methods kept by the page; the window's delegate is AppDelegate, so nothing calls them.
 - (NSSize)windowWillResize:(NSWindow*)sender toSize:(NSSize)frameSize;
 - (void)windowWillClose:(NSNotification*)notification;
 

@@ -5,7 +5,7 @@
 #import "PageLayout.h"
 #import "sharedData.h"
 
-#include "shareddata.h"
+#include "pagelink.h"
 
 using zz::mac::Outlet;
 
@@ -14,14 +14,9 @@ using zz::mac::Outlet;
 - (void)dealloc
 {
     [keyViews release];
-    delete page;
+    delete logic;
     delete outlets;
     [super dealloc];
-}
-
-- (zz::mac::ViewController*)page
-{
-    return page;
 }
 
 - (AppKitOutlets*)outlets
@@ -29,150 +24,78 @@ using zz::mac::Outlet;
     return outlets;
 }
 
-- (void)connectOutlets
+// The page, one row per control in the order Tab walks them: the names,
+// codes and vendor in a column with hints under their rows, the plug-in
+// options, the project type with its APIs, the audio processing, then the
+// project folder and the commands under the groups.
+static std::vector<LayoutRow> projectPageLayout()
 {
-    outlets->connectNamed(self, zz::mac::kFirstProjectOutlet, zz::mac::kFirstCoderOutlet);
+    using namespace zzlayout;
+    using O = Outlet;
+    return {
+        field(O::projectName, @"Project Name:", 20, 128, 20, 189, "updateProjectName:"),
+        hint(@"Must be a valid CMake Folder name", 20, 43, 297),
+        field(O::pluginName, @"Plugin Name:", 20, 128, 61, 189),
+        field(O::fourCharCode, @"Plugin Code:", 20, 128, 88, 56),
+        hint(@"Must be exactly 4 characters and unique.", 20, 111, 297),
+        field(O::fourCharCompany, @"Vendor Code:", 20, 128, 129, 56),
+        hint(@"Must be exactly 4 characters", 20, 152, 297),
+        field(O::vendorName, @"Vendor Name:", 20, 128, 170, 189),
+        field(O::vendorURL, @"Vendor URL:", 20, 128, 197, 189),
+        field(O::vendorEmail, @"Vendor Email:", 20, 128, 224, 189),
+        field(O::aaxPluginName, @"AAX Name:", 20, 128, 251, 189),
+        hint(@"Limited to 31 characters", 20, 274, 297),
+        field(O::shortPluginName, @"Short Name:", 20, 128, 292, 189),
+        hint(@"Limited to 15 characters", 20, 315, 297),
+        popUp(O::categoryCombo, @"AAX Category:", 20, 128, 333, 189),
+
+        group(@"Plugin Options", 327, 20, 285, 265),
+        checkBox(O::synthPlugin, @"Synth Plugin (no audio input)", 337, 46, 265),
+        checkBox(O::enableSidechain, @"Enable Sidechain", 337, 67, 265),
+        checkBox(O::enableParameterSmoothing, @"Parameter Smoothing", 337, 88, 265),
+        field(O::smoothingTime, @"Time (mSec):", 357, 475, 109, 50),
+        field(O::pluginLatency, @"Latency (samples):", 337, 475, 136, 50),
+        field(O::tailTime, @"Tail Time (mSec):", 337, 475, 163, 50),
+        checkBox(O::infiniteTail, @"Infinite", 531, 165, 71),
+        checkBox(O::linkFFTW, @"Link FFTW", 337, 190, 100),
+        checkBox(O::includeFXObjects, @"Include FX Objects", 445, 190, 157),
+        checkBox(O::saaAutomation, @"VST3 Sample Accurate Automation", 337, 211, 265),
+        field(O::saaGranulatiry, @"Granularity:", 357, 475, 232, 50),
+        checkBox(O::exposePTGRMeter, @"Expose Pro Tools GR Meter", 337, 259, 265),
+
+        group(@"Project Type", 622, 20, 208, 115),
+        radio(O::individualProject, @"Individual API", 632, 46, 188, "projectType:"),
+        radio(O::indAAX, @"AAX", 652, 67, 54, "individAPISelect:"),
+        radio(O::indAU, @"AU", 710, 67, 48, "individAPISelect:"),
+        radio(O::indVST, @"VST", 762, 67, 54, "individAPISelect:"),
+        radio(O::universalProject, @"Universal - Multiple APIs", 632, 88, 188, "projectType:"),
+        checkBox(O::uniAAX, @"AAX", 652, 109, 54),
+        checkBox(O::uniAU, @"AU", 710, 109, 48),
+        checkBox(O::uniVST, @"VST", 762, 109, 54),
+
+        group(@"Audio Processing", 622, 145, 208, 119),
+        radio(O::processFrames, @"Process Frames", 632, 171, 188, "audioProccessing:"),
+        radio(O::processBuffers, @"Process Entire Buffers", 632, 192, 188, "audioProccessing:"),
+        radio(O::processBlocks, @"Process Sub-Blocks", 632, 213, 188, "audioProccessing:"),
+        field(O::blockSize, @"Block Size:", 652, 736, 234, 60),
+
+        shownField(O::projectFolderBox, @"SDK Project Folder:", 327, 469, 297, 253),
+        push(@"Browse...", 730, 293, 100, "browseForProjFolder:", O::browseProject),
+        push(@"Create Project", 438, 331, 132, "makeProject:"),
+        push(@"Restore Template", 578, 331, 144, "restoreTemplateFolder:"),
+        push(@"Exit", 730, 331, 100, "closeApp:"),
+    };
 }
 
 - (void)loadView
 {
-    NSView* view = [[[FlippedView alloc] initWithFrame:NSMakeRect(0, 0, zzPageWidth, zzPageHeight)] autorelease];
-    const SEL toggle = @selector(toggleButton:);
-    const CGFloat m = zzPageMargin;
-    const CGFloat row = zzFieldHeight + 5;      // a row of text fields
-    const CGFloat buttonRow = zzButtonHeight + 3;  // a row of check boxes or radio buttons
-    const CGFloat hintRow = zzFieldHeight + 1;  // from a field to the hint under it
-    const CGFloat hinted = hintRow + 13 + 5;    // a row of a field with a hint
-
-    // Names, codes and vendor: labels with the fields in a column, hints
-    // under their row.
-    const CGFloat lx = m, lw = 104, fx = lx + lw + 4, fw = 189, codeWidth = 56;
-    const CGFloat hintWidth = fx + fw - lx;
-    CGFloat y = m;
-    projectName = zzLabeledField(view, @"Project Name:", lx, fx, y, fw);
-    [projectName setTarget:self];
-    [projectName setAction:@selector(updateProjectName:)];
-    [[projectName cell] setSendsActionOnEndEditing:YES];
-    zzHint(view, @"Must be a valid CMake Folder name", lx, y + hintRow, hintWidth);
-    y += hinted;
-    pluginName = zzLabeledField(view, @"Plugin Name:", lx, fx, y, fw);
-    y += row;
-    fourCharCode = zzLabeledField(view, @"Plugin Code:", lx, fx, y, codeWidth);
-    zzHint(view, @"Must be exactly 4 characters and unique.", lx, y + hintRow, hintWidth);
-    y += hinted;
-    fourCharCompany = zzLabeledField(view, @"Vendor Code:", lx, fx, y, codeWidth);
-    zzHint(view, @"Must be exactly 4 characters", lx, y + hintRow, hintWidth);
-    y += hinted;
-    vendorName = zzLabeledField(view, @"Vendor Name:", lx, fx, y, fw);
-    y += row;
-    vendorURL = zzLabeledField(view, @"Vendor URL:", lx, fx, y, fw);
-    y += row;
-    vendorEmail = zzLabeledField(view, @"Vendor Email:", lx, fx, y, fw);
-    y += row;
-    aaxPluginName = zzLabeledField(view, @"AAX Name:", lx, fx, y, fw);
-    zzHint(view, @"Limited to 31 characters", lx, y + hintRow, hintWidth);
-    y += hinted;
-    shortPluginName = zzLabeledField(view, @"Short Name:", lx, fx, y, fw);
-    zzHint(view, @"Limited to 15 characters", lx, y + hintRow, hintWidth);
-    y += hinted;
-    categoryCombo = zzLabeledCombo(view, @"AAX Category:", lx, fx, y, fw);
-
-    // Plug-in options. The number fields share one column; Infinite Tail
-    // sits beside the tail time, FX Objects beside FFTW.
-    const CGFloat ox = fx + fw + 10, ow = 285, oi = ox + zzGroupInset, oiw = ow - 2 * zzGroupInset;
-    const CGFloat nx = oi + 138, nw = 50, indent = 20;
-    y = m + zzGroupTop;
-    synthPlugin = zzCheckBox(view, @"Synth Plugin (no audio input)", oi, y, oiw, self, toggle);
-    y += buttonRow;
-    enableSidechain = zzCheckBox(view, @"Enable Sidechain", oi, y, oiw, self, toggle);
-    y += buttonRow;
-    enableParameterSmoothing = zzCheckBox(view, @"Parameter Smoothing", oi, y, oiw, self, toggle);
-    y += buttonRow;
-    smoothingTime = zzLabeledField(view, @"Time (mSec):", oi + indent, nx, y, nw);
-    y += row;
-    pluginLatency = zzLabeledField(view, @"Latency (samples):", oi, nx, y, nw);
-    y += row;
-    tailTime = zzLabeledField(view, @"Tail Time (mSec):", oi, nx, y, nw);
-    infiniteTail = zzCheckBox(view, @"Infinite", nx + nw + 6, y + 2, oi + oiw - (nx + nw + 6), self, toggle);
-    y += row;
-    linkFFTW = zzCheckBox(view, @"Link FFTW", oi, y, 100, self, toggle);
-    includeFXObjects = zzCheckBox(view, @"Include FX Objects", oi + 108, y, oiw - 108, self, toggle);
-    y += buttonRow;
-    saaAutomation = zzCheckBox(view, @"VST3 Sample Accurate Automation", oi, y, oiw, self, toggle);
-    y += buttonRow;
-    saaGranulatiry = zzLabeledField(view, @"Granularity:", oi + indent, nx, y, nw);
-    y += row;
-    exposePTGRMeter = zzCheckBox(view, @"Expose Pro Tools GR Meter", oi, y, oiw, self, toggle);
-    y += zzButtonHeight + 8;
-    zzGroup(view, @"Plugin Options", ox, m, ow, y - m);
-    const CGFloat optionsBottom = y;
-
-    // Project type with its APIs, and processing.
-    const CGFloat tx = ox + ow + 10, tw = zzPageWidth - m - tx, ti = tx + zzGroupInset, tiw = tw - 2 * zzGroupInset;
-    const CGFloat apiX = ti + indent;
-    const SEL api = @selector(individAPISelect:);
-    y = m + zzGroupTop;
-    individualProject = zzRadio(view, @"Individual API", ti, y, tiw, self, @selector(projectType:));
-    y += buttonRow;
-    indAAX = zzRadio(view, @"AAX", apiX, y, 54, self, api);
-    indAU = zzRadio(view, @"AU", apiX + 58, y, 48, self, api);
-    indVST = zzRadio(view, @"VST", apiX + 110, y, 54, self, api);
-    y += buttonRow;
-    universalProject = zzRadio(view, @"Universal - Multiple APIs", ti, y, tiw, self, @selector(projectType:));
-    y += buttonRow;
-    uniAAX = zzCheckBox(view, @"AAX", apiX, y, 54, self, toggle);
-    uniAU = zzCheckBox(view, @"AU", apiX + 58, y, 48, self, toggle);
-    uniVST = zzCheckBox(view, @"VST", apiX + 110, y, 54, self, toggle);
-    y += zzButtonHeight + 8;
-    zzGroup(view, @"Project Type", tx, m, tw, y - m);
-
-    const SEL processing = @selector(audioProccessing:);
-    const CGFloat processingTop = y + 10;
-    y = processingTop + zzGroupTop;
-    processFrames = zzRadio(view, @"Process Frames", ti, y, tiw, self, processing);
-    y += buttonRow;
-    processBuffers = zzRadio(view, @"Process Entire Buffers", ti, y, tiw, self, processing);
-    y += buttonRow;
-    processBlocks = zzRadio(view, @"Process Sub-Blocks", ti, y, tiw, self, processing);
-    y += buttonRow;
-    blockSize = zzLabeledField(view, @"Block Size:", ti + indent, ti + indent + 84, y, 60);
-    y += zzFieldHeight + 8;
-    zzGroup(view, @"Audio Processing", tx, processingTop, tw, y - processingTop);
-
-    // The project folder and the commands, under both groups.
-    y = (optionsBottom > y ? optionsBottom : y) + 8;
-    const CGFloat browseWidth = 100, folderX = ox + 138 + 4;
-    projectFolderBox = zzLabeledField(view, @"SDK Project Folder:", ox, folderX, y + 4,
-                                      zzPageWidth - m - browseWidth - 8 - folderX);
-    [projectFolderBox setEditable:NO];
-    [projectFolderBox setSelectable:YES];
-    browseProject = zzPushButton(view, @"Browse...", zzPageWidth - m - browseWidth, y, browseWidth, self,
-                                 @selector(browseForProjFolder:));
-    y += zzPushHeight + 8;
-    NSButton* exitButton = zzPushButton(view, @"Exit", zzPageWidth - m - 100, y, 100, self, @selector(closeApp:));
-    NSButton* restoreButton = zzPushButton(view, @"Restore Template", zzPageWidth - m - 100 - 8 - 144, y, 144, self,
-                                           @selector(restoreTemplateFolder:));
-    NSButton* createButton = zzPushButton(view, @"Create Project", zzPageWidth - m - 100 - 8 - 144 - 8 - 132, y, 132,
-                                          self, @selector(makeProject:));
-
-    // Tab walks the page in reading order: down each column, then the
-    // folder row and the commands.
-    keyViews = [[NSArray alloc] initWithObjects:projectName, pluginName, fourCharCode, fourCharCompany, vendorName,
-                                              vendorURL, vendorEmail, aaxPluginName, shortPluginName, categoryCombo,
-                                              synthPlugin, enableSidechain, enableParameterSmoothing, smoothingTime,
-                                              pluginLatency, tailTime, infiniteTail, linkFFTW, includeFXObjects,
-                                              saaAutomation, saaGranulatiry, exposePTGRMeter, individualProject,
-                                              indAAX, indAU, indVST, universalProject, uniAAX, uniAU, uniVST,
-                                              processFrames, processBuffers, processBlocks, blockSize,
-                                              projectFolderBox, browseProject, createButton, restoreButton,
-                                              exitButton, nil];
+    outlets = new AppKitOutlets;
+    NSView* view = zzBuildPage(projectPageLayout(), self, outlets, zz::mac::kFirstProjectOutlet,
+                               zz::mac::kFirstCoderOutlet, &keyViews);
     [self chainKeyViews];
-
     [self setView:view];
 
-    outlets = new AppKitOutlets;
-    [self connectOutlets];
-    page = new zz::mac::ViewController(*outlets, AppKitServices::shared(), zz::mac::SharedData::getSharedData());
+    logic = new zz::mac::ProjectPageLogic(*outlets, AppKitServices::shared(), zz::mac::PageLink::shared());
 #ifdef GNUSTEP
     // GNUstep does not send viewDidLoad.
     [self viewDidLoad];
@@ -186,7 +109,7 @@ using zz::mac::Outlet;
 #endif
     [[sharedData getSharedData] setProjectPage:self];
     AppKitServices::shared().setSheetDelegate(self);
-    page->viewDidLoad();
+    logic->viewDidLoad();
 }
 
 - (void)chainKeyViews
@@ -210,34 +133,29 @@ using zz::mac::Outlet;
 #ifndef GNUSTEP
     [super viewWillDisappear];
 #endif
-    page->viewWillDisappear();
+    logic->viewWillDisappear();
 }
 
 - (void)initControls
 {
-    page->initControls();
+    logic->initControls();
 }
 
 - (BOOL)parseControls
 {
-    return page->parseControls() ? YES : NO;
+    return logic->parseControls() ? YES : NO;
 }
 
 - (void)saveLogFile
 {
-    page->saveLogFile();
-}
-
-- (IBAction)toggleButton:(id)sender
-{
-    (void)sender;
+    logic->saveLogFile();
 }
 
 - (IBAction)projectType:(id)sender
 {
     outlets->applyRadioGroup(sender);
     Outlet outlet;
-    if (outlets->outletOf(sender, &outlet)) page->projectType(outlet);
+    if (outlets->outletOf(sender, &outlet)) logic->projectType(outlet);
 }
 
 - (IBAction)audioProccessing:(id)sender
@@ -253,26 +171,26 @@ using zz::mac::Outlet;
 - (IBAction)updateProjectName:(id)sender
 {
     (void)sender;
-    page->updateProjectName();
+    logic->updateProjectName();
 }
 
 - (IBAction)browseForProjFolder:(id)sender
 {
     (void)sender;
-    page->browseForProjFolder();
+    logic->browseForProjFolder();
 }
 
 - (IBAction)makeProject:(id)sender
 {
     (void)sender;
-    page->makeProject();
+    logic->makeProject();
 }
 
 - (IBAction)restoreTemplateFolder:(id)sender
 {
     (void)sender;
     AppKitServices::shared().setWindow([[self view] window]);
-    page->restoreTemplateFolder();
+    logic->restoreTemplateFolder();
 }
 
 - (void)alertDidEnd:(NSAlert*)alert returnCode:(NSInteger)returnCode contextInfo:(void*)contextInfo
@@ -287,7 +205,7 @@ using zz::mac::Outlet;
 - (IBAction)closeApp:(id)sender
 {
     (void)sender;
-    page->closeApp();
+    logic->closeApp();
 }
 
 - (NSSize)windowWillResize:(NSWindow*)sender toSize:(NSSize)frameSize

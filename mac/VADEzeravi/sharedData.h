@@ -1,10 +1,11 @@
 #import <Cocoa/Cocoa.h>
 
-// The one object through which the two pages find each other. The smoothing
-// settings live in the portable zz::mac::SharedData of the process, so that
-// the pages' C++ side and this object always agree.
+// The one object of the process that holds both pages and the smoothing
+// settings the project page hands to the coder page (a class name in lower
+// case, as the pages have always called it). The settings live in the
+// portable zz::mac::PageLink, so that the pages' logic and this object agree.
 @interface sharedData : NSObject {
-    NSViewController* koderPage;
+    NSViewController* koderPage;  // the control coder page, spelled with a k
     NSViewController* projectPage;
 }
 
@@ -15,6 +16,7 @@
 - (void)setEnableParameterSmoothing:(BOOL)enable;
 - (double)smoothingTime_mSec;
 - (void)setSmoothingTime_mSec:(double)msec;
+// The pages as they registered; nothing reads them back (the pages' logic has a link of its own).
 - (NSViewController*)koderPage;
 - (void)setKoderPage:(NSViewController*)page;
 - (NSViewController*)projectPage;

@@ -1,6 +1,6 @@
 #import "sharedData.h"
 
-#include "shareddata.h"
+#include "pagelink.h"
 
 static sharedData* theSharedData = nil;
 
@@ -17,7 +17,7 @@ static sharedData* theSharedData = nil;
 
 - (void)initialize
 {
-    zz::mac::SharedData::getSharedData().initialize();
+    zz::mac::PageLink::shared().reset();
     [koderPage release];
     koderPage = nil;
     [projectPage release];
@@ -26,22 +26,22 @@ static sharedData* theSharedData = nil;
 
 - (BOOL)enableParameterSmoothing
 {
-    return zz::mac::SharedData::getSharedData().enableParameterSmoothing ? YES : NO;
+    return zz::mac::PageLink::shared().enableParameterSmoothing ? YES : NO;
 }
 
 - (void)setEnableParameterSmoothing:(BOOL)enable
 {
-    zz::mac::SharedData::getSharedData().enableParameterSmoothing = enable ? true : false;
+    zz::mac::PageLink::shared().enableParameterSmoothing = enable ? true : false;
 }
 
 - (double)smoothingTime_mSec
 {
-    return zz::mac::SharedData::getSharedData().smoothingTime_mSec;
+    return zz::mac::PageLink::shared().smoothingTime_mSec;
 }
 
 - (void)setSmoothingTime_mSec:(double)msec
 {
-    zz::mac::SharedData::getSharedData().smoothingTime_mSec = msec;
+    zz::mac::PageLink::shared().smoothingTime_mSec = msec;
 }
 
 - (NSViewController*)koderPage

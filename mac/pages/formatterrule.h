@@ -8,11 +8,20 @@
 namespace zz::mac {
 
 // A page can cap the length of a text, admit one number only (see
-// numtext::macIsOneNumber) and force upper case.
+// numtext::macIsOneNumber), keep a text on one line and force upper case.
 struct FormatterRule {
     int maxLength = 2147483647;
     bool forceUppercase = false;  // no setter: nothing switches it on
     bool numericOnly = false;
+    // No line break or other control character (C0, DEL, C1, U+2028,
+    // U+2029): what a one-line field holds reaches files line by line.
+    bool singleLine = false;
+
+    bool operator==(const FormatterRule& other) const
+    {
+        return maxLength == other.maxLength && forceUppercase == other.forceUppercase &&
+               numericOnly == other.numericOnly && singleLine == other.singleLine;
+    }
 
     struct Verdict {
         bool accepted = false;

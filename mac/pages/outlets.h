@@ -44,7 +44,7 @@ enum class Outlet {
     linkFFTW,
     infiniteTail,
     saaAutomation,
-    saaGranulatiry,
+    saaGranulatiry,  // the automation granularity: the outlet keeps this spelling
     exposePTGRMeter,
     includeFXObjects,
     indAAX,
@@ -66,12 +66,13 @@ enum class Outlet {
     multiStringList,
     controlTaperCombo,
     controlDataCombo,
-    boundVarDataypeCombo,
+    boundVarDataypeCombo,  // the bound variable's data type: the outlet keeps this spelling
     meterDetectCombo,
     meterCalCombo,
     defaultMultiStringIndex,
     meterAttack,
     meterRelease,
+    // The control type's radio buttons ("Butt" for button).
     continuousControlButt,
     onOffControlButt,
     multiStringControlButt,
@@ -80,9 +81,9 @@ enum class Outlet {
     enableVarBinding,
     invertedMeter,
     proToolsGRMeter,
-    offOnDefOff,
-    offOnDefOn,
-    textView,
+    offOnDefOff,  // an on/off switch starts off
+    offOnDefOn,   // an on/off switch starts on
+    textView,     // the comment editor
     count
 };
 
@@ -91,7 +92,9 @@ inline constexpr int kOutletCount = static_cast<int>(Outlet::count);
 inline constexpr Outlet kFirstProjectOutlet = Outlet::projectName;
 inline constexpr Outlet kFirstCoderOutlet = Outlet::controlName;
 
-enum class ControlKind { textField, comboBox, radioButton, checkBox, pushButton, textView };
+// The lists (categoryCombo and the coder page's five ...Combo outlets) are
+// pop-up buttons: a person chooses an item and can type nothing into them.
+enum class ControlKind { textField, popUpButton, radioButton, checkBox, pushButton, textView };
 
 const char* outletName(Outlet outlet);
 ControlKind outletKind(Outlet outlet);
@@ -107,7 +110,8 @@ class Outlets {
 public:
     virtual ~Outlets() = default;
 
-    // stringValue of a text field or combo box, string of the text view.
+    // stringValue of a text field, the chosen item of a pop-up button, string
+    // of the text view.
     virtual std::string text(Outlet outlet) const = 0;
     virtual void setText(Outlet outlet, const std::string& text) = 0;
     // A button counts as set in any state other than off.
@@ -115,7 +119,7 @@ public:
     virtual void setOn(Outlet outlet, bool on) = 0;
     virtual bool isEnabled(Outlet outlet) const = 0;
     virtual void setEnabled(Outlet outlet, bool enabled) = 0;
-    // Combo boxes: -1 when no item is selected.
+    // Pop-up buttons: -1 when no item is chosen.
     virtual int selectedIndex(Outlet outlet) const = 0;
     virtual void selectIndex(Outlet outlet, int index) = 0;
     virtual void addItems(Outlet outlet, const std::vector<std::string>& items) = 0;

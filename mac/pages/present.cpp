@@ -1,5 +1,7 @@
 #include "present.h"
 
+#include "fieldbindings.h"
+
 namespace zz::mac {
 
 void present(const Result& result, Outlets& outlets, Services& services)
@@ -12,10 +14,7 @@ void present(const Result& result, Outlets& outlets, Services& services)
         alert.style = result.ok ? AlertStyle::informational : AlertStyle::warning;
         services.runModalAlert(alert);
     }
-    // The fields the project page's checks name.
-    if (result.field == "projectName") outlets.makeFirstResponder(Outlet::projectName);
-    else if (result.field == "pluginName") outlets.makeFirstResponder(Outlet::pluginName);
-    else if (result.field == "fourCharProductID") outlets.makeFirstResponder(Outlet::fourCharCode);
+    if (const auto outlet = outletOfField(result.field)) outlets.makeFirstResponder(*outlet);
 }
 
 }  // namespace zz::mac

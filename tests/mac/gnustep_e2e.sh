@@ -94,6 +94,7 @@ menu_step() {
 }
 
 cat > "$work/script.txt" <<SCRIPT
+menu Edit
 show projectName
 show vendorName
 show projectFolderBox
@@ -133,6 +134,9 @@ clip Pasted Vendor
 focus vendorName
 keys key alt+a alt+v
 show vendorName
+clip Two\\nLines
+keys key alt+a alt+v
+show vendorName
 focus pluginName
 keys key alt+a alt+c
 pasteboard
@@ -156,6 +160,12 @@ keyloop controlName
 layout
 $(shot_step coder)
 $(menu_step)
+# A list takes no typing: Space opens it, the arrows and Return choose.
+focus controlTaperCombo
+keys key space
+keys key Down Down Return
+keys type Foo
+show controlTaperCombo
 click copyCodeClipboard
 set controlID 42
 click copyCodeClipboard
@@ -286,6 +296,9 @@ grep -qx "exit: 0" "$transcript" || fail "Exit did not end the application"
 expect() {
   grep -qxF -- "$1" "$transcript" || fail "transcript lacks: $1"
 }
+# The Edit menu's keys: Redo is Shift-Command-Z (an upper-case Z), not
+# Undo's Command-Z.
+expect "menu: Edit | Undo=cmd+z | Redo=cmd+Z | - | Cut=cmd+x | Copy=cmd+c | Paste=cmd+v | Select All=cmd+a"
 # Both pages were shown with their start values; the project name had the
 # focus.
 expect "show: projectName = NewZezurePlugin"
@@ -315,9 +328,9 @@ expect "show: blockSize = 694"
 expect "show: blockSize = 65"
 
 # Command-A Command-V pasted into the vendor field; Command-A Command-C
-# copied the plug-in name; a paste of five characters into a code field is
-# refused whole.
-expect "show: vendorName = Pasted Vendor"
+# copied the plug-in name; a paste of two lines into the vendor field and
+# one of five characters into a code field are refused whole.
+[[ $(grep -cx "show: vendorName = Pasted Vendor" "$transcript") -eq 2 ]] || fail "the vendor field took the paste of two lines"
 expect "pasteboard: NewZezurePlugin"
 [[ $(grep -cx "show: fourCharCode = ABCD" "$transcript") -eq 2 ]] || fail "the code field took ABCDE or the paste of WXYZ1"
 
@@ -334,10 +347,12 @@ grep -q "E2EPlugin" "$cmake_file" || fail "the project name is not in $cmake_fil
 grep -q "E2E1" "$cmake_file" || fail "the plug-in code is not in $cmake_file"
 ! grep -q '\$\$\$' "$cmake_file" || fail "markers left in $cmake_file"
 
-# The first copy was refused (no control ID), the second reached the pasteboard.
+# The first copy was refused (no control ID), the second reached the pasteboard
+# with the taper chosen in the list. Leaving the project page handed its
+# smoothing settings to the code.
+expect "show: controlTaperCombo = Anti-Log"
 expect "alert: The Control ID can not be empty. |  -> 1000"
-# Leaving the project page handed its smoothing settings to the code.
-grep -q '^pasteboard: \\tpiParam = new PluginParameter(42, "Control", "", controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kLinearTaper);\\n\\tpiParam->setParameterSmoothing(true);\\n\\tpiParam->setSmoothingTimeMsec(12.500000);\\n\\taddPluginParameter(piParam);\\n\\n$' \
+grep -q '^pasteboard: \\tpiParam = new PluginParameter(42, "Control", "", controlVariableType::kDouble, 0.000000, 1.000000, 0.000000, taper::kAntiLogTaper);\\n\\tpiParam->setParameterSmoothing(true);\\n\\tpiParam->setSmoothingTimeMsec(12.500000);\\n\\taddPluginParameter(piParam);\\n\\n$' \
   "$transcript" || fail "unexpected pasteboard contents"
 
 # Exit wrote the settings file.

@@ -23,6 +23,7 @@ void MemoryOutlets::attachFormatter(Outlet outlet, std::shared_ptr<const Formatt
 
 bool MemoryOutlets::type(Outlet field, const std::string& proposed)
 {
+    if (outletKind(field) == ControlKind::popUpButton) return false;
     Control& control = at(field);
     if (control.formatter) {
         const FormatterRule::Verdict verdict = control.formatter->check(proposed);
@@ -40,10 +41,16 @@ bool MemoryOutlets::typeAtEnd(Outlet field, const std::string& characters)
     return type(field, text(field) + characters);
 }
 
-void MemoryOutlets::typeIntoCombo(Outlet combo, const std::string& text)
+bool MemoryOutlets::choose(Outlet list, const std::string& item)
 {
-    at(combo).text = text;
-    at(combo).selected = -1;
+    const std::vector<std::string>& items = at(list).items;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == item) {
+            selectIndex(list, static_cast<int>(i));
+            return true;
+        }
+    }
+    return false;
 }
 
 void MemoryOutlets::click(Outlet button)

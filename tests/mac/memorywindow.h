@@ -40,12 +40,14 @@ public:
 
     // What a person does.
     // Replaces the whole text of a field by an edit; answers whether the
-    // field took it (a refused edit leaves the text as it was).
+    // field took it (a refused edit leaves the text as it was). A pop-up
+    // button takes no typing.
     bool type(Outlet field, const std::string& proposed);
     // Types a character at the end of a field's text.
     bool typeAtEnd(Outlet field, const std::string& characters);
-    // Types text into a combo box that matches no item: no item is selected.
-    void typeIntoCombo(Outlet combo, const std::string& text);
+    // Chooses the item of a pop-up button with that title; answers whether
+    // it has one.
+    bool choose(Outlet list, const std::string& item);
     // A click on a radio button turns its siblings off; a click on a check
     // box toggles it.
     void click(Outlet button);

@@ -8,10 +8,10 @@
 #include <sstream>
 #include <string>
 
-#include "coderpage.h"
+#include "coderpagelogic.h"
 #include "memorywindow.h"
-#include "projectpage.h"
-#include "shareddata.h"
+#include "projectpagelogic.h"
+#include "pagelink.h"
 #include "tempfolder.h"
 
 namespace zz::mac::testing {
@@ -41,9 +41,9 @@ protected:
     // The window description creates the project page, then the coder page.
     void loadPages()
     {
-        projectPage = std::make_unique<ViewController>(outlets, services, shared);
+        projectPage = std::make_unique<ProjectPageLogic>(outlets, services, link);
         projectPage->viewDidLoad();
-        coderPage = std::make_unique<ControlCoderPage>(outlets, services, shared);
+        coderPage = std::make_unique<CoderPageLogic>(outlets, services, link);
         coderPage->viewDidLoad();
     }
 
@@ -51,9 +51,9 @@ protected:
     std::filesystem::path root;
     MemoryOutlets outlets;
     MemoryServices services;
-    SharedData shared;
-    std::unique_ptr<ViewController> projectPage;
-    std::unique_ptr<ControlCoderPage> coderPage;
+    PageLink link;
+    std::unique_ptr<ProjectPageLogic> projectPage;
+    std::unique_ptr<CoderPageLogic> coderPage;
 };
 
 }  // namespace zz::mac::testing

@@ -99,16 +99,34 @@ TEST_F(CoderPage, ParseReadsNumbersAndTheUnsignedCuts)
     EXPECT_EQ(coderPage->kontrol().controlType, 3u);
 }
 
-TEST_F(CoderPage, AComboWithoutSelectionGivesEmptyIdentifierText)
+// The lists take no typing: the list shows, and the page reads, the item
+// chosen last.
+TEST_F(CoderPage, ListsTakeNoTypingAndThePageReadsTheChosenItem)
 {
     loadPages();
-    outlets.typeIntoCombo(Outlet::controlTaperCombo, "Exponential");
+    const struct {
+        Outlet list;
+        const char* item;
+        uint32_t Zizudavuveva::*field;
+        uint32_t value;
+    } cases[] = {
+        {Outlet::controlTaperCombo, "Anti-Log", &Zizudavuveva::controlTaper, 2},
+        {Outlet::controlDataCombo, "int", &Zizudavuveva::controlDataType, 2},
+        {Outlet::boundVarDataypeCombo, "unsigned int", &Zizudavuveva::boundVarDataType, 3},
+        {Outlet::meterDetectCombo, "R.M.S.", &Zizudavuveva::meterDetector, 2},
+        {Outlet::meterCalCombo, "logarithmic", &Zizudavuveva::meterCal, 1},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(outlets.choose(c.list, c.item)) << c.item;
+        EXPECT_FALSE(outlets.type(c.list, "Foo")) << c.item;
+        EXPECT_EQ(outlets.text(c.list), c.item);
+    }
     outlets.type(Outlet::controlID, "1");
-    coderPage->parseControls();
-    EXPECT_EQ(stringForControlTaper(coderPage->kontrol()), "");
     coderPage->copyCodeClipboard();
-    ASSERT_FALSE(services.pasteboard.empty());
-    EXPECT_NE(services.pasteboard[0].find("0.000000, );"), std::string::npos) << services.pasteboard[0];
+    for (const auto& c : cases) EXPECT_EQ(coderPage->kontrol().*c.field, c.value) << c.item;
+    ASSERT_EQ(services.pasteboard.size(), 3u);
+    EXPECT_EQ(services.pasteboard[0], "\tpiParam = new PluginParameter(1, \"Control\", \"\", controlVariableType::kInt, "
+                                      "0.000000, 1.000000, 0.000000, taper::kAntiLogTaper);");
 }
 
 TEST_F(CoderPage, ANegativeDefaultIndexIsRefusedAsOutOfBounds)
@@ -197,7 +215,7 @@ TEST_F(CoderPage, ExitHasTheProjectPageWriteTheSettingsFile)
 
 TEST_F(CoderPage, ExitWithoutAProjectPageWritesNothing)
 {
-    coderPage = std::make_unique<ControlCoderPage>(outlets, services, shared);
+    coderPage = std::make_unique<CoderPageLogic>(outlets, services, link);
     coderPage->viewDidLoad();
     coderPage->handleExit();
     EXPECT_EQ(services.exitStatus, 0);

@@ -7,7 +7,7 @@
 
 #include "outlets.h"
 #include "pasteboardtext.h"
-#include "shareddata.h"
+#include "pagelink.h"
 
 namespace zz::mac {
 namespace {
@@ -18,6 +18,7 @@ struct EditCase {
     bool numericOnly;
     std::string proposed;
     bool accepted;
+    bool singleLine = false;
 };
 
 // Test output names a case by its label, not by its bytes.
@@ -31,6 +32,7 @@ TEST_P(FormatterAcceptance, AnswersTheProposedText)
     FormatterRule rule;
     rule.maxLength = c.maxLength;
     rule.numericOnly = c.numericOnly;
+    rule.singleLine = c.singleLine;
     const FormatterRule::Verdict verdict = rule.check(c.proposed);
     EXPECT_EQ(verdict.accepted, c.accepted) << c.label << ": \"" << c.proposed << "\"";
     EXPECT_FALSE(verdict.replacement);
@@ -63,7 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"the empty text (deleting the last character)", kNoLimit, true, "", false},
         EditCase{"white space alone", kNoLimit, true, "  ", false},
         EditCase{"two numbers", kNoLimit, true, "1 2", false},
-        EditCase{"length checked before the number", 2, true, "123", false}),
+        EditCase{"length checked before the number", 2, true, "123", false},
+        EditCase{"one line takes blanks and accents", kNoLimit, false, "Caf\xC3\xA9 Delay", true, true},
+        EditCase{"one line refuses a line break", kNoLimit, false, "Acme\nInc", false, true},
+        EditCase{"and DEL", kNoLimit, false, "a\x7F", false, true},
+        EditCase{"and the C1 line break NEL", kNoLimit, false, "a\xC2\x85", false, true},
+        EditCase{"and the line separator", kNoLimit, false, "a\xE2\x80\xA8", false, true}),
     [](const ::testing::TestParamInfo<EditCase>& info) {
         std::string name;
         for (const char* c = info.param.label; *c; ++c) {
@@ -86,14 +93,13 @@ TEST(FormatterUppercase, RefusesTheEditAndOffersItsUpperCaseForm)
     EXPECT_FALSE(upper.replacement);
 }
 
-TEST(SharedDataSingleton, IsOneInstanceWithTheInitialValues)
+TEST(PageLinkOfTheProcess, IsOneInstanceWithTheInitialValues)
 {
-    SharedData& first = SharedData::getSharedData();
-    EXPECT_EQ(&first, &SharedData::getSharedData());
+    PageLink& first = PageLink::shared();
+    EXPECT_EQ(&first, &PageLink::shared());
     EXPECT_FALSE(first.enableParameterSmoothing);
     EXPECT_EQ(first.smoothingTime_mSec, 20.0);
     EXPECT_EQ(first.projectPage, nullptr);
-    EXPECT_EQ(first.koderPage, nullptr);
 }
 
 TEST(JoinedPasteboardText, PutsEachPieceOnItsOwnLine)

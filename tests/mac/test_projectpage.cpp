@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "fieldbindings.h"
 #include "pagefixture.h"
 
 namespace zz::mac::testing {
@@ -43,8 +44,7 @@ TEST_F(ProjectPage, FirstStartShowsTheDefaultsAndMakesTheSettingsFile)
               "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\npath not set\n0\n");
     EXPECT_EQ(services.logLines.front(), "created log file!");
     EXPECT_TRUE(services.alerts.empty());
-    EXPECT_EQ(shared.projectPage, projectPage.get());
-    EXPECT_EQ(shared.koderPage, coderPage.get());
+    EXPECT_EQ(link.projectPage, projectPage.get());
     EXPECT_EQ(projectPage->pluginTemplateDIRPath(), (root / "SDK" / "PluginTemplate").string());
 }
 
@@ -90,9 +90,42 @@ TEST_F(ProjectPage, FiltersAreSharedAsTheWindowDescribesThem)
         EXPECT_EQ(outlets.at(field).formatter, numeric) << outletName(field);
     }
     EXPECT_TRUE(numeric->numericOnly);
-    EXPECT_FALSE(outlets.at(Outlet::projectName).formatter);
+    EXPECT_FALSE(outlets.at(Outlet::projectFolderBox).formatter);
     EXPECT_FALSE(outlets.type(Outlet::blockSize, "64x"));
     EXPECT_EQ(outlets.text(Outlet::blockSize), "64");
+    // Every text is one line: a pasted line break is refused.
+    EXPECT_FALSE(outlets.type(Outlet::vendorName, "Acme\nInc"));
+    EXPECT_EQ(outlets.text(Outlet::vendorName), "My Company");
+}
+
+// Each field the page shows gets the filter of its entry in the record's
+// field table (its length, a number only, one line for a text), the same
+// instance for the same filter; no other control has one.
+TEST_F(ProjectPage, EachFilterComesFromTheFieldTable)
+{
+    loadPages();
+    size_t filtered = 0;
+    for (const ProjectFieldInfo& f : projectFields()) {
+        const auto outlet = outletOfField(f.name);
+        if (!outlet) continue;
+        const auto& formatter = outlets.at(*outlet).formatter;
+        const bool numeric = f.macFilter == numtext::TextFilter::macNumeric;
+        const bool text = f.kind == ProjectFieldKind::text && *outlet != Outlet::projectFolderBox;
+        if (f.maxLength == 0 && !numeric && !text) {
+            EXPECT_FALSE(formatter) << f.name;
+            continue;
+        }
+        ++filtered;
+        ASSERT_TRUE(formatter) << f.name;
+        EXPECT_EQ(formatter->maxLength, f.maxLength ? static_cast<int>(f.maxLength) : 2147483647) << f.name;
+        EXPECT_EQ(formatter->numericOnly, numeric) << f.name;
+        EXPECT_EQ(formatter->singleLine, f.kind == ProjectFieldKind::text) << f.name;
+    }
+    size_t attached = 0;
+    for (int i = static_cast<int>(kFirstProjectOutlet); i < static_cast<int>(kFirstCoderOutlet); ++i) {
+        if (outlets.at(static_cast<Outlet>(i)).formatter) ++attached;
+    }
+    EXPECT_EQ(attached, filtered);
 }
 
 TEST_F(ProjectPage, ProjectTypeSwitchesTheEnablingButNoState)
@@ -173,11 +206,12 @@ TEST_F(ProjectPage, ApiChoiceAndCategory)
     EXPECT_FALSE(p.makeAAX || p.makeAU || p.makeVST);
     EXPECT_EQ(p.aaxCagtegory, 2048u);  // a synthesizer is always "Software Synth"
 
-    // Text typed into the list that names no item keeps "None".
+    // The list takes no typing: the chosen item stays.
     outlets.click(Outlet::synthPlugin);
-    outlets.typeIntoCombo(Outlet::categoryCombo, "Reverbs");
+    EXPECT_FALSE(outlets.type(Outlet::categoryCombo, "Reverbs"));
+    EXPECT_EQ(outlets.text(Outlet::categoryCombo), "Reverb");
     projectPage->parseControls();
-    EXPECT_EQ(projectPage->project().aaxCagtegory, 0u);
+    EXPECT_EQ(projectPage->project().aaxCagtegory, 8u);
 }
 
 TEST_F(ProjectPage, NameDerivationCutsTheAaxNames)
@@ -230,8 +264,8 @@ TEST_F(ProjectPage, LeavingThePageHandsOverTheSmoothingAndKeepsWhatWasTyped)
     outlets.type(Outlet::smoothingTime, "5.5");
     outlets.type(Outlet::vendorName, "Typed Vendor");
     projectPage->viewWillDisappear();
-    EXPECT_TRUE(shared.enableParameterSmoothing);
-    EXPECT_EQ(shared.smoothingTime_mSec, 5.5);
+    EXPECT_TRUE(link.enableParameterSmoothing);
+    EXPECT_EQ(link.smoothingTime_mSec, 5.5);
     EXPECT_EQ(outlets.text(Outlet::vendorName), "Typed Vendor");
     EXPECT_EQ(projectPage->project().vendorName, "Typed Vendor");
 }
@@ -367,7 +401,7 @@ TEST_F(ProjectPageRestore, YesRestoresTheShippedTemplate)
 TEST_F(ProjectPageRestore, AFailedExtractionKeepsTheOldFolder)
 {
     services.resources["PluginTemplate.zip"] = (root / "missing.zip").string();
-    projectPage = std::make_unique<ViewController>(outlets, services, shared);
+    projectPage = std::make_unique<ProjectPageLogic>(outlets, services, link);
     projectPage->viewDidLoad();
     projectPage->restoreTemplateFolder();
     services.endSheet(1000);

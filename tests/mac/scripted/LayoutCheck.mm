@@ -12,7 +12,7 @@ constexpr CGFloat kWider = 1.15;
 // What a control needs besides its text.
 constexpr CGFloat kLabelPadding = 4;      // a label's cell
 constexpr CGFloat kFieldPadding = 8;      // a bezeled field's insets
-constexpr CGFloat kComboButton = 22;      // the combo box's arrow button
+constexpr CGFloat kPopUpArrows = 22;      // a pop-up button's arrows
 constexpr CGFloat kToggleImage = 22;      // a check box's or radio button's mark and gap
 constexpr CGFloat kPushPadding = 24;      // a push button's rounded ends
 // How far a group box's title and border reach into it.
@@ -41,11 +41,11 @@ void checkFit(id control, const std::string& name, std::vector<std::string>& pro
             problems.push_back(name + ": \"" + zzStdString(text) + "\"" + amount);
         }
     };
-    if ([control isKindOfClass:[NSComboBox class]]) {
-        NSComboBox* combo = control;
-        for (NSInteger i = 0; i < [combo numberOfItems]; ++i) {
-            NSString* item = [[combo itemObjectValueAtIndex:i] description];
-            need(item, macWidth([combo font], item) + kFieldPadding + kComboButton);
+    if ([control isKindOfClass:[NSPopUpButton class]]) {
+        NSPopUpButton* list = control;
+        for (NSInteger i = 0; i < [list numberOfItems]; ++i) {
+            NSString* item = [list itemTitleAtIndex:i];
+            need(item, macWidth([list font], item) + kFieldPadding + kPopUpArrows);
         }
     } else if ([control isKindOfClass:[NSTextField class]]) {
         NSTextField* field = control;

@@ -9,8 +9,8 @@ class ScriptedServices;
 // script. The runner stays until the process ends.
 //
 // One command a line: page, set, type, click, select, answer, folder, show,
-// real-alerts, close, focus, show-focus, keys, keyloop, layout, pasteboard,
-// clip, capture, note, wait-file (see the runner); lines starting with '#'
+// real-alerts, close, focus, show-focus, keys, keyloop, layout, menu,
+// pasteboard, clip, capture, note, wait-file (see the runner); lines starting with '#'
 // are comments.
 void startScript(MainWindow* mainWindow, ScriptedServices& services, const char* scriptPath,
                  const char* transcriptPath);

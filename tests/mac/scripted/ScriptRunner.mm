@@ -317,6 +317,31 @@ static id focusedControl(NSWindow* window)
             for (const auto& problem : problems) note(self, std::string("layout: ") + pageNames[i] + ": " + problem);
             if (problems.empty()) note(self, std::string("layout: ") + pageNames[i] + " ok");
         }
+    } else if (command == "menu") {
+        // The items of a menu of the menu bar, each with its key equivalent
+        // and the modifiers it needs: "Redo=cmd+Z".
+        NSMenu* menu = [[[NSApp mainMenu] itemWithTitle:zzString(text)] submenu];
+        std::string items = "menu: " + text;
+        NSArray* entries = [menu itemArray];
+        for (NSUInteger i = 0; i < [entries count]; ++i) {
+            NSMenuItem* item = [entries objectAtIndex:i];
+            items += " | ";
+            if ([item isSeparatorItem]) {
+                items += "-";
+                continue;
+            }
+            items += zzStdString([item title]);
+            const std::string key = zzStdString([item keyEquivalent]);
+            if (key.empty()) continue;
+            const NSEventModifierFlags mask = [item keyEquivalentModifierMask];
+            items += "=";
+            if (mask & NSEventModifierFlagControl) items += "ctrl+";
+            if (mask & NSEventModifierFlagOption) items += "alt+";
+            if (mask & NSEventModifierFlagShift) items += "shift+";
+            if (mask & NSEventModifierFlagCommand) items += "cmd+";
+            items += key;
+        }
+        note(self, items);
     } else if (command == "capture") {
         [self capture:first.c_str()];
     } else if (command == "note") {

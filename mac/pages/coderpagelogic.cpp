@@ -1,12 +1,12 @@
-#include "coderpage.h"
+#include "coderpagelogic.h"
 
 #include "coder/coderfields.h"
 #include "coder/controlcheck.h"
 #include "coder/paramcode.h"
 #include "common/numtext.h"
 #include "present.h"
-#include "projectpage.h"
-#include "shareddata.h"
+#include "projectpagelogic.h"
+#include "pagelink.h"
 
 namespace zz::mac {
 
@@ -17,56 +17,50 @@ constexpr Deliverable kStyle = Deliverable::mac;
 constexpr Outlet kTypeButtons[] = {Outlet::continuousControlButt, Outlet::onOffControlButt,
                                    Outlet::multiStringControlButt, Outlet::meterControlButt};
 
-// The five combo boxes and the enumerations they choose.
-struct Combo {
+// The five lists and the enumerations they choose.
+struct List {
     Outlet outlet;
     Enumeration enumeration;
 };
-constexpr Combo kCombos[] = {{Outlet::controlTaperCombo, Enumeration::controlTaper},
-                             {Outlet::controlDataCombo, Enumeration::controlDataType},
-                             {Outlet::boundVarDataypeCombo, Enumeration::boundVarDataType},
-                             {Outlet::meterDetectCombo, Enumeration::meterDetector},
-                             {Outlet::meterCalCombo, Enumeration::meterCal}};
+constexpr List kLists[] = {{Outlet::controlTaperCombo, Enumeration::controlTaper},
+                           {Outlet::controlDataCombo, Enumeration::controlDataType},
+                           {Outlet::boundVarDataypeCombo, Enumeration::boundVarDataType},
+                           {Outlet::meterDetectCombo, Enumeration::meterDetector},
+                           {Outlet::meterCalCombo, Enumeration::meterCal}};
 
-// A combo box's selection as the record's enumeration value.
-uint32_t enumerationOf(const Outlets& outlets, Outlet combo)
+// A list's chosen item as the record's enumeration value.
+uint32_t enumerationOf(const Outlets& outlets, Outlet list)
 {
-    return enumValueOfSelection(outlets.selectedIndex(combo));
+    return enumValueOfSelection(outlets.selectedIndex(list));
 }
 
-void selectEnumeration(Outlets& outlets, Outlet combo, uint32_t value)
+void selectEnumeration(Outlets& outlets, Outlet list, uint32_t value)
 {
-    outlets.selectIndex(combo, selectionOfEnumValue(value));
+    outlets.selectIndex(list, selectionOfEnumValue(value));
 }
 
 }  // namespace
 
-ControlCoderPage::ControlCoderPage(Outlets& outlets, Services& services, SharedData& shared)
-    : outlets_(outlets), services_(services), shared_(shared)
+CoderPageLogic::CoderPageLogic(Outlets& outlets, Services& services, PageLink& link)
+    : outlets_(outlets), services_(services), link_(link)
 {
 }
 
-ControlCoderPage::~ControlCoderPage()
+void CoderPageLogic::viewDidLoad()
 {
-    if (shared_.koderPage == this) shared_.koderPage = nullptr;
-}
-
-void ControlCoderPage::viewDidLoad()
-{
-    shared_.koderPage = this;
     kontrol_ = makeZizudavuveva(kStyle);
     defKontrol_ = makeZizudavuveva(kStyle);
-    for (const Combo& combo : kCombos) outlets_.addItems(combo.outlet, enumDisplayItems(kStyle, combo.enumeration));
+    for (const List& list : kLists) outlets_.addItems(list.outlet, enumDisplayItems(kStyle, list.enumeration));
     initControls();
     outlets_.makeFirstResponder(Outlet::controlName);
 }
 
-void ControlCoderPage::viewDidAppear()
+void CoderPageLogic::viewDidAppear()
 {
     outlets_.makeFirstResponder(Outlet::controlName);
 }
 
-void ControlCoderPage::initControls()
+void CoderPageLogic::initControls()
 {
     if (!numericFormatter_) {
         numericFormatter_ = std::make_shared<FormatterRule>();
@@ -116,7 +110,7 @@ void ControlCoderPage::initControls()
     o.setText(Outlet::textView, "");
 }
 
-void ControlCoderPage::parseControls()
+void CoderPageLogic::parseControls()
 {
     const Outlets& o = outlets_;
     Zizudavuveva& k = kontrol_;
@@ -160,25 +154,22 @@ void ControlCoderPage::parseControls()
     k.includePIParamDeclaration = o.isOn(Outlet::includePIPDeclaration);
 }
 
-void ControlCoderPage::handleControlButtChange(Outlet) {}
-
-void ControlCoderPage::handleOffOnDefaultButtChange(Outlet) {}
-
-void ControlCoderPage::copyCodeClipboard()
+void CoderPageLogic::copyCodeClipboard()
 {
     parseControls();
+    // The checks of a control description before its code is made.
     const Result check = validateShit(kontrol_, kStyle);
     present(check, outlets_, services_);
     if (!check) return;
-    kontrol_.enableParamSmoothing = shared_.enableParameterSmoothing;
-    kontrol_.smoothingTimeMsec = shared_.smoothingTime_mSec;
+    kontrol_.enableParamSmoothing = link_.enableParameterSmoothing;
+    kontrol_.smoothingTimeMsec = link_.smoothingTime_mSec;
     const CodeResult code = makeParameterCode(kontrol_, outlets_.text(Outlet::textView), kStyle);
     present(code, outlets_, services_);
     if (!code) return;
     services_.writePasteboard(code.fragments);
 }
 
-void ControlCoderPage::copyBoundVarClipboard()
+void CoderPageLogic::copyBoundVarClipboard()
 {
     parseControls();
     const CodeResult code = makeBoundVarCode(kontrol_, kStyle);
@@ -187,14 +178,14 @@ void ControlCoderPage::copyBoundVarClipboard()
     services_.writePasteboard(code.fragments);
 }
 
-void ControlCoderPage::handleReset()
+void CoderPageLogic::handleReset()
 {
     initControls();
 }
 
-void ControlCoderPage::handleExit()
+void CoderPageLogic::handleExit()
 {
-    if (shared_.projectPage) shared_.projectPage->saveLogFile();
+    if (link_.projectPage) link_.projectPage->saveLogFile();
     services_.exitProcess(0);
 }
 
