@@ -14,6 +14,7 @@
 //  10. the style's makeProject, then the log, the settings and the register.
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <set>
 #include <string>
@@ -25,6 +26,7 @@
 #include "interactive.h"
 #include "json.h"
 #include "options.h"
+#include "plugins/installedplugins.h"
 #include "project/makeproject.h"
 #include "project/markers.h"
 #include "project/projectchecks.h"
@@ -219,7 +221,8 @@ CreationResult createProject(const ZezureProject& record, Deliverable style, con
 }
 
 // The warnings of a planned creation, in order: the codes, an earlier project
-// of the register with the same plug-in code, markers left in the project file.
+// of the register with the same plug-in code, installed plug-ins, markers left
+// in the project file.
 std::vector<std::string> warningsFor(const ZezureProject& record, const CreationResult& plan,
                                      const std::string& registerFile)
 {
@@ -239,6 +242,12 @@ std::vector<std::string> warningsFor(const ZezureProject& record, const Creation
             }
         }
     }
+    // Installed plug-ins with the same codes, or the same name and vendor; a
+    // bundle that could not be read is told here and refuses nothing.
+    const plugins::InstalledCheck installed = plugins::checkInstalledPlugins(
+        {record.fourCharProductID, record.fourCharVendorID, record.pluginName, record.vendorName}, std::getenv);
+    for (const std::string& line : installed.skipped) writeText(stderr, line + "\n");
+    warnings.insert(warnings.end(), installed.warnings.begin(), installed.warnings.end());
     for (const std::string& marker : unknownMarkers(plan.projectText))
         warnings.push_back("warning: the project file still holds " + marker + ", a marker the tool does not know");
     return warnings;
