@@ -1,6 +1,8 @@
 // Runs the real zizavizerovo against plug-in bundles the tests make: the
 // warnings of create, `codes`, `codes --suggest` and the handling of bundles
 // that cannot be read.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -49,6 +51,8 @@ struct Machine {
         fs::create_directories(tmp / "out");
         fs::create_directories(bad + "/empty.component");
         fs::create_symlink("loop.component", bad + "/loop.component");
+        fs::create_directories(bad + "/pipe.component/Contents");
+        ::mkfifo((bad + "/pipe.component/Contents/Info.plist").c_str(), 0600);  // opening it would wait for a writer
         writeVst3(bad, "comma", "{\"Classes\": [{\"Name\": \"A\"},]}");
         writeBytes(tmp / "cfg/zizavizerovo/projects.tsv",
                    "2026-01-02T03:04:05Z\tEcho\tEcho\tZzts\t/home/me/Echo\n");
@@ -70,7 +74,8 @@ const char* kSkipped =
     "warning: skipped the plug-in bundle BAD/empty.component: it has no Contents/Info.plist\n"
     "warning: skipped the plug-in bundle BAD/huge.component: its Contents/Info.plist is larger than 1 MiB\n"
     "warning: skipped the plug-in bundle BAD/loop.component: it cannot be opened (a link loop?)\n"
-    "warning: skipped the plug-in bundle BAD/nested.component: its Contents/Info.plist is not a dictionary\n";
+    "warning: skipped the plug-in bundle BAD/nested.component: its Contents/Info.plist is not a dictionary\n"
+    "warning: skipped the plug-in bundle BAD/pipe.component: its Contents/Info.plist is not a file\n";
 
 std::string replaced(std::string text, const std::string& word, const std::string& by)
 {
