@@ -6,6 +6,7 @@
 // warnings, the creation, the log, the remembered values and the register.
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <set>
 #include <string>
@@ -213,11 +214,13 @@ int runCreate(const Invocation& inv)
         options.templateFolder ? *options.templateFolder : shippedPath(inv.program, "PluginTemplate");
     request.registerFile = settings.path().empty() ? std::string() : registerPath(settings.path());
     request.fileSystem = &disk;
+    request.environment = [](const char* name) -> const char* { return std::getenv(name); };
     const CreationPlan plan = planCreation(record, request);
     if (!plan) {
         printResult(plan);
         return 1;
     }
+    for (const std::string& line : plan.skipped) writeText(stderr, line + "\n");
     for (const std::string& w : plan.warnings) std::fprintf(stderr, "%s\n", w.c_str());
     if (options.strict && !plan.warnings.empty()) {
         std::fputs("zizavizerovo create: refused for the warnings above (--strict); nothing was created\n", stderr);

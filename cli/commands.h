@@ -18,5 +18,6 @@ int runCode(const Invocation& inv);
 int runSettings(const Invocation& inv);
 int runRestoreTemplate(const Invocation& inv);
 int runProjects(const Invocation& inv);
+int runCodes(const Invocation& inv);
 
 }  // namespace zz::cli

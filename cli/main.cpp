@@ -25,6 +25,7 @@ const char* kUsage =
     "  settings          show the remembered vendor details and project folder\n"
     "  restore-template  restore the PluginTemplate folder from its archive\n"
     "  projects          list the projects this tool has made, newest first\n"
+    "  codes             list the plug-in codes in use on this machine, or suggest a free one\n"
     "  version           print the program's version (also --version)\n"
     "\n"
     "Run 'zizavizerovo COMMAND --help' for the options of a command.\n";
@@ -71,6 +72,7 @@ int main(int argc, char** argv)
     if (command == "settings") return zz::cli::runSettings(inv);
     if (command == "restore-template") return zz::cli::runRestoreTemplate(inv);
     if (command == "projects") return zz::cli::runProjects(inv);
+    if (command == "codes") return zz::cli::runCodes(inv);
 
     std::fprintf(stderr, "zizavizerovo: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;

@@ -64,6 +64,13 @@ CreationPlan planCreation(const ZezureProject& record, const CreationRequest& re
     plan.markers = markerTable(request.style, record);
     plan.warnings = fourCharCodeWarnings(record);
     addRegisterWarnings(record, request, plan.warnings);
+    if (request.environment) {
+        plugins::InstalledCheck installed = plugins::checkInstalledPlugins(
+            {record.fourCharProductID, record.fourCharVendorID, record.pluginName, record.vendorName},
+            request.environment);
+        plan.warnings.insert(plan.warnings.end(), installed.warnings.begin(), installed.warnings.end());
+        plan.skipped = std::move(installed.skipped);
+    }
     for (const std::string& marker : unknownMarkers(plan.projectText))
         plan.warnings.push_back("warning: the project file still holds " + marker +
                                 ", a marker the tool does not know");

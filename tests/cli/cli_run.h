@@ -2,7 +2,9 @@
 
 // Runs the real zizavizerovo with its own settings file kept inside a fresh
 // temporary folder: HOME and APPDATA are cleared and XDG_CONFIG_HOME is the
-// folder's cfg/.
+// folder's cfg/. The machine's plug-in folders are kept out of the scan of
+// installed plug-ins (ZIZAVIZEROVO_PLUGIN_PATH_ONLY); a test that wants
+// bundles sets ZIZAVIZEROVO_PLUGIN_PATH.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -28,7 +30,8 @@ inline std::string ownFile(const TempFolder& dir) { return dir / "cfg/zizavizero
 inline Command toolCommand(const TempFolder& dir, const std::vector<std::string>& args, bool ownSettings = true)
 {
     Command command{ZZ_CLI_PROGRAM, args};
-    command.unset = {"HOME", "XDG_CONFIG_HOME", "APPDATA"};
+    command.unset = {"HOME", "XDG_CONFIG_HOME", "APPDATA", "ZIZAVIZEROVO_PLUGIN_PATH"};
+    command.set["ZIZAVIZEROVO_PLUGIN_PATH_ONLY"] = "1";
     if (ownSettings) command.set["XDG_CONFIG_HOME"] = dir / "cfg";
     return command;
 }

@@ -43,8 +43,8 @@ check "the .tar.gz is made" test -f "$tgz"
 # ---- The package as a file ----------------------------------------------------
 check "package name and version" test "$(dpkg-deb -f "$deb" Package Version)" = "Package: zizavizerovo
 Version: $version"
-check "depends on libzip and the C++ runtime" \
-    bash -c 'depends=$(dpkg-deb -f "$1" Depends); echo "$depends"; [[ $depends == *libzip4* && $depends == *libstdc++6* ]]' _ "$deb"
+check "depends on libzip, libplist and the C++ runtime" \
+    bash -c 'depends=$(dpkg-deb -f "$1" Depends); echo "$depends"; [[ $depends == *libzip4* && $depends == *libplist3* && $depends == *libstdc++6* ]]' _ "$deb"
 if command -v lintian >/dev/null; then
     check "lintian finds no error" lintian --fail-on error "$deb"
 else

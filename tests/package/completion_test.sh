@@ -29,7 +29,7 @@ expect() {
     fi
 }
 
-expect "zizavizerovo " "--help --version code create projects restore-template settings version"
+expect "zizavizerovo " "--help --version code codes create projects restore-template settings version"
 expect "zizavizerovo cr" "create"
 expect "zizavizerovo re" "restore-template"
 expect "zizavizerovo create --" "--dry-run --folder --help --interactive --log --no-register --preset --remember --save-preset --set --strict --style --template"
@@ -44,6 +44,8 @@ expect "zizavizerovo code --set meter" "meterCal= meterDetector="
 expect "zizavizerovo code --set project" ""
 expect "zizavizerovo settings --" "--file --help --style"
 expect "zizavizerovo restore-template --" "--archive --help --to --yes"
+expect "zizavizerovo codes --" "--company --help --json --suggest"
+expect "zizavizerovo codes --suggest " ""
 expect "zizavizerovo frobnicate --" ""
 mkdir -p "$work/two words" && : >"$work/two words/p.json"
 expect "zizavizerovo create --preset $work/two" "$work/two words"

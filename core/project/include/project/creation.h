@@ -6,6 +6,7 @@
 #include "common/deliverable.h"
 #include "common/files.h"
 #include "common/result.h"
+#include "plugins/installedplugins.h"
 #include "project/makeproject.h"
 #include "project/markers.h"
 #include "project/zezureproject.h"
@@ -27,6 +28,9 @@ struct CreationRequest {
     // How the Windows rules join paths: the program's "\", or the host's.
     char separator = files::hostPathSeparator();
     RetryWait wait = files::sleepMilliseconds;
+    // Where the installed plug-ins are looked for (see plugins::pluginFolders);
+    // none for no look at them.
+    plugins::Environment environment;
 };
 
 // The checks of the style's page before a creation: Windows the project-name
@@ -36,9 +40,13 @@ Result checkBeforeCreation(Deliverable style, const ZezureProject& record);
 // What a creation would do, found out without making anything.
 struct CreationPlan : CreationResult {
     // Lines that start with "warning: ", in order: the four-character codes,
-    // an earlier project of the register with the same plug-in code, markers
-    // left in the project file that nothing fills in.
+    // an earlier project of the register with the same plug-in code, installed
+    // plug-ins with the same codes (or name and vendor), markers left in the
+    // project file that nothing fills in.
     std::vector<std::string> warnings;
+    // Installed bundles that could not be read and were skipped, one
+    // "warning: " line each: told, but no reason to refuse a creation.
+    std::vector<std::string> skipped;
     // Each marker of the style's table with the value it receives.
     std::vector<Marker> markers;
 };
