@@ -182,6 +182,10 @@ int runCreate(const Invocation& inv)
         return usageError("--log writes the Windows creation log: it needs --style windows");
     if (options.interactive && !isTerminal(stdin))
         return usageError("--interactive asks on a terminal: standard input is none");
+    if (options.savePreset) {
+        if (const Result target = checkPresetTarget(disk, *options.savePreset); !target)
+            return usageError(target.detail + "; nothing was created");
+    }
 
     // The remembered values, then the preset and each --set in order, then
     // the folder as the style's chooser gives it.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "commands.h"
+#include "options.h"
 
 // The project's version, from CMake's project().
 #ifndef ZZ_VERSION
@@ -32,7 +33,9 @@ const char* kUsage =
 
 }  // namespace
 
-int main(int argc, char** argv)
+namespace {
+
+int run(int argc, char** argv)
 {
     if (argc < 2) {
         std::fputs(kUsage, stderr);
@@ -76,4 +79,11 @@ int main(int argc, char** argv)
 
     std::fprintf(stderr, "zizavizerovo: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return zz::cli::finishOutput(run(argc, argv));
 }

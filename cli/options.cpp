@@ -1,6 +1,8 @@
 #include "options.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #ifdef _WIN32
 #include <io.h>
@@ -61,9 +63,31 @@ int usageError(const char* command, const std::string& what)
     return 2;
 }
 
+namespace {
+
+// Why the first write to standard output failed (an errno value); 0 for none.
+int firstOutputError = 0;
+
+}  // namespace
+
 void writeText(std::FILE* to, std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), to);
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), to) != text.size() && to == stdout && firstOutputError == 0)
+        firstOutputError = errno != 0 ? errno : EIO;
+}
+
+int finishOutput(int status)
+{
+    int error = firstOutputError;
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    if (error == 0 && (!flushed || std::ferror(stdout))) error = errno != 0 ? errno : EIO;
+    errno = 0;
+    if (std::fclose(stdout) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+    if (error == 0) return status;
+    std::fprintf(stderr, "zizavizerovo: cannot write the output: %s\n", std::strerror(error));
+    return 1;
 }
 
 bool isTerminal(std::FILE* stream)

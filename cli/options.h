@@ -63,6 +63,12 @@ int usageError(const char* command, const std::string& what);
 // record can hold any byte).
 void writeText(std::FILE* to, std::string_view text);
 
+// Makes sure that everything written to standard output arrived: flushes and
+// closes it. When a write, the flush or the close failed (a full disk, say),
+// prints "zizavizerovo: cannot write the output: " + the reason on stderr and
+// answers 1; otherwise `status`. Output that is lost is no success.
+int finishOutput(int status);
+
 // Whether `stream` is a terminal (a person can answer there).
 bool isTerminal(std::FILE* stream);
 

@@ -1,5 +1,7 @@
 #include "common/json.h"
 
+#include <set>
+
 #include <nlohmann/json.hpp>
 
 #include "common/files.h"
@@ -35,6 +37,7 @@ public:
     {
         if (depth_ == entryDepth() - 1) {
             entries.emplace_back();
+            keys_.clear();
             ++depth_;
             return true;
         }
@@ -43,6 +46,11 @@ public:
     bool key(string_t& name) override
     {
         key_ = name;
+        // One field given twice would leave the reader to guess which counts.
+        if (depth_ == entryDepth() && !keys_.insert(name).second) {
+            error_ = where() + "the key \"" + name + "\" is given twice";
+            return false;
+        }
         return true;
     }
     bool end_object() override
@@ -124,6 +132,7 @@ private:
     Shape shape_;
     std::string& error_;
     std::string key_;
+    std::set<std::string> keys_;  // the keys of the entry being read
     int depth_ = 0;
     bool ended_ = false;
 };
@@ -230,6 +239,24 @@ std::string presetText(const std::vector<PresetEntry>& entries)
         json += jsonString(e.name) + ": " + (e.kind == PresetEntry::text ? jsonString(e.value) : e.value);
     }
     return json + "\n}\n";
+}
+
+Result checkPresetTarget(files::FileSystem& fs, const std::string& path)
+{
+    using files::EntryKind;
+    switch (fs.targetAt(path)) {
+    case EntryKind::missing: return Result::success();
+    case EntryKind::folder: return Result::failure("the preset file " + path + " is a folder");
+    case EntryKind::file: break;
+    case EntryKind::unknown: return Result::failure("the preset file " + path + " cannot be looked at");
+    default: return Result::failure("the preset file " + path + " is a pipe or a device, not a regular file");
+    }
+    // Its rights decide, not whether this process could write it anyway (as
+    // the administrator can): a file made read-only stays as it is.
+    const auto rights = fs.permissions(path);
+    if (!rights || (*rights & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+        return Result::failure("the preset file " + path + " is read-only");
+    return Result::success();
 }
 
 Result writePreset(files::FileSystem& fs, const std::string& path, const std::string& text)

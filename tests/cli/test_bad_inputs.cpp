@@ -48,7 +48,9 @@ Outcome runProgram(const std::vector<std::string>& args, const fs::path& scratch
     Command command{ZZ_CLI_PROGRAM, args};
     command.deadline = deadline;
     command.unset = {"APPDATA"};
-    command.set = {{"XDG_CONFIG_HOME", (scratch / "config").string()}, {"HOME", (scratch / "home").string()}};
+    command.set = {{"XDG_CONFIG_HOME", (scratch / "config").string()},
+                   {"HOME", (scratch / "home").string()},
+                   {"ZIZAVIZEROVO_PLUGIN_PATH_ONLY", "1"}};
     return zz::testing::runProgram(command);
 }
 
@@ -758,6 +760,33 @@ TEST(RestoreTarget, BelowAFileFailsAndLeavesTheFile)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.firstErrorLine(), "PluginTemplate extraction failed.") << run.err;
     expectUntouched(before, snapshot(box.work()), {});
+}
+
+}  // namespace
+
+namespace {
+
+// Output that never arrives (a full disk) is no success, whatever the command.
+TEST(LostOutput, IsAFailureWithTheReason)
+{
+    Sandbox box;
+    writeWhole(box / "table.json", R"([{"controlID": "kGain"}, {"controlID": "kTrim"}])");
+    const std::vector<std::vector<std::string>> commands = {
+        {"code", "--table", (box / "table.json").string()},
+        {"create", "--style", "windows", "--dry-run", "--folder", box.work().string(), "--set", "projectName=Lost"},
+        {"--help"},
+        {"codes", "--suggest", "Lost Echo"},
+    };
+    for (const auto& args : commands) {
+        Command command{ZZ_CLI_PROGRAM, args};
+        command.set = {{"XDG_CONFIG_HOME", (box.scratch() / "config").string()}, {"ZIZAVIZEROVO_PLUGIN_PATH_ONLY", "1"}};
+        command.output = "/dev/full";
+        const Outcome run = zz::testing::runProgram(command);
+        EXPECT_EQ(run.exitCode, 1) << run;
+        const std::string last = "zizavizerovo: cannot write the output: No space left on device\n";
+        EXPECT_TRUE(run.err.size() >= last.size() && run.err.compare(run.err.size() - last.size(), last.size(), last) == 0)
+            << run;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // --strict, the register of made projects, --dry-run and --save-preset,
 // run for real.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
@@ -260,6 +261,33 @@ TEST(CreatePlan, ASavedPresetReplaysTheCreationByteForByte)
         EXPECT_EQ(dry2.exitCode, 0) << dry2;
         EXPECT_EQ(readBytes(dir / "again.json"), savedPreset(style, dir.str())) << style;
     }
+}
+
+// A preset is written over a regular file the user may write, or to a new
+// path; anything else is a usage error that names it, with nothing made.
+TEST(CreatePlan, APresetGoesOnlyWhereAFileMayBeWritten)
+{
+    TempFolder dir;
+    fs::create_directories(dir / "folder");
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0644), 0);
+    writeBytes(dir / "readonly.json", "{}\n");
+    fs::permissions(dir / "readonly.json", fs::perms::owner_read);
+    const std::pair<std::string, std::string> refused[] = {
+        {dir / "folder", "is a folder"},
+        {dir / "pipe", "is a pipe or a device, not a regular file"},
+        {"/dev/null", "is a pipe or a device, not a regular file"},
+        {dir / "readonly.json", "is read-only"},
+    };
+    for (const auto& [target, why] : refused) {
+        const Outcome r = create(dir, {"--style", "windows", "--folder", dir.str(), "--set", "projectName=Kept",
+                                       "--save-preset", target});
+        EXPECT_EQ(r.exitCode, 2) << target;
+        EXPECT_EQ(r.firstErrorLine(),
+                  "zizavizerovo create: the preset file " + target + " " + why + "; nothing was created")
+            << r;
+        EXPECT_FALSE(fs::exists(dir / "Kept")) << target;
+    }
+    EXPECT_EQ(readBytes(dir / "readonly.json"), "{}\n");
 }
 
 }  // namespace

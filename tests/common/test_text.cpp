@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/fields.h"
 #include "common/text.h"
 #include "common/utf8.h"
 
@@ -22,6 +23,18 @@ TEST(Text, BooleanWords)
     EXPECT_EQ(booleanWord("false"), false);
     EXPECT_EQ(booleanWord("0"), false);
     for (const char* other : {"", "TRUE", "yes", " 1", "2", "on"}) EXPECT_EQ(booleanWord(other), std::nullopt) << other;
+}
+
+TEST(Text, QuotedTextKeepsAMessageShort)
+{
+    const std::string forty(40, 'x');
+    EXPECT_EQ(quotedText(""), "''");
+    EXPECT_EQ(quotedText(forty), "'" + forty + "'");
+    EXPECT_EQ(quotedText(forty + "y"), "'" + forty + "...'");
+    EXPECT_EQ(quotedText(std::string(10000, 'z')), "'" + std::string(40, 'z') + "...'");
+    // Forty characters, not bytes: a letter of two bytes is never cut.
+    const std::string wide = std::string(39, 'x') + "\xC3\xA9";
+    EXPECT_EQ(quotedText(wide + "\xC3\xA9"), "'" + wide + "...'");
 }
 
 TEST(Utf8, Validity)

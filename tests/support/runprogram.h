@@ -38,6 +38,7 @@ struct Command {
     std::vector<std::string> unset;          // variables taken out of the test's environment
     std::map<std::string, std::string> set;  // variables given (after the unset ones are out)
     std::string input = "/dev/null";         // the file on stdin
+    std::string output;                      // a file for stdout; empty: captured
     std::string folder;                      // the working folder; empty: the test's own
     std::chrono::milliseconds deadline = std::chrono::seconds(180);
 };
@@ -152,7 +153,8 @@ inline Finished runProgram(const Command& command)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, command.input.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+    if (command.output.empty()) posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+    else posix_spawn_file_actions_addopen(&actions, 1, command.output.c_str(), O_WRONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
     if (!command.folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, command.folder.c_str());
     // A process group of its own, so that the deadline ends what it started too.

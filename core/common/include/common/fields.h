@@ -16,6 +16,10 @@ struct Assignment {
 // tables of the project and of the control description).
 enum class FieldSet { ok, unknownField, badValue };
 
+// A text the user gave, as a message quotes it: whole up to 40 characters,
+// else its first 40 and "...".
+std::string quotedText(const std::string& text);
+
 // "unknown field 'NAME'"
 std::string unknownFieldMessage(const std::string& field);
 

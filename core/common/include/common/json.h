@@ -43,6 +43,11 @@ struct PresetEntry {
 // A preset: a JSON object of the entries, one a line, in their order.
 std::string presetText(const std::vector<PresetEntry>& entries);
 
+// Whether a preset may be written to `path`: a new path, or a regular file the
+// user may write (links followed). A folder, a pipe, a device or a read-only
+// file is refused, before anything is made; the detail names the file.
+Result checkPresetTarget(files::FileSystem& fs, const std::string& path);
+
 // Writes a preset file, replacing an earlier one in one step. A refusal's
 // detail says why.
 Result writePreset(files::FileSystem& fs, const std::string& path, const std::string& text);
