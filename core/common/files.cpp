@@ -356,7 +356,8 @@ FileLock::FileLock(FileSystem& fileSystem, const std::string& path, std::chrono:
         lock_ = fs_.lockFile(path);
         if (lock_ != -1) return;
         // A lock file that cannot even be made is not held by anyone.
-        busy_ = fs_.targetAt(path) == EntryKind::file;
+        const EntryKind kind = fs_.targetAt(path);
+        busy_ = kind == EntryKind::file || kind == EntryKind::folder;
         if (!busy_ || std::chrono::steady_clock::now() >= deadline) return;
         sleepMilliseconds(20);
     }

@@ -147,9 +147,13 @@ bool HostFileSystem::folderIsHeld(const std::string& path)
 
 std::intptr_t HostFileSystem::lockFile(const std::string& path)
 {
-    const HANDLE file = CreateFileW(widePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+    // A folder takes no lock of its own here: a hidden file in it does.
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const std::wstring lockPath = folder ? widePath(path + "\\.zizavizerovo-lock") : widePath(path);
+    const HANDLE file = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+                                    folder ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return -1;
     OVERLAPPED at{};
     if (GetFileType(file) != FILE_TYPE_DISK ||

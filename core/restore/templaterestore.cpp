@@ -99,6 +99,7 @@ Result restoreTemplateDirectory(const std::string& templateDir, const std::strin
     // folder, held while this run lives; a run killed half-way leaves it for
     // the next restore to clear.
     disk.clearAbandonedStaging(parent, kRestoreStaging);
+    disk.clearAbandonedStaging(parent, kRestoreAside);
     files::StagingFolder staging(disk, parent, kRestoreStaging);
     const std::string target = files::utf8Path(dir);
     if (!staging.made()) {
@@ -108,6 +109,12 @@ Result restoreTemplateDirectory(const std::string& templateDir, const std::strin
 
     const Result extracted = extractArchive(archivePath, staging.path(), true, kTemplateArchivePassword, disk);
     if (!extracted) return failed(r, extracted.detail);
+
+    // Restores side by side take turns for the swap (a lock on the folder
+    // that holds the template folder): each moves its own new folder in, none
+    // moves another's old one aside half-way.
+    const files::FileLock lock(disk, parent);
+    if (lock.busy()) return failed(r, "another restore of " + target + " did not finish in time");
 
     if (disk.entryAt(target) != files::EntryKind::missing) {
         // The old folder goes aside into a second held folder, and comes back

@@ -117,9 +117,11 @@ public:
     virtual void releaseFolder(std::intptr_t hold) = 0;
     virtual bool folderIsHeld(const std::string& path) = 0;
 
-    // An exclusive lock on the lock file at `path` (made when missing), had
-    // only by one process at a time and let go when the process ends: -1 when
-    // it cannot be had now. See FileLock for the waiting.
+    // An exclusive lock on the file or folder at `path` (a lock file is made
+    // when nothing is there), had by one process at a time and let go when the
+    // process ends: -1 when it cannot be had now. See FileLock for the
+    // waiting. (On Windows a folder is locked through a hidden file in it,
+    // ".zizavizerovo-lock".)
     virtual std::intptr_t lockFile(const std::string& path) = 0;
     virtual void unlockFile(std::intptr_t lock) = 0;
 
@@ -208,9 +210,9 @@ private:
     bool moved_ = false;
 };
 
-// An exclusive lock on a lock file, held while the object lives: the runs
-// that change one shared thing (the register, a template folder) take turns.
-// It waits up to `wait` for another run to let go.
+// An exclusive lock on a lock file or a folder, held while the object lives:
+// the runs that change one shared thing (the register, a template folder)
+// take turns. It waits up to `wait` for another run to let go.
 class FileLock {
 public:
     FileLock(FileSystem& fileSystem, const std::string& path,

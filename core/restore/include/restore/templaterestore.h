@@ -30,8 +30,8 @@ extern const char* const kRestoreFailureMessage;
 // folder are named ".zizavizerovo-restore-" + a number (files::StagingFolder).
 inline constexpr const char* kRestoreStaging = "restore";
 // The old template folder waits in a folder of this purpose while the new one
-// moves in. A later restore never clears these: a run killed between the two
-// moves leaves the old folder to its owner.
+// moves in. Like the staging folders, one that a run killed half-way (or one
+// whose removal failed) left behind is cleared by a later restore.
 inline constexpr const char* kRestoreAside = "restore-aside";
 
 // The confirmation's end handler restores only for this return code (the
