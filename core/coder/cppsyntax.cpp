@@ -44,6 +44,10 @@ bool allowedBeyondAscii(char32_t c)
 }
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+
+// Letters of identifiers: ASCII letters, "_", and "$", which the usual
+// compilers (GCC, Clang, MSVC) take in names.
+bool isNameLetter(char c) { return isAsciiLetter(c) || c == '$'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
@@ -55,7 +59,7 @@ size_t identifierLength(std::string_view text, size_t at)
     while (i < text.size()) {
         const char c = text[i];
         if (static_cast<unsigned char>(c) < 0x80) {
-            if (!isAsciiLetter(c) && !(i > at && isDigit(c))) break;
+            if (!isNameLetter(c) && !(i > at && isDigit(c))) break;
             ++i;
             continue;
         }
@@ -170,29 +174,42 @@ bool isNumberLiteral(std::string_view n)
 std::optional<std::vector<Token>> tokens(std::string_view text)
 {
     static constexpr std::string_view kPunctuators[] = {
-        "::", "->", "<<", ">>", "<=", ">=", "==", "!=", "&&", "||", "(", ")", "[", "]", ".", "+",
+        "::", "->", "<<", ">>", "<=", ">=", "==", "!=", "&&", "||", "(", ")", "[", "]", "{", "}", ".", "+",
         "-",  "*",  "/",  "%",  "<",  ">",  "&",  "|",  "^",  "~",  "!",  "?", ":", ",",
     };
     std::vector<Token> out;
     size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
-        if (c == ' ' || c == '\t') {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f') {
             ++i;
+        } else if (text.substr(i, 2) == "/*") {
+            // A comment is white space; one that does not end here would
+            // swallow the code after it.
+            const size_t end = text.find("*/", i + 2);
+            if (end == std::string_view::npos) return std::nullopt;
+            i = end + 2;
         } else if (isDigit(c) || (c == '.' && i + 1 < text.size() && isDigit(text[i + 1]))) {
             // The preprocessing number: digits, letters, "_", ".", and a sign
             // after an exponent's letter.
+            // A "'" between two digits separates them.
             size_t end = i + 1;
+            std::string number(1, c);
             while (end < text.size()) {
                 const char d = text[end];
-                if ((d == '+' || d == '-') && std::string_view("eEpP").find(text[end - 1]) != std::string_view::npos)
+                if ((d == '+' || d == '-') && std::string_view("eEpP").find(text[end - 1]) != std::string_view::npos) {
+                    number += d;
                     ++end;
-                else if (isDigit(d) || isAsciiLetter(d) || d == '.')
+                } else if (isDigit(d) || isAsciiLetter(d) || d == '.') {
+                    number += d;
                     ++end;
-                else
+                } else if (d == '\'' && isHexDigit(text[end - 1]) && end + 1 < text.size() && isHexDigit(text[end + 1])) {
+                    ++end;
+                } else {
                     break;
+                }
             }
-            if (!isNumberLiteral(text.substr(i, end - i))) return std::nullopt;
+            if (!isNumberLiteral(number)) return std::nullopt;
             out.push_back({TokenKind::literal, text.substr(i, end - i)});
             i = end;
         } else if (c == '\'') {
@@ -214,7 +231,7 @@ std::optional<std::vector<Token>> tokens(std::string_view text)
             out.push_back({TokenKind::name, text.substr(i, name)});
             i += name;
         } else {
-            if (text.substr(i, 2) == "//" || text.substr(i, 2) == "/*") return std::nullopt;
+            if (text.substr(i, 2) == "//") return std::nullopt;
             const auto p = std::find_if(std::begin(kPunctuators), std::end(kPunctuators),
                                         [&](std::string_view q) { return text.substr(i, q.size()) == q; });
             if (p == std::end(kPunctuators)) return std::nullopt;
@@ -231,7 +248,7 @@ class ExpressionReader {
 public:
     explicit ExpressionReader(const std::vector<Token>& tokens) : tokens_(tokens) {}
 
-    bool whole() { return !tokens_.empty() && conditional() && at_ == tokens_.size(); }
+    bool whole() { return !tokens_.empty() && clause() && at_ == tokens_.size(); }
 
 private:
     bool is(std::string_view punctuator) const
@@ -277,11 +294,9 @@ private:
         if (!primary()) return false;
         for (;;) {
             if (take("(")) {
-                if (take(")")) continue;
-                do {
-                    if (!conditional()) return false;
-                } while (take(","));
-                if (!take(")")) return false;
+                if (!arguments(")")) return false;
+            } else if (take("{")) {
+                if (!arguments("}")) return false;
             } else if (take("[")) {
                 if (!conditional() || !take("]")) return false;
             } else if (take(".") || take("->") || take("::")) {
@@ -290,6 +305,19 @@ private:
                 return true;
             }
         }
+    }
+
+    // An argument: an expression, or a braced list (which no operator takes).
+    bool clause() { return take("{") ? arguments("}") : conditional(); }
+
+    // The arguments of a call or a braced list, up to `closing`.
+    bool arguments(std::string_view closing)
+    {
+        if (take(closing)) return true;
+        do {
+            if (!clause()) return false;
+        } while (take(","));
+        return take(closing);
     }
 
     bool primary()

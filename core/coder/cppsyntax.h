@@ -8,9 +8,9 @@
 // refuse what a compiler would refuse.
 namespace zz::cpp {
 
-// A C++ identifier: a letter or "_", then letters, digits and "_"; beyond
-// ASCII the characters that C++ allows in identifiers (a combining mark not
-// first). Keywords are identifiers here.
+// A C++ identifier: a letter, "_" or "$" (which GCC, Clang and MSVC take),
+// then those and digits; beyond ASCII the characters that C++ allows in
+// identifiers (a combining mark not first). Keywords are identifiers here.
 bool isIdentifier(std::string_view text);
 
 // A keyword of C++ (C++20, alternative tokens such as "and" included).
@@ -29,8 +29,8 @@ LiteralFault literalFault(std::string_view body);
 
 // Whether a text can be one argument of a call: a C++ expression built of
 // names (qualified or not), number and character literals, parentheses,
-// brackets, calls, member access and the unary, binary and conditional
-// operators, with blanks or tabs between them. This is the grammar only:
+// brackets, calls, braced lists, member access and the unary, binary and conditional
+// operators, with white space or /* comments */ between them. This is the grammar only:
 // whether the names exist and the types fit is the compiler's to say.
 bool isExpression(std::string_view text);
 
