@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "common/utf8.h"
@@ -52,12 +53,36 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
 
-// The length of the identifier at `at`, 0 for none.
+size_t escapeLength(std::string_view text, size_t at);
+
+// The code point of the universal character name ("\u00B5", "\U0001F600")
+// at `at`, and its length; a length of 0 for none.
+std::pair<char32_t, size_t> universalName(std::string_view text, size_t at)
+{
+    if (at + 1 >= text.size() || text[at] != '\\' || (text[at + 1] != 'u' && text[at + 1] != 'U')) return {0, 0};
+    const size_t length = escapeLength(text, at);
+    if (length == 0) return {0, 0};
+    char32_t value = 0;
+    for (size_t i = at + 2; i < at + length; ++i) {
+        const char h = text[i];
+        value = value * 16 + (isDigit(h) ? char32_t(h - '0') : char32_t((h | 0x20) - 'a' + 10));
+    }
+    return {value, length};
+}
+
+// The length of the identifier at `at`, 0 for none. A character beyond
+// ASCII may also be written as a universal character name.
 size_t identifierLength(std::string_view text, size_t at)
 {
     size_t i = at;
     while (i < text.size()) {
         const char c = text[i];
+        if (c == '\\') {
+            const auto [codePoint, length] = universalName(text, i);
+            if (length == 0 || !allowedBeyondAscii(codePoint) || (i == at && inRanges(kNotFirst, codePoint))) break;
+            i += length;
+            continue;
+        }
         if (static_cast<unsigned char>(c) < 0x80) {
             if (!isNameLetter(c) && !(i > at && isDigit(c))) break;
             ++i;

@@ -10,7 +10,8 @@ namespace zz::cpp {
 
 // A C++ identifier: a letter, "_" or "$" (which GCC, Clang and MSVC take),
 // then those and digits; beyond ASCII the characters that C++ allows in
-// identifiers (a combining mark not first). Keywords are identifiers here.
+// identifiers (a combining mark not first), as they are or as universal
+// character names ("\u00B5"). Keywords are identifiers here.
 bool isIdentifier(std::string_view text);
 
 // A keyword of C++ (C++20, alternative tokens such as "and" included).

@@ -192,7 +192,9 @@ TEST(Checks, CodeThatWouldNotCompileIsRefused)
         {"no calibration", [](Zizudavuveva& r) { r.controlType = 3; r.meterCal = kNoSelection; }, "The meter calibration must be one of the listed items."},
         {"meter ignores taper", [](Zizudavuveva& r) { r.controlType = 3; r.controlTaper = 4; }, ""},
         // The bound variable, when bound.
-        {"bound name beyond ascii", [](Zizudavuveva& r) { r.boundVariableName = "gr\xc3\xb6\xc3\x9f" "e"; }, ""},
+        {"bound name beyond ascii", [](Zizudavuveva& r) { r.boundVariableName = "gr\xc3\xb6\xc3\x9f" "e\\u00B5"; }, ""},
+        {"bound name universal name of ascii", [](Zizudavuveva& r) { r.boundVariableName = "a\\u0041"; },
+         "The bound variable name \"a\\u0041\" is not a C++ identifier."},
         {"bound name empty", [](Zizudavuveva& r) { r.boundVariableName = ""; }, "The bound variable name can not be empty."},
         {"bound name blank", [](Zizudavuveva& r) { r.boundVariableName = "my var"; },
          "The bound variable name \"my var\" is not a C++ identifier."},
