@@ -126,34 +126,36 @@ std::vector<std::string> unknownMarkers(std::string_view text)
 namespace {
 
 // Writes every occurrence of `tag` for its place, handing each writing to
-// `onWritten(written)`.
+// `onWritten(written)`. The text is rebuilt in `scratch`, which then holds
+// the old text: passes one after the other reuse the same two buffers.
 template <typename OnWritten>
-void writeMarker(std::string& text, const std::string& tag, const std::string& value, OnWritten&& onWritten)
+void writeMarker(std::string& text, const std::string& tag, const std::string& value, std::string& scratch,
+                 OnWritten&& onWritten)
 {
-    if (tag.empty()) return;
-    if (isPlainValue(value)) {
-        // Written the same everywhere: no need to read the code.
-        if (text.find(tag) == std::string::npos) return;
-        onWritten(WrittenValue{value, true});
-        replaceAll(text, tag, value);
-        return;
-    }
+    size_t at = tag.empty() ? std::string::npos : text.find(tag);
+    if (at == std::string::npos) return;
+    // A plain value is written the same everywhere: no need to read the code.
+    const bool plain = isPlainValue(value);
+    if (plain) onWritten(WrittenValue{value, true});
     CMakeReader reader(text);
-    std::string out;
+    scratch.clear();
     size_t from = 0;
-    for (size_t at = text.find(tag); at != std::string::npos; at = text.find(tag, from)) {
-        out.append(text, from, at - from);
+    for (; at != std::string::npos; at = text.find(tag, from)) {
+        scratch.append(text, from, at - from);
+        from = at + tag.size();
+        if (plain) {
+            scratch += value;
+            continue;
+        }
         reader.placeAt(at);
-        const size_t end = at + tag.size();
-        const std::string_view before = std::string_view(out).substr(out.size() - std::min<size_t>(out.size(), 16));
-        const WrittenValue written = writeValue(value, reader, before, std::string_view(text).substr(end, 16));
+        const std::string_view before =
+            std::string_view(scratch).substr(scratch.size() - std::min<size_t>(scratch.size(), 16));
+        const WrittenValue written = writeValue(value, reader, before, std::string_view(text).substr(from, 16));
         onWritten(written);
-        out += written.text;
-        from = end;
+        scratch += written.text;
     }
-    if (from == 0) return;
-    out.append(text, from, std::string::npos);
-    text.swap(out);
+    scratch.append(text, from, std::string::npos);
+    text.swap(scratch);
 }
 
 // The record's texts that markers carry, with the words a message names them by.
@@ -185,23 +187,26 @@ const TextMarker* textMarker(const std::string& tag)
 
 void replaceMarker(std::string& text, const std::string& tag, const std::string& value)
 {
-    writeMarker(text, tag, value, [](const WrittenValue&) {});
+    std::string scratch;
+    writeMarker(text, tag, value, scratch, [](const WrittenValue&) {});
 }
 
 void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProject& project)
 {
     const std::vector<Marker> table = markerTable(deliverable, project);
     if (replaceInOnePass(text, table)) return;
-    for (const Marker& m : table) replaceMarker(text, m.tag, m.value);
+    std::string scratch;
+    for (const Marker& m : table) writeMarker(text, m.tag, m.value, scratch, [](const WrittenValue&) {});
 }
 
 std::vector<Marker> writtenMarkers(Deliverable deliverable, const ZezureProject& project, std::string_view projectText)
 {
     std::string text(projectText);
+    std::string scratch;
     std::vector<Marker> written;
     for (const Marker& m : markerTable(deliverable, project)) {
         const size_t first = written.size();
-        writeMarker(text, m.tag, m.value, [&](const WrittenValue& w) {
+        writeMarker(text, m.tag, m.value, scratch, [&](const WrittenValue& w) {
             for (size_t i = first; i < written.size(); ++i)
                 if (written[i].value == w.text) return;
             written.push_back({m.tag, w.text});
@@ -232,9 +237,10 @@ Result checkMarkerValues(Deliverable deliverable, const ZezureProject& project, 
                                    text->field);
     }
     std::string code(projectText);
+    std::string scratch;
     for (const Marker& m : table) {
         bool fits = true;
-        writeMarker(code, m.tag, m.value, [&](const WrittenValue& w) { fits = fits && w.fits; });
+        writeMarker(code, m.tag, m.value, scratch, [&](const WrittenValue& w) { fits = fits && w.fits; });
         const TextMarker* text = textMarker(m.tag);
         if (!fits && text)
             return Result::refusal("The " + std::string(text->words) +
