@@ -364,23 +364,17 @@ bool isIdentifier(std::string_view text) { return !text.empty() && identifierLen
 
 bool isKeyword(std::string_view text)
 {
-    static constexpr std::string_view kKeywords[] = {
-        "alignas",      "alignof",   "and",       "and_eq",      "asm",          "auto",      "bitand",
-        "bitor",        "bool",      "break",     "case",        "catch",        "char",      "char8_t",
-        "char16_t",     "char32_t",  "class",     "compl",       "concept",      "const",     "consteval",
-        "constexpr",    "constinit", "const_cast", "continue",   "co_await",     "co_return", "co_yield",
-        "decltype",     "default",   "delete",    "do",          "double",       "dynamic_cast", "else",
-        "enum",         "explicit",  "export",    "extern",      "false",        "float",     "for",
-        "friend",       "goto",      "if",        "inline",      "int",          "long",      "mutable",
-        "namespace",    "new",       "noexcept",  "not",         "not_eq",       "nullptr",   "operator",
-        "or",           "or_eq",     "private",   "protected",   "public",       "register",  "reinterpret_cast",
-        "requires",     "return",    "short",     "signed",      "sizeof",       "static",    "static_assert",
-        "static_cast",  "struct",    "switch",    "template",    "this",         "thread_local", "throw",
-        "true",         "try",       "typedef",   "typeid",      "typename",     "union",     "unsigned",
-        "using",        "virtual",   "void",      "volatile",    "wchar_t",      "while",     "xor",
-        "xor_eq",
-    };
-    return std::find(std::begin(kKeywords), std::end(kKeywords), text) != std::end(kKeywords);
+    // Each keyword between two blanks.
+    static constexpr std::string_view kKeywords =
+        " alignas alignof and and_eq asm auto bitand bitor bool break case catch char char8_t char16_t char32_t class"
+        " compl concept const consteval constexpr constinit const_cast continue co_await co_return co_yield decltype"
+        " default delete do double dynamic_cast else enum explicit export extern false float for friend goto if inline"
+        " int long mutable namespace new noexcept not not_eq nullptr operator or or_eq private protected public register"
+        " reinterpret_cast requires return short signed sizeof static static_assert static_cast struct switch template"
+        " this thread_local throw true try typedef typeid typename union unsigned using virtual void volatile wchar_t"
+        " while xor xor_eq ";
+    if (text.empty() || text.find(' ') != std::string_view::npos) return false;
+    return kKeywords.find(" " + std::string(text) + " ") != std::string_view::npos;
 }
 
 LiteralFault literalFault(std::string_view body)
