@@ -74,12 +74,24 @@ zz::ZezureProject longNamesProject(zz::Deliverable deliverable)
     return p;
 }
 
+// The same project with texts that need escapes in CMake code: every marker
+// is written for its place, marker by marker, each text read for its places.
+zz::ZezureProject escapedProject(zz::Deliverable deliverable)
+{
+    zz::ZezureProject p = benchProject(deliverable);
+    p.vendorName = "Bench \"Audio\" \\ Co";
+    p.vendorEmail = "${USER}@bench.example";
+    return p;
+}
+
 void replaceIn(benchmark::State& state, zz::Deliverable deliverable, size_t spacing, bool variables = false,
-               bool longNames = false)
+               bool longNames = false, bool escaped = false)
 {
     const size_t bytes = static_cast<size_t>(state.range(0)) << 20;
     const std::string original = projectText(bytes, spacing, variables);
-    const zz::ZezureProject project = longNames ? longNamesProject(deliverable) : benchProject(deliverable);
+    const zz::ZezureProject project = escaped    ? escapedProject(deliverable)
+                                      : longNames ? longNamesProject(deliverable)
+                                                  : benchProject(deliverable);
     std::string text;
     for (auto _ : state) {
         state.PauseTiming();
@@ -100,6 +112,11 @@ void BM_ReplaceMarkersMac(benchmark::State& state) { replaceIn(state, zz::Delive
 void BM_ReplaceMarkersWithVariables(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 64, true); }
 // Values longer than their markers: a new, longer text is built.
 void BM_ReplaceMarkersLongValues(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 64, false, true); }
+// Texts that need escapes: the marker-by-marker passes with the CMake reader.
+void BM_ReplaceMarkersEscapedValues(benchmark::State& state)
+{
+    replaceIn(state, zz::Deliverable::mac, 64, false, false, true);
+}
 // Text without a single marker: the cost of looking alone.
 void BM_ReplaceMarkersNoMarkers(benchmark::State& state) { replaceIn(state, zz::Deliverable::mac, 0); }
 
@@ -120,6 +137,7 @@ BENCHMARK(BM_ReplaceMarkersWindows)->RangeMultiplier(4)->Range(1, 64)->Unit(benc
 BENCHMARK(BM_ReplaceMarkersMac)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_ReplaceMarkersWithVariables)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceMarkersLongValues)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceMarkersEscapedValues)->RangeMultiplier(4)->Range(1, 64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceMarkersNoMarkers)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyText)->Arg(64)->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,9 @@
 // replaceMarkers on arbitrary project files and arbitrary record texts,
 // against the plain reading of the rule: each marker in table order, every
-// occurrence left to right, the inserted value not scanned again for the same
-// marker but seen by later ones.
+// occurrence left to right (replaceMarker, which writes the value for its
+// place in the CMake code), the inserted value not scanned again for the same
+// marker but seen by later ones. Values that need no escape anywhere go in as
+// they stand.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -48,10 +50,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string original = in.ConsumeRemainingBytesAsString();
 
     std::string expected = original;
-    for (const zz::Marker& m : zz::markerTable(deliverable, p)) replaceEvery(expected, m.tag, m.value);
+    std::string asTheyStand = original;
+    bool plain = true;
+    for (const zz::Marker& m : zz::markerTable(deliverable, p)) {
+        zz::replaceMarker(expected, m.tag, m.value);
+        replaceEvery(asTheyStand, m.tag, m.value);
+        plain = plain && m.value.find_first_of("\\\"$()#[]\n\r") == std::string::npos;
+    }
 
     std::string text = original;
     zz::replaceMarkers(deliverable, text, p);
     FUZZ_CHECK(text == expected);
+    if (plain) FUZZ_CHECK(text == asTheyStand);
     return 0;
 }

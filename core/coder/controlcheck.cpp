@@ -1,15 +1,136 @@
 #include "coder/controlcheck.h"
 
+#include <algorithm>
 #include <cmath>
+#include <unordered_set>
+#include <vector>
+
+#include "common/text.h"
+#include "cppsyntax.h"
 
 namespace zz {
+
+namespace {
+
+// "The control taper must be one of the listed items." for a value whose
+// identifier text is empty (a combo box without a selection).
+Result chosen(const std::string& identifier, const char* what, const char* field)
+{
+    if (!identifier.empty()) return Result::success();
+    return Result::refusal("The " + std::string(what) + " must be one of the listed items.", field);
+}
+
+Result quotable(const char* what, const std::string& text, const char* field)
+{
+    const std::string message = literalMessage(what, text);
+    return message.empty() ? Result::success() : Result::refusal(message, field);
+}
+
+// What the generated code needs to compile, for a record that passed the
+// page's rules.
+Result checkCompiles(const Zizudavuveva& r)
+{
+    if (!cpp::isExpression(r.controlID))
+        return Result::refusal("The Control ID \"" + r.controlID + "\" is not a C++ expression.", "controlID");
+    Result check = quotable("control name", r.controlName, "controlName");
+    switch (r.controlType) {
+    case controltype::continuous:
+        if (check) check = quotable("control units", r.controlUnits, "controlUnits");
+        if (check) check = chosen(stringForControlDataType(r), "value type", "controlDataType");
+        if (check) check = chosen(stringForControlTaper(r), "control taper", "controlTaper");
+        if (check && r.enableVariableBinding)
+            check = chosen(stringForBoundVarType(r), "bound variable type", "boundVarDataType");
+        break;
+    case controltype::onOffSwitch:
+        if (check) check = quotable("on-off string list", r.offOnStringList, "offOnStringList");
+        break;
+    case controltype::multiSwitch:
+        if (check) check = quotable("multi-string list", r.multiStringList, "multiStringList");
+        break;
+    default:  // meter
+        if (check) check = chosen(stringForDetectorType(r), "meter detect mode", "meterDetector");
+        if (check) check = chosen(stringForMeterCal(r), "meter calibration", "meterCal");
+        break;
+    }
+    if (check && r.enableVariableBinding) check = checkBoundVariableName(r.boundVariableName);
+    return check;
+}
+
+}  // namespace
+
+std::string literalMessage(std::string_view what, std::string_view text)
+{
+    const cpp::LiteralFault fault = cpp::literalFault(text);
+    const std::string the = "The " + std::string(what);
+    switch (fault.kind) {
+    case cpp::LiteralFault::none: return {};
+    case cpp::LiteralFault::lineBreak: return the + " must be one line.";
+    case cpp::LiteralFault::quote: return the + " holds a double quote: write \\\" for one.";
+    case cpp::LiteralFault::escape: break;
+    }
+    return the + " holds " + fault.piece + ", which C++ does not know as an escape: write \\\\ for a backslash.";
+}
+
+Result checkBoundVariableName(const std::string& name)
+{
+    const char* field = "boundVariableName";
+    if (name.empty()) return Result::refusal("The bound variable name can not be empty.", field);
+    if (!cpp::isIdentifier(name))
+        return Result::refusal("The bound variable name \"" + name + "\" is not a C++ identifier.", field);
+    if (cpp::isKeyword(name)) return Result::refusal("The bound variable name \"" + name + "\" is a C++ keyword.", field);
+    return Result::success();
+}
+
+Result checkSwitchEntries(const Zizudavuveva& r, Deliverable deliverable)
+{
+    if (r.controlType != controltype::onOffSwitch && r.controlType != controltype::multiSwitch) return Result::success();
+    const bool onOff = r.controlType == controltype::onOffSwitch;
+    const std::string& list = onOff ? r.offOnStringList : r.multiStringList;
+    const char* what = onOff ? "on-off string list" : "multi-string list";
+    const char* field = onOff ? "offOnStringList" : "multiStringList";
+
+    // The entries as the enumeration's body holds them, trimmed: Windows
+    // the first two of a two-state list or as many as it counts (an entry
+    // past the list's end is empty), macOS all of them.
+    size_t count = std::count(list.begin(), list.end(), ',') + size_t{1};
+    if (deliverable == Deliverable::windows) count = onOff ? 2 : static_cast<size_t>(getNumEnums(deliverable, list));
+    std::vector<std::string_view> entries;
+    const std::string_view rest(list);
+    for (size_t start = 0; entries.size() < count;) {
+        const size_t end = std::min(rest.find(',', start), rest.size());
+        entries.push_back(trimWhiteSpace(rest.substr(start, end - start)));
+        start = std::min(end + 1, rest.size());
+    }
+    // A final empty entry leaves a final comma, which C++ takes; a body of
+    // nothing is an enumeration without entries.
+    if (!entries.empty() && entries.back().empty()) entries.pop_back();
+    const std::string the = "The " + std::string(what);
+    std::unordered_set<std::string_view> seen;
+    for (const std::string_view entry : entries) {
+        const std::string quoted = " entry \"" + std::string(entry) + "\"";
+        if (entry.empty()) return Result::refusal(the + " has an empty entry.", field);
+        if (!cpp::isIdentifier(entry)) return Result::refusal(the + quoted + " is not a C++ identifier.", field);
+        if (cpp::isKeyword(entry)) return Result::refusal(the + quoted + " is a C++ keyword.", field);
+        if (!seen.insert(entry).second) return Result::refusal(the + quoted + " is there twice.", field);
+    }
+    return Result::success();
+}
+
+Result checkComment(std::string_view comment)
+{
+    if (comment.find("*/") == std::string_view::npos) return Result::success();
+    return Result::refusal("The comment can not hold */, which would end it early.", "commentString");
+}
 
 std::string notFiniteMessage(std::string_view what)
 {
     return "The " + std::string(what) + " must be a finite number.";
 }
 
-Result validateShit(const Zizudavuveva& r, Deliverable deliverable)
+namespace {
+
+// The page's rules.
+Result pageRules(const Zizudavuveva& r, Deliverable deliverable)
 {
     // The two list messages end with a full stop on macOS only.
     const char* stop = deliverable == Deliverable::mac ? "." : "";
@@ -44,6 +165,14 @@ Result validateShit(const Zizudavuveva& r, Deliverable deliverable)
     default:
         return Result::refusal(std::string());
     }
+}
+
+}  // namespace
+
+Result validateShit(const Zizudavuveva& r, Deliverable deliverable)
+{
+    const Result rules = pageRules(r, deliverable);
+    return rules ? checkCompiles(r) : rules;
 }
 
 }  // namespace zz

@@ -111,6 +111,7 @@ CodeResult makeParameterCode(const Zizudavuveva& r, std::string_view comment, De
     // The project's smoothing time reaches the code after the checks.
     if (r.controlType == controltype::continuous && r.enableParamSmoothing && !std::isfinite(r.smoothingTimeMsec))
         return CodeResult::refusal(notFiniteMessage("smoothing time"));
+    if (const Result check = checkComment(comment); !check) return CodeResult::refusal(check.message);
     const bool windows = deliverable == Deliverable::windows;
     const char* end = windows ? ");\n" : ");";
     const char* lineEnd = windows ? "\n" : "";
@@ -151,6 +152,9 @@ CodeResult makeBoundVarCode(const Zizudavuveva& r, Deliverable deliverable)
     if (r.controlType > controltype::meter) return CodeResult::refusal(std::string());
     if (r.controlType == controltype::continuous && !std::isfinite(r.defValue))
         return CodeResult::refusal(notFiniteMessage("default value"));
+    if (const Result check = checkBoundVariableName(r.boundVariableName); !check)
+        return CodeResult::refusal(check.message);
+    if (const Result check = checkSwitchEntries(r, deliverable); !check) return CodeResult::refusal(check.message);
     const bool windows = deliverable == Deliverable::windows;
     const std::string& n = r.boundVariableName;
 

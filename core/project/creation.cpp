@@ -61,7 +61,6 @@ CreationPlan planCreation(const ZezureProject& record, const CreationRequest& re
     }
     static_cast<CreationResult&>(plan) = runMakeProject(record, request, true);
     if (!plan) return plan;
-    plan.markers = markerTable(request.style, record);
     plan.warnings = fourCharCodeWarnings(record);
     addRegisterWarnings(record, request, plan.warnings);
     if (request.environment) {

@@ -27,6 +27,20 @@ std::string parentOf(const std::string& destination)
     return parent.empty() ? std::string(".") : files::utf8Path(parent);
 }
 
+// Puts the record's values into the project file's text, each written for
+// the place of CMake code where it stands. Refused, with the text unchanged,
+// when a value cannot stand there (a line break, say). A dry run also notes
+// how each marker is written.
+Result fillProjectText(Deliverable deliverable, const ZezureProject& project, std::string& text,
+                       std::vector<Marker>* written = nullptr)
+{
+    const Result fits = checkMarkerValues(deliverable, project, text);
+    if (!fits) return fits;
+    if (written) *written = writtenMarkers(deliverable, project, text);
+    replaceMarkers(deliverable, text, project);
+    return fits;
+}
+
 }  // namespace
 
 std::string windowsTemplateFolder(const std::string& programFolder, char separator)
@@ -40,9 +54,10 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     files::FileSystem& fs = *options.fileSystem;
     CreationResult r;
     std::string& log = r.creationLog;
-    const auto fail = [&r](std::string message) {
+    const auto fail = [&r](std::string message, std::string field = {}) {
         r.ok = false;
         r.message = std::move(message);
+        r.field = std::move(field);
         return r;
     };
     const auto exists = [&] { return fail("Project already exists. Delete it or change the project name."); };
@@ -76,7 +91,8 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
         if ((anythingAt(fs, templateFile) && target != EntryKind::file) ||
             !readTextFile(fs, templateFile, r.projectText, {0, false, kProjectFileLimit, options.wait}))
             return readFailed();
-        replaceMarkers(Deliverable::windows, r.projectText, project);
+        const Result fits = fillProjectText(Deliverable::windows, project, r.projectText, &r.markers);
+        if (!fits) return fail(fits.message, fits.field);
         return r;
     }
     fs.clearAbandonedStaging(parent, kCreationStaging);
@@ -108,7 +124,8 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     log += "PASSED \n";
 
     log += "Modifying & writing File to dest...";
-    replaceMarkers(Deliverable::windows, text, project);
+    const Result fits = fillProjectText(Deliverable::windows, project, text);
+    if (!fits) return fail(fits.message, fits.field);
     // A project file copied as a link to a file elsewhere is replaced by a
     // file of the project's own; writing through the link would change the
     // file it points to.
@@ -137,8 +154,9 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
         r.informativeText = std::move(informative);
         return r;
     };
-    const auto refuse = [&](std::string message, std::string informative) {
+    const auto refuse = [&](std::string message, std::string informative, std::string field = {}) {
         r.ok = false;
+        r.field = std::move(field);
         return alert(std::move(message), std::move(informative));
     };
     const auto copyFailed = [&](const std::string& error) {
@@ -165,7 +183,8 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
         if (fs.targetAt(templateFile) != EntryKind::file ||
             !macfiles::stringWithContentsOfFile(fs, templateFile, r.projectText, kProjectFileLimit))
             return modifyFailed();
-        replaceMarkers(Deliverable::mac, r.projectText, project);
+        const Result fits = fillProjectText(Deliverable::mac, project, r.projectText, &r.markers);
+        if (!fits) return refuse(fits.message, "", fits.field);
         return r;
     }
     fs.clearAbandonedStaging(parent, kCreationStaging);
@@ -184,7 +203,8 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     if (fs.targetAt(stagedFile) != EntryKind::file ||
         !macfiles::stringWithContentsOfFile(fs, stagedFile, text, kProjectFileLimit))
         return modifyFailed();
-    replaceMarkers(Deliverable::mac, text, project);
+    const Result fits = fillProjectText(Deliverable::mac, project, text);
+    if (!fits) return refuse(fits.message, "", fits.field);
     if (!macfiles::writeToFileAtomically(fs, stagedFile, text)) return modifyFailed();
     r.projectText = std::move(text);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/numtext.h"
+#include "common/utf8.h"
 #include "markerscan.h"
 
 namespace zz {
@@ -122,11 +123,132 @@ std::vector<std::string> unknownMarkers(std::string_view text)
     return found;
 }
 
+namespace {
+
+// Writes every occurrence of `tag` for its place, handing each writing to
+// `onWritten(written)`. The text is rebuilt in `scratch`, which then holds
+// the old text: passes one after the other reuse the same two buffers.
+template <typename OnWritten>
+void writeMarker(std::string& text, const std::string& tag, const std::string& value, std::string& scratch,
+                 OnWritten&& onWritten)
+{
+    size_t at = tag.empty() ? std::string::npos : text.find(tag);
+    if (at == std::string::npos) return;
+    // A plain value is written the same everywhere: no need to read the code.
+    const bool plain = isPlainValue(value);
+    if (plain) onWritten(WrittenValue{value, true});
+    CMakeReader reader(text);
+    scratch.clear();
+    size_t from = 0;
+    for (; at != std::string::npos; at = text.find(tag, from)) {
+        scratch.append(text, from, at - from);
+        from = at + tag.size();
+        if (plain) {
+            scratch += value;
+            continue;
+        }
+        reader.placeAt(at);
+        const std::string_view before =
+            std::string_view(scratch).substr(scratch.size() - std::min<size_t>(scratch.size(), 16));
+        const WrittenValue written = writeValue(value, reader, before, std::string_view(text).substr(from, 16));
+        onWritten(written);
+        scratch += written.text;
+    }
+    scratch.append(text, from, std::string::npos);
+    text.swap(scratch);
+}
+
+// The record's texts that markers carry, with the words a message names them by.
+struct TextMarker {
+    const char* tag;
+    const char* field;
+    const char* words;
+};
+
+constexpr TextMarker kTextMarkers[] = {
+    {"$$$PROJECT_NAME$$$", "projectName", "project name"},
+    {"$$$PLUGIN_NAME$$$", "pluginName", "plug-in name"},
+    {"$$$VENDOR_NAME$$$", "vendorName", "vendor name"},
+    {"$$$VENDOR_URL$$$", "vendorURL", "vendor URL"},
+    {"$$$VENDOR_EMAIL$$$", "vendorEmail", "vendor e-mail"},
+    {"$$$4_CHAR_CODE$$$", "fourCharProductID", "plug-in code"},
+    {"$$$4_CHAR_MANU$$$", "fourCharVendorID", "company code"},
+    {"$$$4_CHAR_AAXID$$$", "fourCharProductID", "plug-in code"},
+};
+
+const TextMarker* textMarker(const std::string& tag)
+{
+    for (const TextMarker& m : kTextMarkers)
+        if (tag == m.tag) return &m;
+    return nullptr;
+}
+
+}  // namespace
+
+void replaceMarker(std::string& text, const std::string& tag, const std::string& value)
+{
+    std::string scratch;
+    writeMarker(text, tag, value, scratch, [](const WrittenValue&) {});
+}
+
 void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProject& project)
 {
     const std::vector<Marker> table = markerTable(deliverable, project);
     if (replaceInOnePass(text, table)) return;
-    for (const Marker& m : table) replaceAll(text, m.tag, m.value);
+    std::string scratch;
+    for (const Marker& m : table) writeMarker(text, m.tag, m.value, scratch, [](const WrittenValue&) {});
+}
+
+std::vector<Marker> writtenMarkers(Deliverable deliverable, const ZezureProject& project, std::string_view projectText)
+{
+    std::string text(projectText);
+    std::string scratch;
+    std::vector<Marker> written;
+    for (const Marker& m : markerTable(deliverable, project)) {
+        const size_t first = written.size();
+        writeMarker(text, m.tag, m.value, scratch, [&](const WrittenValue& w) {
+            for (size_t i = first; i < written.size(); ++i)
+                if (written[i].value == w.text) return;
+            written.push_back({m.tag, w.text});
+        });
+        if (written.size() == first) written.push_back(m);
+    }
+    return written;
+}
+
+bool isOneLine(std::string_view text)
+{
+    for (size_t i = 0; i < text.size();) {
+        const utf8::Char c = utf8::decodeAt(text, i);
+        const char32_t u = c.valid ? c.codePoint : 0xFFFD;
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029) return false;
+        i += c.bytes;
+    }
+    return true;
+}
+
+Result checkMarkerValues(Deliverable deliverable, const ZezureProject& project, std::string_view projectText)
+{
+    const std::vector<Marker> table = markerTable(deliverable, project);
+    for (const Marker& m : table) {
+        const TextMarker* text = textMarker(m.tag);
+        if (text && !isOneLine(m.value))
+            return Result::refusal("The " + std::string(text->words) + " must be one line without control characters.",
+                                   text->field);
+    }
+    std::string code(projectText);
+    std::string scratch;
+    for (const Marker& m : table) {
+        bool fits = true;
+        writeMarker(code, m.tag, m.value, scratch, [&](const WrittenValue& w) { fits = fits && w.fits; });
+        const TextMarker* text = textMarker(m.tag);
+        if (!fits && text)
+            return Result::refusal("The " + std::string(text->words) +
+                                       " cannot stand where the template's CMakeLists.txt puts it: it would change "
+                                       "the CMake code around it.",
+                                   text->field);
+    }
+    return Result::success();
 }
 
 }  // namespace zz

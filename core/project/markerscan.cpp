@@ -1,6 +1,8 @@
 #include "markerscan.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -21,7 +23,7 @@ struct MarkerShape {
 class MarkerWords {
 public:
     // False when a marker is not of that shape, two markers share a word, or
-    // a value holds a dollar sign.
+    // a value is not plain (a dollar sign among others).
     bool build(const std::vector<Marker>& table)
     {
         for (const Marker& m : table) {
@@ -32,7 +34,7 @@ public:
             while (trail < tag.size() - lead && tag[tag.size() - 1 - trail] == '$') ++trail;
             const std::string_view word(tag.data() + lead, tag.size() - lead - trail);
             if (lead == 0 || lead != trail || word.empty() || word.find('$') != std::string_view::npos) return false;
-            if (m.value.find('$') != std::string::npos || find(word)) return false;
+            if (!isPlainValue(m.value) || find(word)) return false;
             shapes_.push_back({lead, word, &m.value});
             const size_t bucket = bucketOf(word);
             next_.push_back(head_[bucket]);
@@ -226,6 +228,251 @@ bool replaceInOnePass(std::string& text, const std::vector<Marker>& table)
             [&](const std::string& value) { out += value; });
     text.swap(out);
     return true;
+}
+
+}  // namespace zz
+
+namespace zz {
+
+namespace {
+
+// "$(NAME)", a make variable that an unquoted argument takes whole: its
+// length at `at`, 0 when there is none.
+size_t makeVariableLength(std::string_view text, size_t at)
+{
+    if (at + 1 >= text.size() || text[at] != '$' || text[at + 1] != '(') return 0;
+    size_t end = at + 2;
+    while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_')) ++end;
+    return end < text.size() && text[end] == ')' ? end + 1 - at : 0;
+}
+
+}  // namespace
+
+size_t CMakeReader::bracketOpening(size_t at) const
+{
+    if (at >= text_.size() || text_[at] != '[') return 0;
+    size_t end = at + 1;
+    while (end < text_.size() && text_[end] == '=') ++end;
+    return end < text_.size() && text_[end] == '[' ? end - at : 0;
+}
+
+// A "..." piece goes on an unquoted argument only when it closes before
+// anything an unquoted argument cannot hold: a parenthesis, a "#", a line
+// end. Otherwise the argument ends before the quote, which opens a quoted
+// argument of its own.
+bool CMakeReader::legacyQuoteCloses(size_t quote) const
+{
+    size_t i = quote + 1;
+    while (i < text_.size()) {
+        const char c = text_[i];
+        if (c == '"') return true;
+        if (c == '\\') {
+            if (i + 1 >= text_.size() || text_[i + 1] == '\n') return false;
+            i += 2;
+        } else if (const size_t variable = makeVariableLength(text_, i)) {
+            i += variable;
+        } else if (c == '(' || c == ')' || c == '#' || c == '\n' || c == '\r' || c == '\0') {
+            return false;
+        } else {
+            ++i;
+        }
+    }
+    return false;
+}
+
+// Moves on by one piece of the code: a character, an escape, a bracket's
+// opening, or (in comments and brackets) everything up to their end or to
+// `limit`, whichever comes first.
+void CMakeReader::step(size_t limit)
+{
+    const size_t size = text_.size();
+    const char c = text_[at_];
+    switch (place_) {
+    case CMakePlace::quoted:
+    case CMakePlace::legacyQuoted:
+        if (c == '\\') {
+            at_ += at_ + 1 < size ? 2 : 1;
+        } else if (c == '"') {
+            atStart_ = place_ == CMakePlace::quoted;
+            place_ = CMakePlace::unquoted;
+            ++at_;
+        } else {
+            ++at_;
+        }
+        return;
+    case CMakePlace::bracket:
+    case CMakePlace::bracketComment: {
+        const std::string closing = "]" + std::string(level_, '=') + "]";
+        const size_t end = text_.find(closing, at_);
+        if (end == std::string_view::npos || end >= limit) {
+            at_ = end == std::string_view::npos ? std::min(limit, size) : limit;
+            return;
+        }
+        at_ = end + closing.size();
+        place_ = CMakePlace::unquoted;
+        atStart_ = true;
+        return;
+    }
+    case CMakePlace::lineComment: {
+        const size_t end = text_.find('\n', at_);
+        atStart_ = false;
+        if (end == std::string_view::npos || end >= limit) {
+            at_ = std::min(limit, size);
+            return;
+        }
+        at_ = end + 1;
+        place_ = CMakePlace::unquoted;
+        atStart_ = true;
+        return;
+    }
+    case CMakePlace::unquoted:
+        break;
+    }
+    switch (c) {
+    case ' ':
+    case '\t':
+    case '\r':
+    case '\n':
+    case '(':
+    case ')':
+        atStart_ = true;
+        ++at_;
+        return;
+    case '#':
+        if (const size_t opening = bracketOpening(at_ + 1)) {
+            place_ = CMakePlace::bracketComment;
+            level_ = opening - 1;
+            at_ += 1 + opening + 1;
+        } else {
+            place_ = CMakePlace::lineComment;
+            atStart_ = true;  // right after the "#"
+            ++at_;
+        }
+        return;
+    case '"':
+        place_ = atStart_ || !legacyQuoteCloses(at_) ? CMakePlace::quoted : CMakePlace::legacyQuoted;
+        atStart_ = false;
+        ++at_;
+        return;
+    case '[':
+        if (const size_t opening = atStart_ ? bracketOpening(at_) : 0) {
+            place_ = CMakePlace::bracket;
+            level_ = opening - 1;
+            at_ += opening + 1;
+            return;
+        }
+        break;
+    case '\\':
+        at_ += at_ + 1 < size && text_[at_ + 1] != '\n' ? 2 : 1;
+        atStart_ = false;
+        return;
+    case '$':
+        if (const size_t variable = makeVariableLength(text_, at_)) {
+            at_ += variable;
+            atStart_ = false;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    atStart_ = false;
+    ++at_;
+}
+
+CMakePlace CMakeReader::placeAt(size_t at)
+{
+    at = std::min(at, text_.size());
+    while (at_ < at) step(at);
+    return place_;
+}
+
+}  // namespace zz
+
+namespace zz {
+
+bool isPlainValue(std::string_view value)
+{
+    return value.find_first_of("\\\"$()#[]\n\r") == std::string_view::npos;
+}
+
+namespace {
+
+bool startsVariableReference(std::string_view next)
+{
+    for (const std::string_view opening : {"{", "ENV{", "CACHE{"})
+        if (next.substr(0, opening.size()) == opening) return true;
+    return false;
+}
+
+// Where a line comment could turn into a bracket comment: "[", "=" as often
+// as wanted, "[".
+bool opensBracket(std::string_view text)
+{
+    size_t end = 1;
+    while (end < text.size() && text[end] == '=') ++end;
+    return !text.empty() && text[0] == '[' && end < text.size() && text[end] == '[';
+}
+
+}  // namespace
+
+WrittenValue writeValue(std::string_view value, const CMakeReader& reader, std::string_view before,
+                        std::string_view after)
+{
+    const CMakePlace place = reader.place();
+    WrittenValue out;
+    switch (place) {
+    case CMakePlace::bracket:
+    case CMakePlace::bracketComment: {
+        // The closing bracket must not appear anywhere that touches the value.
+        const std::string closing = "]" + std::string(reader.bracketLevel(), '=') + "]";
+        const size_t reach = closing.size() - 1;
+        const std::string_view ahead = before.substr(before.size() - std::min(before.size(), reach));
+        const std::string around = std::string(ahead) + std::string(value) + std::string(after.substr(0, reach));
+        const size_t found = around.find(closing);
+        out.fits = value.empty() || found == std::string::npos || found >= ahead.size() + value.size();
+        out.text = value;
+        return out;
+    }
+    case CMakePlace::lineComment:
+        out.fits = value.find_first_of("\n\r") == std::string_view::npos &&
+                   !(reader.atStart() && !value.empty() &&
+                     opensBracket(std::string(value) + std::string(after.substr(0, 8))));
+        out.text = value;
+        return out;
+    case CMakePlace::quoted:
+    case CMakePlace::legacyQuoted:
+    case CMakePlace::unquoted:
+        break;
+    }
+
+    const bool quoted = place == CMakePlace::quoted;
+    out.text.reserve(value.size() + 8);
+    // The characters after position i: the rest of the value, then the code.
+    const auto next = [&](size_t i) {
+        std::string following(value.substr(i + 1, 6));
+        if (following.size() < 6) following += after.substr(0, 6 - following.size());
+        return following;
+    };
+    bool argumentStarts = place == CMakePlace::unquoted && reader.atStart();
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        bool escape = false;
+        switch (c) {
+        case '\\': escape = !quoted || next(i).substr(0, 1) != ";"; break;
+        case '"': escape = true; break;
+        case '$': escape = startsVariableReference(next(i)); break;
+        case '(':
+        case ')':
+        case '#': escape = !quoted; break;
+        case '[': escape = argumentStarts; break;
+        default: break;
+        }
+        if (escape) out.text += '\\';
+        out.text += c;
+        argumentStarts = place == CMakePlace::unquoted && (c == ' ' || c == '\t' || c == '\n' || c == '\r');
+    }
+    return out;
 }
 
 }  // namespace zz

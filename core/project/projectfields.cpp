@@ -5,6 +5,7 @@
 #include "common/json.h"
 #include "common/numtext.h"
 #include "common/text.h"
+#include "project/markers.h"
 #include "project/projectchecks.h"
 
 namespace zz {
@@ -142,7 +143,11 @@ FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_v
     const ProjectFieldInfo* f = findProjectField(name, style);
     if (!f) return FieldSet::unknownField;
     switch (f->kind) {
-    case K::text: record.*f->text = std::string(value); return FieldSet::ok;
+    case K::text:
+        // Every text field is one line on both pages.
+        if (!isOneLine(value)) return FieldSet::badValue;
+        record.*f->text = std::string(value);
+        return FieldSet::ok;
     case K::boolean: {
         const auto b = booleanWord(value);
         if (!b) return FieldSet::badValue;
@@ -203,7 +208,7 @@ std::string describeProjectField(Deliverable style, const ProjectFieldInfo& f)
 {
     const bool windows = style == Deliverable::windows;
     switch (f.kind) {
-    case K::text: return "any text";
+    case K::text: return "one line of text without control characters";
     case K::boolean: return "true, false, 1 or 0";
     case K::category: return "an AAX category code or name (0, 1, 2, 4, ... 8192)";
     case K::time: return windows ? "a finite unsigned decimal number" : "one finite number";

@@ -164,6 +164,7 @@ struct CreateCase {
     Prepare before;
     std::string projectName;
     bool succeeded = false;
+    bool usageError = false;     // exit code 2 rather than 1
     std::string windowsMessage;  // the start of the first line on stderr of a refusal
     std::string macMessage;
     Check after;  // further checks after the run (both styles)
@@ -179,13 +180,20 @@ struct CreateCase {
         macMessage = std::move(mac);
         return *this;
     }
+    // Exit code 2 in both styles, with the same message.
+    CreateCase& usage(const std::string& message)
+    {
+        refused(message, message);
+        usageError = true;
+        return *this;
+    }
     CreateCase& check(Check c) { return after = std::move(c), *this; }
 
-    int exitCode() const { return succeeded ? 0 : 1; }
+    int exitCode() const { return succeeded ? 0 : usageError ? 2 : 1; }
     const std::string& message(Style style) const { return style == Style::windows ? windowsMessage : macMessage; }
 };
 
-CreateCase create(const char* title) { return CreateCase{title, nullptr, "", false, "", "", nullptr}; }
+CreateCase create(const char* title) { return CreateCase{title, nullptr, "", false, false, "", "", nullptr}; }
 
 std::string str(const char* bytes, size_t n) { return std::string(bytes, n); }
 
@@ -221,20 +229,33 @@ const std::vector<CreateCase>& createCases()
         create("NameDotDot").name("..").refused(kNotAFolderName, kMacNotAFolderName),
         create("NameDot").name(".").refused(kNotAFolderName, kMacNotAFolderName),
         create("NameClimbing").name("../outside").refused(kNotAFolderName, kMacNotAFolderName),
-        // Control characters make an odd but harmless folder name inside the
-        // project folder.
+        // A text field is one line without control characters.
         create("NameWithControlCharacters")
             .name("Bad\x01\x1b[31mName")
+            .usage("zizavizerovo create: field 'projectName' takes one line of text without control characters, "
+                   "not 'Bad\x01\x1b[31mName'"),
+        create("NameWithLineBreak")
+            .name("Two\nLines")
+            .usage("zizavizerovo create: field 'projectName' takes one line of text without control characters, "
+                   "not 'Two"),
+        // Quotes and backslashes are escaped for CMake where the template
+        // writes the name (here an unquoted argument).
+        create("NameWithQuoteAndDollar")
+            .name("Odd\"Name${X}")
             .succeeds()
             .check([](const Sandbox& box, Style, const Outcome&) {
-                EXPECT_TRUE(fs::is_directory(box / "projects/Bad\x01\x1b[31mName"));
+                const std::string text = readBytes(box / "projects/Odd\"Name${X}/CMakeLists.txt");
+                EXPECT_NE(text.find("project(Odd\\\"Name\\${X})"), std::string::npos) << text;
             }),
         create("Name300Characters")
             .name(std::string(300, 'N'))
             .refused("Could not create destination folder: ", kMacCopyFailed),
         // A NUL byte (possible through a preset) would silently cut the path
-        // that the file system sees.
-        create("NameWithNul").name(str("Nul\0Name", 8)).refused(kNotAFolderName, kMacNotAFolderName),
+        // that the file system sees: a control character, refused at once.
+        create("NameWithNul")
+            .name(str("Nul\0Name", 8))
+            .usage("zizavizerovo create: field 'projectName' takes one line of text without control characters, "
+                   "not 'Nul"),
         create("NameNotUtf8")
             .name("Bad\xff\xfeName")
             .succeeds()

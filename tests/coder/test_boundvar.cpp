@@ -222,8 +222,17 @@ TEST(BoundVarCode, LongSwitchListNamesEveryEntryTrimmed)
     EXPECT_EQ(windowsEnumLine(list), "enum class myBoundVarEnum { " + body + " };\n");
 }
 
+// An empty entry keeps its place where C++ takes it: last, as a final comma,
+// or alone, as an enumeration without entries. Anywhere else the
+// declaration would not compile and is refused.
 TEST(BoundVarCode, EmptySwitchEntriesKeepTheirPlaces)
 {
-    EXPECT_EQ(windowsEnumLine(",,"), "enum class myBoundVarEnum { , ,  };\n");
-    EXPECT_EQ(windowsEnumLine("A, ,B,"), "enum class myBoundVarEnum { A, , B,  };\n");
+    EXPECT_EQ(windowsEnumLine("A, B,"), "enum class myBoundVarEnum { A, B,  };\n");
+    EXPECT_EQ(windowsEnumLine(" "), "enum class myBoundVarEnum {  };\n");
+    for (const char* list : {",,", "A, ,B,"}) {
+        Zizudavuveva r = windowsDefKontrol();
+        r.controlType = controltype::multiSwitch;
+        r.multiStringList = list;
+        EXPECT_EQ(makeBoundVarCode(r, Deliverable::windows).message, "The multi-string list has an empty entry.");
+    }
 }

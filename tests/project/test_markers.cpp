@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "project/markers.h"
+#include "project/projectfields.h"
 #include "tempfolder.h"
 
 using namespace zz;
@@ -238,4 +239,113 @@ TEST(Markers, NumberTextsIgnoreTheUserLocale)
     std::locale::global(previous);
     EXPECT_EQ(windows, "1234.500000 1234567");
     EXPECT_EQ(mac, "1234.5 1234567");
+}
+
+// A value is written for the place of CMake code its marker stands in, so
+// that CMake reads back exactly the typed text; a value that needs no escape
+// there is written as it stands.
+TEST(Markers, ValuesAreWrittenForTheirPlaceInTheCMakeCode)
+{
+    struct Case {
+        const char* code;
+        const char* vendor;
+        const char* written;
+    } cases[] = {
+        // Quoted arguments: backslash, double quote, a "$" that opens a
+        // variable reference; "\;" stays.
+        {"set(V \"$$$VENDOR_NAME$$$\")", "Acme \"Audio\"", "set(V \"Acme \\\"Audio\\\"\")"},
+        {"set(V \"$$$VENDOR_NAME$$$\")", "Bob \\ Co\\", "set(V \"Bob \\\\ Co\\\\\")"},
+        {"set(V \"$$$VENDOR_NAME$$$\")", "$ENV{PATH} ${X} $CACHE{Y}", "set(V \"\\$ENV{PATH} \\${X} \\$CACHE{Y}\")"},
+        {"set(V \"$$$VENDOR_NAME$$$\")", "a$b $ 5$ $(M) a\\;b @X@ (#) [[x]]", "set(V \"a$b $ 5$ $(M) a\\;b @X@ (#) [[x]]\")"},
+        {"set(V \"$$$VENDOR_NAME$$${X}\")", "cash$", "set(V \"cash\\${X}\")"},
+        {"message(\"by \\\"$$$VENDOR_NAME$$$\\\" (#)\")", "a\"b", "message(\"by \\\"a\\\"b\\\" (#)\")"},
+        {"set(V \"a\\\n$$$VENDOR_NAME$$$\")", "\"", "set(V \"a\\\n\\\"\")"},
+        {"set(V \"x\" \"$$$VENDOR_NAME$$$\")", "\"", "set(V \"x\" \"\\\"\")"},
+        {"set(V \"Gr\xc3\xbc\xc3\x9f $$$VENDOR_NAME$$$\")", "M\xc3\xbcller & S\xc3\xb6hne", "set(V \"Gr\xc3\xbc\xc3\x9f M\xc3\xbcller & S\xc3\xb6hne\")"},
+        // Unquoted arguments: also parentheses, "#" and a "[" that would open
+        // a bracket argument; white space and ";" divide as always.
+        {"set(V $$$VENDOR_NAME$$$)", "a (b) #c \"d\" \\e ${f}", "set(V a \\(b\\) \\#c \\\"d\\\" \\\\e \\${f})"},
+        {"set(V $$$VENDOR_NAME$$$)", "[[x]] y[[z]] [=[w]=];v", "set(V \\[[x]] y[[z]] \\[=[w]=];v)"},
+        {"set(V x$$$VENDOR_NAME$$$)", "[[x]]", "set(V x[[x]])"},
+        // A "..." piece of an unquoted argument.
+        {"set(V x\"$$$VENDOR_NAME$$$\")", "a (b) \"c\" [[d]]", "set(V x\"a \\(b\\) \\\"c\\\" [[d]]\")"},
+        // Comments and bracket arguments take the value as it stands.
+        {"# by \"$$$VENDOR_NAME$$$\n", "a \"b\" \\c ${d}", "# by \"a \"b\" \\c ${d}\n"},
+        {"# a \"quote\nset(V $$$VENDOR_NAME$$$)", "(x)", "# a \"quote\nset(V \\(x\\))"},
+        {"set(V [[$$$VENDOR_NAME$$$]])", "a \"b\" \\c ${d}", "set(V [[a \"b\" \\c ${d}]])"},
+        {"#[=[ $$$VENDOR_NAME$$$ ]]\n]=] set(V \"$$$VENDOR_NAME$$$\")", "\"]]\"", "#[=[ \"]]\" ]]\n]=] set(V \"\\\"]]\\\"\")"},
+        {"set(V [[a\"]] $$$VENDOR_NAME$$$)", "(x)", "set(V [[a\"]] \\(x\\))"},
+    };
+    for (const auto& c : cases) {
+        for (const Deliverable d : {Deliverable::windows, Deliverable::mac}) {
+            ZezureProject p;
+            p.vendorName = c.vendor;
+            std::string text = c.code;
+            replaceMarkers(d, text, p);
+            EXPECT_EQ(text, c.written) << c.code << " with " << c.vendor;
+        }
+    }
+}
+
+// Before a creation: every text a marker carries is one line, and fits where
+// the template's CMakeLists.txt puts it.
+TEST(Markers, CheckBeforeACreation)
+{
+    const std::string cannotStand =
+        " cannot stand where the template's CMakeLists.txt puts it: it would change the CMake code around it.";
+    struct Case {
+        const char* code;
+        const char* field;
+        const char* value;
+        std::string message;  // empty: accepted
+    } cases[] = {
+        {"set(V \"$$$VENDOR_NAME$$$\")", "vendorName", "Acme \"Audio\" \\ $ENV{X} M\xc3\xbcller \xff", ""},
+        {"", "vendorName", "two\nlines", "The vendor name must be one line without control characters."},
+        {"", "projectName", "Bad\x01\x1b[31mName", "The project name must be one line without control characters."},
+        {"", "vendorEmail", "a\tb", "The vendor e-mail must be one line without control characters."},
+        {"", "pluginName", "a\xc2\x85" "b", "The plug-in name must be one line without control characters."},
+        {"", "vendorURL", "a\xe2\x80\xa8" "b", "The vendor URL must be one line without control characters."},
+        {"", "fourCharVendorID", "AB\x7f" "C", "The company code must be one line without control characters."},
+        {"", "fourCharProductID", "AB\rC", "The plug-in code must be one line without control characters."},
+        {"", "aaxPluginName", "no\nmarker", ""},
+        {"set(V [[$$$VENDOR_NAME$$$]])", "vendorName", "a]]b", "The vendor name" + cannotStand},
+        {"set(V [[x]$$$VENDOR_NAME$$$]])", "vendorName", "]b", "The vendor name" + cannotStand},
+        {"set(V [=[$$$VENDOR_NAME$$$]=])", "vendorName", "a]]b", ""},
+        {"#$$$PLUGIN_NAME$$$\n", "pluginName", "[[x", "The plug-in name" + cannotStand},
+        {"# $$$PLUGIN_NAME$$$\n", "pluginName", "[[x", ""},
+        {"set(V \"$$$4_CHAR_AAXID$$$\") #[[ $$$4_CHAR_AAXID$$$ ]]", "fourCharProductID", "a]]", "The plug-in code" + cannotStand},
+    };
+    for (const auto& c : cases) {
+        for (const Deliverable d : {Deliverable::windows, Deliverable::mac}) {
+            ZezureProject p = distinctRecord();
+            p.*findProjectField(c.field, d)->text = c.value;
+            const Result r = checkMarkerValues(d, p, c.code);
+            EXPECT_EQ(r.ok, c.message.empty()) << c.field << "=" << c.value;
+            EXPECT_EQ(r.message, c.message) << c.field << "=" << c.value;
+            EXPECT_EQ(r.field, c.message.empty() ? "" : c.field);
+        }
+    }
+}
+
+// What a dry run shows: each marker's value as it is written into the
+// template's text, once for each different writing.
+TEST(Markers, WrittenMarkersOfATemplate)
+{
+    ZezureProject p = distinctRecord();
+    p.projectName = "My\"Plug";
+    p.pluginName = "Pl\"ug";
+    p.vendorName = "Acme (\"A\")";
+    const std::string code = "# $$$PROJECT_NAME$$$\nproject(\"$$$PROJECT_NAME$$$\")\nset(V \"$$$VENDOR_NAME$$$\" "
+                             "\"$$$PROJECT_NAME$$$\" $$$VENDOR_NAME$$$)\n";
+    const std::vector<Marker> written = writtenMarkers(Deliverable::mac, p, code);
+    ASSERT_EQ(written.size(), markerTable(Deliverable::mac, p).size() + 2);
+    std::vector<std::string> project, plugin, vendor;
+    for (const Marker& m : written) {
+        if (m.tag == "$$$PROJECT_NAME$$$") project.push_back(m.value);
+        if (m.tag == "$$$PLUGIN_NAME$$$") plugin.push_back(m.value);
+        if (m.tag == "$$$VENDOR_NAME$$$") vendor.push_back(m.value);
+    }
+    EXPECT_EQ(project, (std::vector<std::string>{"My\"Plug", "My\\\"Plug"}));
+    EXPECT_EQ(plugin, (std::vector<std::string>{"Pl\"ug"}));  // not in the text: as it stands
+    EXPECT_EQ(vendor, (std::vector<std::string>{"Acme (\\\"A\\\")", "Acme \\(\\\"A\\\"\\)"}));
 }

@@ -38,6 +38,12 @@ TEST(ProjectFields, SetFromTextTable)
 {
     const SetCase cases[] = {
         {W, "projectName", " Spaced ", FieldSet::ok, " Spaced "},
+        // Texts are one line without control characters; anything else goes.
+        {M, "vendorName", "Acme \"Audio\" \\ $ENV{X} \xc3\xbc", FieldSet::ok, "Acme \"Audio\" \\ $ENV{X} \xc3\xbc"},
+        {W, "vendorName", "two\nlines", FieldSet::badValue, "My Company"},
+        {M, "vendorEmail", "a\tb", FieldSet::badValue, ""},
+        {W, "projectName", "Bad\x1b[31m", FieldSet::badValue, "NewZezureProject"},
+        {M, "projectFolderPath", "/p\xc2\x85q", FieldSet::badValue, ""},
         {W, "synthPlugin", "1", FieldSet::ok, "true"},
         {M, "synthPlugin", "yes", FieldSet::badValue, "false"},
         {W, "tailTimeMsec", "12.5", FieldSet::ok, "12.50"},

@@ -44,14 +44,17 @@ inline constexpr std::string_view kBindingNotEnabled = "Variable binding is not 
 // record after the checks) with notFiniteMessage("smoothing time"). `comment`
 // goes into a comment block ahead of the code when it is not empty (the
 // Windows page passes the record's commentString, the macOS page the text of
-// its comment box).
+// its comment box); one that holds "*/" is refused (checkComment).
 CodeResult makeParameterCode(const Zizudavuveva& record, std::string_view comment, Deliverable deliverable);
 
 // The declaration of the bound variable (with an enumeration class naming the
 // entries of a switch). Refused with kBindingNotEnabled when binding is off;
 // a control type outside 0 to 3 is refused without a message; a continuous
 // control's default that reads as infinite with
-// notFiniteMessage("default value"). The checks of validateShit do not apply.
+// notFiniteMessage("default value"); a name that is no C++ identifier
+// (checkBoundVariableName) and a switch whose enumeration would not compile
+// (checkSwitchEntries) with their messages. The checks of validateShit do
+// not apply.
 CodeResult makeBoundVarCode(const Zizudavuveva& record, Deliverable deliverable);
 
 // All fragments joined without separators, as the Windows clipboard gets them.

@@ -47,8 +47,6 @@ struct CreationPlan : CreationResult {
     // Installed bundles that could not be read and were skipped, one
     // "warning: " line each: told, but no reason to refuse a creation.
     std::vector<std::string> skipped;
-    // Each marker of the style's table with the value it receives.
-    std::vector<Marker> markers;
 };
 
 // The checks before the creation, then every check of the creation itself

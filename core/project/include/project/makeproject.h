@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/result.h"
 #include "common/files.h"
+#include "project/markers.h"
 #include "project/windowstext.h"
 #include "project/zezureproject.h"
 
@@ -28,6 +30,7 @@ struct CreationResult : Result {
     std::string projectFile;  // its CMakeLists.txt
     std::string creationLog;  // Windows: the account of the run, step by step
     std::string projectText;  // the project file's text with its markers replaced
+    std::vector<Marker> markers;  // a dry run: each marker as it is written into the project file
 };
 
 // The longest project file that is read (a template's CMakeLists.txt).

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/deliverable.h"
+#include "common/result.h"
 #include "project/zezureproject.h"
 
 // The markers of the template's CMakeLists.txt and the values the record
@@ -24,12 +25,44 @@ struct Marker {
 std::vector<Marker> markerTable(Deliverable deliverable, const ZezureProject& project);
 
 // Replaces every occurrence of `tag` in `text`, left to right, without
-// scanning the inserted value again.
+// scanning the inserted value again; the value goes in as it stands.
 void replaceAll(std::string& text, const std::string& tag, const std::string& value);
 
-// Applies the marker table to the text of CMakeLists.txt, in place. A later
-// marker also sees the values inserted for earlier ones.
+// As replaceAll, with the value written for the place of CMake code where
+// each occurrence stands, so that CMake reads it back as it stands: in a
+// quoted argument a backslash, a double quote and a "$" that would start a
+// variable reference are escaped with a backslash ("\;" stays, CMake keeps
+// it as it is); in an unquoted argument also "(", ")", "#" and a "[" that
+// would open a bracket argument (white space and ";" divide the argument as
+// they always do); in comments and bracket arguments it goes in as it stands.
+// A value that CMake reads back exactly without escapes is written unchanged.
+void replaceMarker(std::string& text, const std::string& tag, const std::string& value);
+
+// Applies the marker table to the text of CMake code (CMakeLists.txt), in
+// place, marker by marker with replaceMarker. A later marker also sees the
+// values inserted for earlier ones.
 void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProject& project);
+
+// The markers of the table with their values as replaceMarkers writes them
+// into `projectText` (the template's CMakeLists.txt): one entry for each
+// different writing of a marker, in the order they first appear; a marker
+// the text lacks keeps its value as it stands.
+std::vector<Marker> writtenMarkers(Deliverable deliverable, const ZezureProject& project,
+                                   std::string_view projectText);
+
+// Whether a text is one line: no line break (LF, CR, U+0085, U+2028,
+// U+2029) and no other control character (U+0000 to U+001F, U+007F to
+// U+009F).
+bool isOneLine(std::string_view text);
+
+// The check before a creation: every text that a marker carries into the
+// project file is one line, and fits where `projectText` (the template's
+// CMakeLists.txt, empty for none) puts it. Refused with one line naming the
+// field: "The vendor name must be one line without control characters." or
+// "The vendor name cannot stand where the template's CMakeLists.txt puts it:
+// it would change the CMake code around it." (a closing bracket inside a
+// bracket argument, "[[" right after the "#" of a comment).
+Result checkMarkerValues(Deliverable deliverable, const ZezureProject& project, std::string_view projectText);
 
 // The marker-shaped words of a text that are not markers of the table: one,
 // two or three dollar signs, capitals, digits or "_", and as many dollar signs

@@ -71,7 +71,8 @@ uint32_t readBlockSizeField(Deliverable style, std::string_view typed);
 
 // ---- Setting fields from text ---------------------------------------------------
 
-// Sets one field from the text a user gives for it: a text as it stands, a
+// Sets one field from the text a user gives for it: a text as it stands
+// when it is one line without control characters (isOneLine), a
 // boolean as true/false/1/0, a category as its code or its display name, a
 // number as the style's page reads it, and only text the page's field admits
 // (macOS: one number; Windows: the digits-only edits take digits, the two
