@@ -50,17 +50,20 @@ const char* kCodeUsage =
     "\n"
     "Fields (windows / macos start value):\n";
 
-const char* kindWord(CoderFieldKind kind)
+// What a field takes, for --help; an enumeration the values its page offers.
+std::string kindWord(const CoderFieldInfo& field)
 {
-    switch (kind) {
+    switch (field.kind) {
     case CoderFieldKind::text: return "text";
     case CoderFieldKind::decimal: return "decimal number";
     case CoderFieldKind::whole:
     case CoderFieldKind::precision: return "whole number";
-    case CoderFieldKind::enumeration: return "enumeration, 0..4294967295";
     case CoderFieldKind::boolean: return "true/false/1/0";
+    case CoderFieldKind::enumeration: break;
     }
-    return "";
+    const std::string windows = "0.." + std::to_string(largestEnumValue(Deliverable::windows, field));
+    const std::string mac = "0.." + std::to_string(largestEnumValue(Deliverable::mac, field));
+    return "enumeration, " + (windows == mac ? windows : "windows " + windows + ", macos " + mac);
 }
 
 // The start value of a field as the page shows it, for --help.
@@ -80,7 +83,8 @@ void printHelp()
         line += field.name;
         line.resize(std::max<size_t>(line.size() + 1, 29), ' ');
         line += startValue(win, field) + " / " + startValue(mac, field);
-        line += "  (" + std::string(kindWord(field.kind)) + ")\n";
+        line += "  (" + kindWord(field) + ")\n";
+        if (field.alias) line += "  " + std::string(field.alias) + "  (another name of " + field.name + ")\n";
         text += line;
     }
     text +=
@@ -154,7 +158,7 @@ int runCode(const Invocation& inv)
         }
         const bool known = scan.is("--style") || scan.is("--preset") || scan.is("--set") || scan.is("--comment") ||
                            scan.is("--table");
-        if (!known) return usageError("unknown option '" + scan.word() + "'");
+        if (!known) return usageError(unknownWordMessage(scan.word()));
         const std::string option = scan.name();
         const auto v = scan.value();
         if (!v) return usageError(option + " needs a value");
@@ -199,7 +203,7 @@ int runCode(const Invocation& inv)
     if (wantJson) {
         writeText(stdout, jsonArray(result.fragments) + "\n");
     } else {
-        writeText(stdout, joinFragments(result.fragments));
+        writeText(stdout, fragmentsAsText(result.fragments));
     }
     return 0;
 }

@@ -162,7 +162,7 @@ int runCodes(const Invocation& inv)
             json = true;
             continue;
         }
-        if (!scan.is("--suggest") && !scan.is("--company")) return usageError("unknown option '" + scan.word() + "'");
+        if (!scan.is("--suggest") && !scan.is("--company")) return usageError(unknownWordMessage(scan.word()));
         const std::string option = scan.name();
         const auto value = scan.value();
         if (!value) return usageError(option + " needs a value");

@@ -135,7 +135,7 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
         }
         const bool known = scan.is("--style") || scan.is("--template") || scan.is("--folder") ||
                            scan.is("--preset") || scan.is("--set") || scan.is("--log") || scan.is("--save-preset");
-        if (!known) return "unknown option '" + scan.word() + "'";
+        if (!known) return unknownWordMessage(scan.word());
         const std::string option = scan.name();
         const auto v = scan.value();
         if (!v) return option + " needs a value";

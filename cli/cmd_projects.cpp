@@ -4,6 +4,7 @@
 #include "clisettings.h"
 #include "commands.h"
 #include "common/files.h"
+#include "common/json.h"
 #include "options.h"
 #include "project/projectregister.h"
 
@@ -14,35 +15,71 @@ namespace zz::cli {
 namespace {
 
 const char* kProjectsUsage =
-    "usage: zizavizerovo projects\n"
+    "usage: zizavizerovo projects [--prune] [--json]\n"
     "\n"
     "Lists the projects this tool has made (create keeps a register beside its settings\n"
     "file unless --no-register is given), newest first, one a line:\n"
-    "date, project name, plug-in code, company code and folder, separated by tabs.\n";
+    "date, project name, plug-in code, company code and folder, separated by tabs.\n"
+    "\n"
+    "  --prune  first drop the projects whose folder is gone (each told on stderr)\n"
+    "  --json   a JSON array of objects (date, name, pluginCode, companyCode, folder)\n"
+    "  --help   this text\n";
+
+std::string jsonOf(const Register& projects)
+{
+    std::string json = "[";
+    for (const RegisteredProject& p : projects) {
+        json += json.size() > 1 ? ",\n " : "\n ";
+        json += "{\"date\": " + jsonString(p.date) + ", \"name\": " + jsonString(p.name) +
+                ", \"pluginCode\": " + jsonString(p.pluginCode) + ", \"companyCode\": " + jsonString(p.companyCode) +
+                ", \"folder\": " + jsonString(p.folder) + "}";
+    }
+    return json + (projects.empty() ? "]\n" : "\n]\n");
+}
 
 }  // namespace
 
 int runProjects(const Invocation& inv)
 {
+    bool prune = false;
+    bool json = false;
     OptionScanner scan(inv.args);
     while (scan.next()) {
         if (scan.is("--help") || scan.is("-h")) {
             std::fputs(kProjectsUsage, stdout);
             return 0;
         }
-        return usageError("projects", "unknown option '" + scan.word() + "'");
+        if (!scan.is("--prune") && !scan.is("--json")) return usageError("projects", unknownWordMessage(scan.word()));
+        if (!scan.flag()) return usageError("projects", scan.name() + " takes no value");
+        (scan.is("--prune") ? prune : json) = true;
     }
     const std::string settings = ownSettingsPath();
     if (settings.empty()) {
         std::fputs("zizavizerovo projects: no place for the register (HOME is not set)\n", stderr);
         return 1;
     }
-    const ResultWith<Register> projects = readRegister(files::realFileSystem(), registerPath(settings));
+    files::FileSystem& disk = files::realFileSystem();
+    const std::string file = registerPath(settings);
+    if (prune) {
+        const ResultWith<Register> dropped = pruneRegister(disk, file);
+        if (!dropped) {
+            std::fprintf(stderr, "zizavizerovo projects: %s\n", dropped.detail.c_str());
+            return 1;
+        }
+        for (const RegisteredProject& p : dropped.value)
+            writeText(stderr, "zizavizerovo projects: dropped " + p.name + " (" + p.folder + "): its folder is gone\n");
+    }
+    const ResultWith<Register> projects = readRegister(disk, file);
     if (!projects) {
         std::fprintf(stderr, "zizavizerovo projects: %s\n", projects.detail.c_str());
         return 1;
     }
-    for (const RegisteredProject& p : newestFirst(projects.value))
+    const Register listed = newestFirst(projects.value);
+    if (json) {
+        writeText(stdout, jsonOf(listed));
+        return 0;
+    }
+    for (const RegisteredProject& p : listed)
         writeText(stdout,
                   p.date + "\t" + p.name + "\t" + p.pluginCode + "\t" + p.companyCode + "\t" + p.folder + "\n");
     return 0;

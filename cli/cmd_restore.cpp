@@ -51,7 +51,7 @@ int runRestoreTemplate(const Invocation& inv)
             (isArchive ? archive : to) = *value;
             (isArchive ? haveArchive : haveTo) = true;
         } else {
-            return usageError("unknown argument '" + scan.word() + "'");
+            return usageError(unknownWordMessage(scan.word()));
         }
     }
     if (!haveTo || to.empty()) return usageError("--to DIR is required");

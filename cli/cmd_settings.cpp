@@ -50,7 +50,7 @@ int runSettings(const Invocation& inv)
             std::fputs(kSettingsUsage, stdout);
             return 0;
         }
-        if (!scan.is("--style") && !scan.is("--file")) return usageError("unknown option '" + scan.word() + "'");
+        if (!scan.is("--style") && !scan.is("--file")) return usageError(unknownWordMessage(scan.word()));
         const std::string option = scan.name();
         const auto value = scan.value();
         if (!value) return usageError(option + " needs a value");

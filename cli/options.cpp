@@ -56,6 +56,12 @@ std::optional<std::string> OptionScanner::value()
     return args_[++index_];
 }
 
+std::string unknownWordMessage(const std::string& word)
+{
+    if (word.size() > 1 && word[0] == '-') return "unknown option " + quotedText(word);
+    return "unexpected word " + quotedText(word) + " (quote a value that holds blanks)";
+}
+
 int usageError(const char* command, const std::string& what)
 {
     std::fprintf(stderr, "zizavizerovo %s: %s\nRun 'zizavizerovo %s --help' for the options.\n", command, what.c_str(),

@@ -55,6 +55,11 @@ private:
     std::optional<std::string> inline_;
 };
 
+// What a command says of a word it does not know: "unknown option '--x'", or
+// for a word that is no option "unexpected word 'x' (quote a value that holds
+// blanks)": the rest of a value the shell split at a blank.
+std::string unknownWordMessage(const std::string& word);
+
 // Prints "zizavizerovo COMMAND: WHAT" and where to find the options to stderr;
 // answers 2, the exit code of a usage error.
 int usageError(const char* command, const std::string& what);

@@ -24,7 +24,18 @@ CoderFieldInfo wholeField(const char* name, K kind, uint32_t Z::*m, F windows = 
 {
     return {name, kind, nullptr, nullptr, m, nullptr, windows, mac};
 }
-CoderFieldInfo boolField(const char* name, bool Z::*m) { return {name, K::boolean, nullptr, nullptr, nullptr, m}; }
+CoderFieldInfo enumField(const char* name, Enumeration enumeration, uint32_t Z::*m)
+{
+    CoderFieldInfo f = wholeField(name, K::enumeration, m);
+    f.enumeration = enumeration;
+    return f;
+}
+CoderFieldInfo boolField(const char* name, bool Z::*m, const char* alias = nullptr)
+{
+    CoderFieldInfo f{name, K::boolean, nullptr, nullptr, nullptr, m};
+    f.alias = alias;
+    return f;
+}
 
 // Unsigned 32-bit decimal: digits only, no sign, no blanks.
 std::optional<uint32_t> parseEnumValue(std::string_view text)
@@ -44,7 +55,7 @@ std::optional<uint32_t> parseEnumValue(std::string_view text)
 const CoderFieldInfo* findCoderField(std::string_view name)
 {
     for (const CoderFieldInfo& f : coderFields())
-        if (name == f.name) return &f;
+        if (name == f.name || (f.alias && name == f.alias)) return &f;
     return nullptr;
 }
 
@@ -68,19 +79,24 @@ const std::vector<CoderFieldInfo>& coderFields()
         decimalField("releaseTime", &Z::releaseTime, F::any, F::macNumeric),
         boolField("enableParamSmoothing", &Z::enableParamSmoothing),
         decimalField("smoothingTimeMsec", &Z::smoothingTimeMsec, F::windowsDecimal, F::macNumeric),
-        boolField("onfOffDefOFF", &Z::onfOffDefOFF),
+        boolField("onfOffDefOFF", &Z::onfOffDefOFF, "onOffDefOFF"),
         boolField("invertedMeter", &Z::invertedMeter),
         boolField("proToolsGainMeter", &Z::proToolsGainMeter),
         boolField("includePIParamDeclaration", &Z::includePIParamDeclaration),
-        wholeField("controlType", K::enumeration, &Z::controlType),
-        wholeField("boundVarDataType", K::enumeration, &Z::boundVarDataType),
-        wholeField("controlDataType", K::enumeration, &Z::controlDataType),
+        enumField("controlType", Enumeration::controlType, &Z::controlType),
+        enumField("boundVarDataType", Enumeration::boundVarDataType, &Z::boundVarDataType),
+        enumField("controlDataType", Enumeration::controlDataType, &Z::controlDataType),
         boolField("enableVariableBinding", &Z::enableVariableBinding),
-        wholeField("controlTaper", K::enumeration, &Z::controlTaper),
-        wholeField("meterDetector", K::enumeration, &Z::meterDetector),
-        wholeField("meterCal", K::enumeration, &Z::meterCal),
+        enumField("controlTaper", Enumeration::controlTaper, &Z::controlTaper),
+        enumField("meterDetector", Enumeration::meterDetector, &Z::meterDetector),
+        enumField("meterCal", Enumeration::meterCal, &Z::meterCal),
     };
     return fields;
+}
+
+uint32_t largestEnumValue(Deliverable deliverable, const CoderFieldInfo& field)
+{
+    return static_cast<uint32_t>(enumDisplayItems(deliverable, field.enumeration).size()) - 1;
 }
 
 double readDecimalField(Deliverable deliverable, std::string_view typed)

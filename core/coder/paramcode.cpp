@@ -200,4 +200,14 @@ std::string joinFragments(const Fragments& fragments)
     return text;
 }
 
+std::string fragmentsAsText(const Fragments& fragments)
+{
+    std::string text;
+    for (const auto& f : fragments) {
+        text += f;
+        if (f.empty() || f.back() != '\n') text += '\n';
+    }
+    return text;
+}
+
 }  // namespace zz

@@ -63,7 +63,7 @@ std::string joinTableCode(const std::vector<Fragments>& codes)
     for (size_t n = 0; n < codes.size(); ++n) {
         if (n > 0 && out.size() >= 2 && out.compare(out.size() - 2, 2, "\n\n") != 0)
             out += out.back() == '\n' ? "\n" : "\n\n";
-        out += joinFragments(codes[n]);
+        out += fragmentsAsText(codes[n]);
     }
     return out;
 }

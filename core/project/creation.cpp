@@ -23,8 +23,8 @@ CreationResult runMakeProject(const ZezureProject& record, const CreationRequest
     return makeProjectMac(record, request.templateFolder, mac);
 }
 
-// An earlier project of the register with the same plug-in code: one line,
-// for the first one found.
+// An earlier project of the register with the same plug-in code whose
+// folder is still there: one line, for the first one found.
 void addRegisterWarnings(const ZezureProject& record, const CreationRequest& request,
                          std::vector<std::string>& warnings)
 {
@@ -35,7 +35,8 @@ void addRegisterWarnings(const ZezureProject& record, const CreationRequest& req
         return;
     }
     for (const RegisteredProject& p : projects.value) {
-        if (p.pluginCode == record.fourCharProductID) {
+        if (p.pluginCode == record.fourCharProductID &&
+            request.fileSystem->entryAt(p.folder) != files::EntryKind::missing) {
             warnings.push_back("warning: the plug-in code '" + p.pluginCode + "' is already used by " + p.name + " (" +
                                p.folder + ", made " + p.date + ")");
             return;

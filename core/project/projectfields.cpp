@@ -5,6 +5,7 @@
 #include "common/json.h"
 #include "common/numtext.h"
 #include "common/text.h"
+#include "common/utf16.h"
 #include "project/markers.h"
 #include "project/projectchecks.h"
 
@@ -20,6 +21,18 @@ ProjectFieldInfo textField(const char* name, std::string P::*m, size_t maxLength
 {
     ProjectFieldInfo f{name, K::text, false, m};
     f.maxLength = maxLength;
+    return f;
+}
+// A four-character code: no page lets a fifth character in.
+ProjectFieldInfo codeField(const char* name, std::string P::*m)
+{
+    ProjectFieldInfo f = textField(name, m, kFourCharCodeLength);
+    f.lengthIsHard = true;
+    return f;
+}
+ProjectFieldInfo withAlias(ProjectFieldInfo f, const char* alias)
+{
+    f.alias = alias;
     return f;
 }
 ProjectFieldInfo boolField(const char* name, bool P::*m, bool macOnly = false)
@@ -80,9 +93,9 @@ const std::vector<ProjectFieldInfo>& projectFields()
         textField("projectName", &P::projectName),
         textField("pluginName", &P::pluginName),
         textField("vendorName", &P::vendorName),
-        textField("fourCharProductID", &P::fourCharProductID, kFourCharCodeLength),
+        codeField("fourCharProductID", &P::fourCharProductID),
         textField("fourCharAAXID", &P::fourCharAAXID),
-        textField("fourCharVendorID", &P::fourCharVendorID, kFourCharCodeLength),
+        codeField("fourCharVendorID", &P::fourCharVendorID),
         textField("vendorURL", &P::vendorURL),
         textField("vendorEmail", &P::vendorEmail),
         textField("aaxPluginName", &P::aaxPluginName, kAaxNameLimit),
@@ -102,9 +115,9 @@ const std::vector<ProjectFieldInfo>& projectFields()
         boolField("includeFXObjects", &P::includeFXObjects),
         boolField("wantPTGRMeter", &P::wantPTGRMeter),
         boolField("enableSAAVST3", &P::enableSAAVST3),
-        wholeField("saaGranulatity", K::count, &P::saaGranulatity),
+        withAlias(wholeField("saaGranulatity", K::count, &P::saaGranulatity), "saaGranularity"),
         wholeField("latencyInSamples", K::count, &P::latencyInSamples),
-        wholeField("aaxCagtegory", K::category, &P::aaxCagtegory),
+        withAlias(wholeField("aaxCagtegory", K::category, &P::aaxCagtegory), "aaxCategory"),
         boolField("processFrames", &P::processFrames),
         wholeField("blockSize", K::blockSize, &P::blockSize),
     };
@@ -114,7 +127,7 @@ const std::vector<ProjectFieldInfo>& projectFields()
 const ProjectFieldInfo* findProjectField(std::string_view name, Deliverable style)
 {
     for (const ProjectFieldInfo& f : projectFields())
-        if (name == f.name && f.inStyle(style)) return &f;
+        if ((name == f.name || (f.alias && name == f.alias)) && f.inStyle(style)) return &f;
     return nullptr;
 }
 
@@ -144,8 +157,10 @@ FieldSet setProjectField(ZezureProject& record, Deliverable style, std::string_v
     if (!f) return FieldSet::unknownField;
     switch (f->kind) {
     case K::text:
-        // Every text field is one line on both pages.
+        // Every text field is one line on both pages, and a code no longer
+        // than a page lets one be typed.
         if (!isOneLine(value)) return FieldSet::badValue;
+        if (f->lengthIsHard && utf16::length(value) > f->maxLength) return FieldSet::badValue;
         record.*f->text = std::string(value);
         return FieldSet::ok;
     case K::boolean: {
@@ -164,7 +179,7 @@ Result setProjectFields(ZezureProject& record, Deliverable style, const std::vec
 {
     for (const Assignment& a : values) {
         switch (setProjectField(record, style, a.field, a.value)) {
-        case FieldSet::ok: given.insert(a.field); continue;
+        case FieldSet::ok: given.insert(findProjectField(a.field, style)->name); continue;
         case FieldSet::unknownField: return Result::failure(unknownFieldMessage(a.field));
         case FieldSet::badValue:
             return Result::failure(
@@ -208,7 +223,10 @@ std::string describeProjectField(Deliverable style, const ProjectFieldInfo& f)
 {
     const bool windows = style == Deliverable::windows;
     switch (f.kind) {
-    case K::text: return "one line of text without control characters";
+    case K::text:
+        if (f.lengthIsHard)
+            return "one line of at most " + std::to_string(f.maxLength) + " characters without control characters";
+        return "one line of text without control characters";
     case K::boolean: return "true, false, 1 or 0";
     case K::category: return "an AAX category code or name (0, 1, 2, 4, ... 8192)";
     case K::time: return windows ? "a finite unsigned decimal number" : "one finite number";

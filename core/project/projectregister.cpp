@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
 
 namespace zz {
 
@@ -60,21 +61,37 @@ std::string registerPath(const std::string& settingsPath)
     return folder.empty() ? std::string("projects.tsv") : folder + files::hostPathSeparator() + "projects.tsv";
 }
 
+namespace {
+
+// The register's bytes; a missing register is empty. Answers why it cannot
+// be read, or "".
+std::string readRegisterText(files::FileSystem& fs, const std::string& path, std::string& text)
+{
+    switch (fs.readFile(path, text, files::kUserFileLimit)) {
+    case files::ReadStatus::ok:
+    case files::ReadStatus::missing: return {};
+    case files::ReadStatus::tooLarge: return "the register " + path + " is larger than 16 MiB";
+    default: return "cannot read the register " + path;
+    }
+}
+
+// The project of one line; nothing for an empty or foreign line.
+std::optional<RegisteredProject> projectOf(const std::string& line)
+{
+    const std::vector<std::string> f = splitAt(line, '\t');
+    if (f.size() < 5) return std::nullopt;
+    return RegisteredProject{unescaped(f[0]), unescaped(f[1]), unescaped(f[2]), unescaped(f[3]), unescaped(f[4])};
+}
+
+}  // namespace
+
 ResultWith<Register> readRegister(files::FileSystem& fs, const std::string& path)
 {
     ResultWith<Register> r;
     std::string bytes;
-    switch (fs.readFile(path, bytes, files::kUserFileLimit)) {
-    case files::ReadStatus::ok: break;
-    case files::ReadStatus::missing: return r;
-    case files::ReadStatus::tooLarge: return ResultWith<Register>::failure("the register " + path + " is larger than 16 MiB");
-    default: return ResultWith<Register>::failure("cannot read the register " + path);
-    }
-    for (const std::string& line : splitAt(bytes, '\n')) {
-        const std::vector<std::string> f = splitAt(line, '\t');
-        if (f.size() < 5) continue;  // an empty or foreign line
-        r.value.push_back({unescaped(f[0]), unescaped(f[1]), unescaped(f[2]), unescaped(f[3]), unescaped(f[4])});
-    }
+    if (std::string why = readRegisterText(fs, path, bytes); !why.empty()) return ResultWith<Register>::failure(why);
+    for (const std::string& line : splitAt(bytes, '\n'))
+        if (auto project = projectOf(line)) r.value.push_back(std::move(*project));
     return r;
 }
 
@@ -97,16 +114,34 @@ Result addToRegister(files::FileSystem& fs, const std::string& path, const Regis
         return r;
     }
     std::string text;
-    switch (fs.readFile(path, text, files::kUserFileLimit)) {
-    case files::ReadStatus::ok:
-    case files::ReadStatus::missing: break;
-    case files::ReadStatus::tooLarge: return Result::failure("the register " + path + " is larger than 16 MiB");
-    default: return Result::failure("cannot read the register " + path);
-    }
+    if (std::string why = readRegisterText(fs, path, text); !why.empty()) return Result::failure(why);
     if (!text.empty() && text.back() != '\n') text += '\n';
     text += lineOf(project);
     if (fs.replaceFileAtomically(path, text)) return Result::success();
     return Result::failure("cannot write the register " + path);
+}
+
+ResultWith<Register> pruneRegister(files::FileSystem& fs, const std::string& path, std::chrono::milliseconds wait)
+{
+    const files::FileLock lock(fs, registerLockPath(path), wait);
+    if (lock.busy())
+        return ResultWith<Register>::failure("the register " + path + " is in use by another run; nothing was dropped");
+    std::string text;
+    if (std::string why = readRegisterText(fs, path, text); !why.empty()) return ResultWith<Register>::failure(why);
+    ResultWith<Register> dropped;
+    std::string kept;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        const auto project = projectOf(line);
+        if (project && fs.entryAt(project->folder) == files::EntryKind::missing) dropped.value.push_back(*project);
+        else kept += text.substr(start, end + 1 - start);  // byte for byte, with its line end
+        start = end + 1;
+    }
+    if (dropped.value.empty()) return dropped;
+    if (!fs.replaceFileAtomically(path, kept))
+        return ResultWith<Register>::failure("cannot write the register " + path);
+    return dropped;
 }
 
 Register newestFirst(Register projects)

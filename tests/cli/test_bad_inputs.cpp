@@ -233,11 +233,11 @@ const std::vector<CreateCase>& createCases()
         create("NameWithControlCharacters")
             .name("Bad\x01\x1b[31mName")
             .usage("zizavizerovo create: field 'projectName' takes one line of text without control characters, "
-                   "not 'Bad\x01\x1b[31mName'"),
+                   "not 'Bad\\x01\\x1B[31mName'"),
         create("NameWithLineBreak")
             .name("Two\nLines")
             .usage("zizavizerovo create: field 'projectName' takes one line of text without control characters, "
-                   "not 'Two"),
+                   "not 'Two\\nLines'"),
         // Quotes and backslashes are escaped for CMake where the template
         // writes the name (here an unquoted argument).
         create("NameWithQuoteAndDollar")
@@ -255,7 +255,7 @@ const std::vector<CreateCase>& createCases()
         create("NameWithNul")
             .name(str("Nul\0Name", 8))
             .usage("zizavizerovo create: field 'projectName' takes one line of text without control characters, "
-                   "not 'Nul"),
+                   "not 'Nul\\x00Name'"),
         create("NameNotUtf8")
             .name("Bad\xff\xfeName")
             .succeeds()

@@ -35,6 +35,8 @@ TEST(Text, QuotedTextKeepsAMessageShort)
     // Forty characters, not bytes: a letter of two bytes is never cut.
     const std::string wide = std::string(39, 'x') + "\xC3\xA9";
     EXPECT_EQ(quotedText(wide + "\xC3\xA9"), "'" + wide + "...'");
+    // Nothing reaches the terminal that it would take for a command.
+    EXPECT_EQ(quotedText("a\nb\tc\r\x1B[2J\x7F\xC2\x85\xFF"), "'a\\nb\\tc\\r\\x1B[2J\\x7F\\xC2\\x85\\xFF'");
 }
 
 TEST(Utf8, Validity)

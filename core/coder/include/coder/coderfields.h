@@ -38,7 +38,15 @@ struct CoderFieldInfo {
     // typed on the project page.
     numtext::TextFilter windowsFilter = numtext::TextFilter::any;
     numtext::TextFilter macFilter = numtext::TextFilter::any;
+    // An enumeration's list (the values a page can choose are its positions).
+    Enumeration enumeration = Enumeration::controlType;
+    // A second name the field is also known by: the record's own name keeps
+    // a misspelling of the pages (onfOffDefOFF), the alias spells it right.
+    const char* alias = nullptr;
 };
+
+// The values an enumeration field takes on the style's page: 0 to this.
+uint32_t largestEnumValue(Deliverable deliverable, const CoderFieldInfo& field);
 
 // Every field of the record, in record order.
 const std::vector<CoderFieldInfo>& coderFields();
@@ -80,7 +88,7 @@ Result setCoderFields(Zizudavuveva& record, Deliverable deliverable, const std::
 // number", "one number", "digits only", "true, false, 1 or 0", ...
 std::string describeCoderField(Deliverable deliverable, const CoderFieldInfo& field);
 
-// The field of that name; null when there is none.
+// The field of that name (or alias); null when there is none.
 const CoderFieldInfo* findCoderField(std::string_view name);
 
 // A field's value as the macOS page shows it: a text as it stands, numbers

@@ -60,4 +60,9 @@ CodeResult makeBoundVarCode(const Zizudavuveva& record, Deliverable deliverable)
 // All fragments joined without separators, as the Windows clipboard gets them.
 std::string joinFragments(const Fragments& fragments);
 
+// All fragments as one text to read: each ends with a line end where it has
+// none (the macOS pasteboard items are lines without one). The Windows
+// fragments end with theirs already, so their text is joinFragments'.
+std::string fragmentsAsText(const Fragments& fragments);
+
 }  // namespace zz

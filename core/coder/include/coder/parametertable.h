@@ -34,8 +34,8 @@ struct TableCode : Result {
 // "entry N (NAME): " + why.
 TableCode codeForTable(const std::vector<Zizudavuveva>& entries, Deliverable style, bool declarations);
 
-// The code of a whole table as one text: one empty line between two entries
-// (the Windows code ends with one already, the macOS code with a line end).
+// The code of a whole table as one text (each entry's fragmentsAsText): one
+// empty line between two entries (the Windows code ends with one already).
 std::string joinTableCode(const std::vector<Fragments>& codes);
 
 }  // namespace zz

@@ -17,7 +17,9 @@ struct Assignment {
 enum class FieldSet { ok, unknownField, badValue };
 
 // A text the user gave, as a message quotes it: whole up to 40 characters,
-// else its first 40 and "...".
+// else its first 40 and "..."; control characters (and bytes that are not
+// UTF-8) shown as escapes ("\n", "\t", "\r", "\xHH"), never sent to the
+// terminal.
 std::string quotedText(const std::string& text);
 
 // "unknown field 'NAME'"

@@ -47,6 +47,13 @@ struct ProjectFieldInfo {
     // The most characters the field on both pages takes (the Windows edit's
     // text limit, the macOS formatter's length); 0 for no limit.
     size_t maxLength = 0;
+    // Whether no value may be longer than maxLength: true for the codes. The
+    // AAX names are limited only where they are typed; the Windows page
+    // derives longer ones from the project name.
+    bool lengthIsHard = false;
+    // A second name the field is also known by: the record's own name keeps
+    // a misspelling of the pages (aaxCagtegory), the alias spells it right.
+    const char* alias = nullptr;
 
     // Whether the field is one of that style's fields.
     bool inStyle(Deliverable style) const { return !macOnly || style == Deliverable::mac; }
@@ -55,7 +62,8 @@ struct ProjectFieldInfo {
 // Every field of the record, in record order.
 const std::vector<ProjectFieldInfo>& projectFields();
 
-// The field of that name among the style's fields; null when there is none.
+// The field of that name (or alias) among the style's fields; null when there
+// is none.
 const ProjectFieldInfo* findProjectField(std::string_view name, Deliverable style);
 
 // ---- What the pages' number fields give ----------------------------------------

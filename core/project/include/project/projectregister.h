@@ -43,6 +43,11 @@ std::string registerLockPath(const std::string& registerPath);
 Result addToRegister(files::FileSystem& fs, const std::string& path, const RegisteredProject& project,
                      std::chrono::milliseconds wait = std::chrono::seconds(10));
 
+// Drops the projects whose folder is gone, keeping every other line byte for
+// byte, under the register's lock. Answers the projects dropped.
+ResultWith<Register> pruneRegister(files::FileSystem& fs, const std::string& path,
+                                   std::chrono::milliseconds wait = std::chrono::seconds(10));
+
 // The projects newest first; projects of the same second in the order they
 // were made, the last first.
 Register newestFirst(Register projects);
