@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "project/settingsfile.h"
 
@@ -17,6 +19,15 @@ void printResult(const Result& result)
 std::string ownSettingsPath()
 {
     return cliSettingsPath([](const char* name) -> const char* { return std::getenv(name); });
+}
+
+OwnSettingsFile ownSettingsFile(const std::string& programFolder, files::FileSystem& fs)
+{
+    OwnSettingsFile file(ownSettingsPath(), fs);
+    std::error_code ec;
+    const std::filesystem::path here = std::filesystem::current_path(ec);
+    if (!ec) file.setWorkingFolder(files::utf8Path(here), programFolder);
+    return file;
 }
 
 }  // namespace zz::cli

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "common/files.h"
 #include "common/result.h"
+#include "project/settingsfile.h"
 
 // What every command that touches the tool's own settings file shares: where
 // the file is, and how a result is told on the command line.
@@ -14,5 +16,10 @@ void printResult(const Result& result);
 
 // The tool's own settings file ("" when there is no place for it: no HOME).
 std::string ownSettingsPath();
+
+// The tool's own settings file as a command reads it: where it is, and the
+// working folder as the project folder when none is remembered (the program's
+// folder, `programFolder`, counts as none).
+OwnSettingsFile ownSettingsFile(const std::string& programFolder, files::FileSystem& fs = files::realFileSystem());
 
 }  // namespace zz::cli

@@ -47,7 +47,18 @@ std::string shownValue(const ZezureProject& record, const ProjectFieldInfo& f, D
     return shownProjectField(record, f, style);
 }
 
-void printHelp(Deliverable style, const ZezureProject& defaults)
+// Where a start value of --help comes from: "" for the style's default.
+// `settingsFile` is "" when there is no settings file yet.
+std::string sourceOf(const ProjectFieldInfo& f, Deliverable style, const ZezureProject& defaults,
+                     const ZezureProject& start, const std::string& settingsFile, bool workingFolder)
+{
+    if (f.text == &ZezureProject::projectFolderPath && workingFolder) return "the working folder";
+    if (projectFieldText(start, f, style) == projectFieldText(defaults, f, style)) return {};
+    return settingsFile.empty() ? "nothing remembered yet" : "remembered in " + settingsFile;
+}
+
+void printHelp(Deliverable style, const ZezureProject& defaults, const ZezureProject& start,
+               const std::string& settingsFile, bool workingFolder)
 {
     std::printf(
         "usage: zizavizerovo create [--style windows|macos] [--template DIR] [--folder DIR]\n"
@@ -78,19 +89,28 @@ void printHelp(Deliverable style, const ZezureProject& defaults)
         "  --save-preset FILE     write the final answers as a preset that replays this creation\n"
         "  --help                 this text\n"
         "\n"
-        "Texts are taken as given, booleans as true/false/1/0, numbers as typed into the page.\n"
+        "Texts are taken as given (one line each), booleans as true/false/1/0, numbers as\n"
+        "typed into the page.\n"
         "Warnings (on stderr, each line starting with \"warning: \"): a plug-in or company code\n"
         "that is not four printable ASCII characters, a company code without an upper-case\n"
-        "letter, a plug-in code an earlier project of the register has, a marker-shaped word\n"
-        "the tool does not fill in that is left in the project file.\n"
+        "letter, a plug-in code an earlier project of the register has (while its folder is\n"
+        "there), an installed plug-in with the same codes or the same name and vendor (see\n"
+        "'zizavizerovo codes'), a marker-shaped word the tool does not fill in that is left in\n"
+        "the project file.\n"
         "Setting projectName also fills pluginName, aaxPluginName and aaxShortPluginName\n"
         "%s, unless they are set themselves.\n"
+        "Without a remembered project folder (and without --folder) the project goes into the\n"
+        "working folder.\n"
         "\n"
-        "Fields of the %s style, with their defaults:\n",
+        "Fields of the %s style, with the values a create starts from here:\n",
         styleName(hostDeliverable()), describeDerivedNames(style).c_str(), styleName(style));
     for (const ProjectFieldInfo& f : projectFields()) {
         if (!f.inStyle(style)) continue;
-        std::printf("  %-22s %-9s %s\n", f.name, kindWord(f.kind), shownValue(defaults, f, style).c_str());
+        const std::string source = sourceOf(f, style, defaults, start, settingsFile, workingFolder);
+        const std::string value = shownValue(start, f, style) + (source.empty() ? "" : "  (" + source + ")");
+        std::printf("  %-22s %-9s ", f.name, kindWord(f.kind));
+        writeText(stdout, value + "\n");
+        if (f.alias) std::printf("  %-22s (another name of %s)\n", f.alias, f.name);
     }
     std::printf("\nExit status: 0 created (the project folder is printed), 1 refused or failed, 2 usage error.\n");
 }
@@ -173,9 +193,15 @@ int runCreate(const Invocation& inv)
     const Deliverable style = options.style;
     files::FileSystem& disk = files::realFileSystem();
 
-    ZezureProject record = makeDefaultProject(style, executableFolder(inv.program));
+    const std::string programFolder = executableFolder(inv.program);
+    ZezureProject record = makeDefaultProject(style, programFolder);
+    OwnSettingsFile settings = ownSettingsFile(programFolder, disk);
     if (options.help) {
-        printHelp(style, record);
+        // The values this user's create starts from, and where they come from.
+        ZezureProject start = record;
+        settings.load(style, start, false);
+        const bool fileThere = !settings.path().empty() && disk.targetAt(settings.path()) == files::EntryKind::file;
+        printHelp(style, record, start, fileThere ? settings.path() : std::string(), settings.tookWorkingFolder());
         return 0;
     }
     if (options.logFile && !keepsCreationLog(style))
@@ -189,7 +215,6 @@ int runCreate(const Invocation& inv)
 
     // The remembered values, then the preset and each --set in order, then
     // the folder as the style's chooser gives it.
-    OwnSettingsFile settings(ownSettingsPath(), disk);
     printResult(settings.load(style, record, false));
     std::vector<Assignment> values;
     if (options.preset) {

@@ -79,7 +79,8 @@ int runSettings(const Invocation& inv)
     // defaults and output are asked for; a file named with --file is read as
     // the style's page reads its own.
     const SettingsLoad loaded =
-        haveFile ? loadLogFile(style, project, path) : OwnSettingsFile(path).load(style, project, true);
+        haveFile ? loadLogFile(style, project, path)
+                 : ownSettingsFile(executableFolder(inv.program)).load(style, project, true);
     printResult(loaded);
     for (const auto& [name, value] : rememberedValues(style, project)) printValue(name, value);
     // The values shown are what the page would have; a file that could not

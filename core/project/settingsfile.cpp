@@ -4,6 +4,7 @@
 #include "common/text.h"
 #include "common/utf8.h"
 #include "project/macfiles.h"
+#include "project/projectchecks.h"
 
 namespace zz {
 
@@ -244,6 +245,16 @@ Result saveLogFile(Deliverable deliverable, const ZezureProject& project, const 
 OwnSettingsFile::OwnSettingsFile(std::string path, files::FileSystem& fs) : path_(std::move(path)), fs_(fs) {}
 
 SettingsLoad OwnSettingsFile::load(Deliverable style, ZezureProject& record, bool makeFile)
+{
+    SettingsLoad loaded = loadFile(style, record, makeFile);
+    const std::string& folder = record.projectFolderPath;
+    tookWorkingFolder_ =
+        !workingFolder_.empty() && (folder.empty() || folder == kMacPathNotSet || folder == programFolder_);
+    if (tookWorkingFolder_) record.projectFolderPath = chosenFolder(style, workingFolder_, files::hostPathSeparators());
+    return loaded;
+}
+
+SettingsLoad OwnSettingsFile::loadFile(Deliverable style, ZezureProject& record, bool makeFile)
 {
     SettingsLoad loaded;
     if (path_.empty()) return loaded;

@@ -208,23 +208,38 @@ TEST(CreateCli, HelpListsEveryFieldWithTheStyleDefault)
     EXPECT_NE(w.out.find("\"NewZezureProject\""), std::string::npos);
     EXPECT_NE(m.out.find("\"NewZezurePlugin\""), std::string::npos);
     EXPECT_NE(w.out.find("\"My Company\""), std::string::npos);
-    // The Windows project folder defaults to the program's own folder.
-    const std::string programFolder = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
-    EXPECT_NE(w.out.find("\"" + programFolder + "\""), std::string::npos);
+    // Nothing remembered: the project folder is the working folder, and
+    // --help says so.
+    EXPECT_NE(w.out.find("\"" + fs::current_path().string() + "\"  (the working folder)"), std::string::npos) << w.out;
+    EXPECT_NE(m.out.find("\"" + fs::current_path().string() + "/\"  (the working folder)"), std::string::npos) << m.out;
+    EXPECT_NE(m.out.find("\"My Company\"  (nothing remembered yet)"), std::string::npos) << m.out;
+    // The names the record misspells have their right spelling too.
+    EXPECT_NE(w.out.find("  aaxCategory            (another name of aaxCagtegory)\n"), std::string::npos);
 }
 
-TEST(CreateCli, WindowsStyleDefaultsToTheProgramFolderAndBundledTemplate)
+TEST(CreateCli, WithoutAFolderTheProjectGoesIntoTheWorkingFolder)
 {
-    // With neither --folder nor --template the project lands beside the
-    // program, made from the PluginTemplate folder there.
-    Temp tmp;
-    const std::string name = "zzCliDefault" + std::to_string(std::random_device{}());
-    const std::string programFolder = fs::path(ZZ_CLI_PROGRAM).parent_path().string();
-    const Outcome r = create(tmp, {"--style", "windows", "--set", "projectName=" + name});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, programFolder + "/" + name + "\n");
-    EXPECT_TRUE(fs::is_regular_file(programFolder + "/" + name + "/source/plugincore.h"));
-    fs::remove_all(programFolder + "/" + name);
+    // With neither --folder nor --template nor a remembered folder the project
+    // lands in the working folder (both styles), made from the PluginTemplate
+    // folder beside the program; a remembered folder wins.
+    for (const std::string style : {"windows", "macos"}) {
+        Temp tmp;
+        zz::testing::Command command = zz::testing::toolCommand(
+            tmp, {"create", "--style", style, "--set", "projectName=Here", "--set", "fourCharProductID=HeRe"});
+        command.folder = tmp.str();
+        const Outcome r = zz::testing::runProgram(command);
+        ASSERT_EQ(r.exitCode, 0) << r;
+        EXPECT_EQ(r.out, tmp / "Here" + "\n");
+        EXPECT_TRUE(fs::is_regular_file(tmp / "Here/source/plugincore.h"));
+
+        fs::create_directories(tmp / "remembered");
+        const std::string folder = style == "macos" ? tmp / "remembered/" : tmp / "remembered";
+        writeBytes(zz::testing::ownFile(tmp), "V\nCODE\nu\ne\n" + folder + "\n0\n");
+        command.args = {"create", "--style", style, "--set", "projectName=There", "--set", "fourCharProductID=ThRe"};
+        const Outcome again = zz::testing::runProgram(command);
+        ASSERT_EQ(again.exitCode, 0) << again;
+        EXPECT_EQ(again.out, tmp / "remembered/There" + "\n");
+    }
 }
 
 TEST(CreateCli, NumbersAreReadAsTheStylesPageReadsThem)

@@ -36,7 +36,7 @@ expect "zizavizerovo create --" "--dry-run --folder --help --interactive --log -
 expect "zizavizerovo create --style " "macos windows"
 expect "zizavizerovo create --set projectN" "projectName="
 expect "zizavizerovo create --set four" "fourCharAAXID= fourCharProductID= fourCharVendorID="
-expect "zizavizerovo create --set aaxC" "aaxCagtegory="
+expect "zizavizerovo create --set aaxC" "aaxCagtegory= aaxCategory="
 expect "zizavizerovo create --set control" ""
 expect "zizavizerovo code --" "--comment --help --json --preset --set --style --table --var"
 expect "zizavizerovo code --set controlT" "controlTaper= controlType="

@@ -121,6 +121,19 @@ public:
 
     const std::string& path() const { return path_; }
 
+    // The folder a project goes to when none is remembered (the command
+    // line's working folder): load puts it, as the style's folder chooser
+    // hands a folder over, in place of an empty folder or the first-start
+    // values of the pages (macOS "path not set", the Windows program's
+    // folder, `programFolder`). None set: those values stand.
+    void setWorkingFolder(std::string workingFolder, std::string programFolder)
+    {
+        workingFolder_ = std::move(workingFolder);
+        programFolder_ = std::move(programFolder);
+    }
+    // Whether the last load put the working folder into the record.
+    bool tookWorkingFolder() const { return tookWorkingFolder_; }
+
     // Puts the remembered vendor details and project folder (and the macOS
     // template flag) over the record. When the file does not exist yet the
     // record gets what the style's page has after its first start (Windows:
@@ -137,8 +150,13 @@ public:
     Result remember(const ZezureProject& record);
 
 private:
+    SettingsLoad loadFile(Deliverable style, ZezureProject& record, bool makeFile);
+
     std::string path_;
     files::FileSystem& fs_;
+    std::string workingFolder_;
+    std::string programFolder_;
+    bool tookWorkingFolder_ = false;
     bool unreadable_ = false;
 };
 
