@@ -24,7 +24,9 @@ const char* kUsage =
     "  create            create a plug-in project from the PluginTemplate folder\n"
     "  code              print the C++ code of one plug-in parameter\n"
     "  settings          show the remembered vendor details and project folder\n"
+#ifdef ZZ_HAS_RESTORE
     "  restore-template  restore the PluginTemplate folder from its archive\n"
+#endif
     "  projects          list the projects this tool has made, newest first\n"
     "  codes             list the plug-in codes in use on this machine, or suggest a free one\n"
     "  version           print the program's version (also --version)\n"

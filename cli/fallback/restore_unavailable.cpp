@@ -9,7 +9,7 @@ namespace zz::cli {
 int runRestoreTemplate(const Invocation&)
 {
     std::fputs("zizavizerovo: restore-template is not available in this build (it needs libzip)\n", stderr);
-    return 2;
+    return 1;
 }
 
 }  // namespace zz::cli

@@ -43,6 +43,22 @@ Result fillProjectText(Deliverable deliverable, const ZezureProject& project, st
 
 }  // namespace
 
+bool looksLikeTemplateFolder(files::FileSystem& fs, const std::string& folder)
+{
+    const EntryKind kind = fs.entryAt(folder);
+    if (kind == EntryKind::missing) return true;
+    if (fs.targetAt(folder) != EntryKind::folder) return false;
+    std::vector<std::string> names;
+    if (!fs.listFolder(folder, names)) return false;
+    if (names.empty()) return true;
+    std::string text;
+    const std::string projectFile = files::utf8Path(files::fsPath(folder) / "CMakeLists.txt");
+    if (fs.readFile(projectFile, text, kProjectFileLimit) != files::ReadStatus::ok) return false;
+    for (const Marker& m : markerTable(Deliverable::windows, ZezureProject{}))
+        if (text.find(m.tag) != std::string::npos) return true;
+    return false;
+}
+
 std::string windowsTemplateFolder(const std::string& programFolder, char separator)
 {
     return programFolder + separator + "PluginTemplate";

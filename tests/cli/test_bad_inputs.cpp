@@ -741,7 +741,7 @@ TEST_P(RestoreBadInput, FailsAndKeepsTheOldTemplate)
     if (!programOnPath("zip") || !programOnPath("python3")) GTEST_SKIP() << "zip and python3 make the archives";
     const RestoreCase& c = restoreCases()[GetParam()];
     Sandbox box;
-    writeWhole(box / "sdk/PluginTemplate/CMakeLists.txt", "# edited by the user\n");
+    writeWhole(box / "sdk/PluginTemplate/CMakeLists.txt", "# edited by the user\nproject($$$PROJECT_NAME$$$)\n");
     writeWhole(box / "sdk/PluginTemplate/mine.txt", "mine\n");
     c.makeArchive(box);
     const Tree before = snapshot(box.work());

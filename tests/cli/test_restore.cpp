@@ -52,7 +52,7 @@ struct RestoreCli : ::testing::Test {
 
     void makeEditedTemplate()
     {
-        writeBytes(templ / "CMakeLists.txt", "edited\n");
+        writeBytes(templ / "CMakeLists.txt", "edited $$$PROJECT_NAME$$$\n");
         writeBytes(templ / "mine" / "notes.txt", "user file\n");
     }
 };
@@ -107,6 +107,8 @@ TEST_F(RestoreCli, TerminalConfirmation)
         std::string transcript;
         const Finished o = restoreOnTerminal({"--to", templ.string()}, c.answer, transcript);
         EXPECT_NE(transcript.find(kConfirm), std::string::npos) << c.answer << ": " << transcript;
+        EXPECT_NE(transcript.find("The folder " + templ.string() + " will be replaced."), std::string::npos)
+            << transcript;
         if (c.restores) {
             EXPECT_EQ(o.exitCode, 0) << c.answer;
             EXPECT_EQ(o.out, kSuccess) << c.answer;
@@ -114,9 +116,48 @@ TEST_F(RestoreCli, TerminalConfirmation)
         } else {
             EXPECT_EQ(o.exitCode, 1) << c.answer;
             EXPECT_EQ(o.out, "") << c.answer;
+            EXPECT_NE(transcript.find("zizavizerovo restore-template: nothing was changed"), std::string::npos)
+                << transcript;
             EXPECT_EQ(folderContents(templ), before) << c.answer;
         }
     }
+}
+
+// A folder named by mistake is no template folder: refused, unchanged, unless
+// --force; missing and empty folders are restored.
+TEST_F(RestoreCli, OnlyWhatLooksLikeATemplateFolderIsReplaced)
+{
+    const struct {
+        std::map<std::string, std::string> files;  // the folder's content; none: no folder at all
+        bool replaced;
+    } cases[] = {
+        {{}, true},
+        {{{"keep/", ""}}, false},                                        // no CMakeLists.txt
+        {{{"CMakeLists.txt", "project(MyPlugin)\n"}}, false},           // a project: no marker left
+        {{{"CMakeLists.txt", "project($$$PROJECT_NAME$$$)\n"}}, true},  // a template, edited or not
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(templ.parent_path());
+        for (const auto& [name, bytes] : c.files) {
+            if (name.back() == '/') fs::create_directories(templ / name);
+            else writeBytes(templ / name, bytes);
+        }
+        const Finished o = restore({"--to", templ.string(), "--yes"});
+        if (c.replaced) {
+            EXPECT_EQ(o.exitCode, 0) << o.err;
+            EXPECT_EQ(folderContents(templ), folderContents(kShipped));
+            continue;
+        }
+        EXPECT_EQ(o.exitCode, 1);
+        EXPECT_EQ(o.err, "zizavizerovo restore-template: " + templ.string() +
+                             " does not look like a template folder (no CMakeLists.txt with a marker); nothing was "
+                             "changed. Add --force to replace it.\n");
+        EXPECT_EQ(folderContents(templ), c.files);
+        EXPECT_EQ(restore({"--to", templ.string(), "--yes", "--force"}).exitCode, 0);
+        EXPECT_EQ(folderContents(templ), folderContents(kShipped));
+    }
+    fs::create_directories(templ.parent_path() / "Empty");
+    EXPECT_EQ(restore({"--to", (templ.parent_path() / "Empty").string(), "--yes"}).exitCode, 0);
 }
 
 TEST_F(RestoreCli, UsageErrors)
@@ -141,5 +182,5 @@ TEST_F(RestoreCli, DotInsideTheTemplateFolderIsRefusedWithItsReason)
     EXPECT_EQ(o.out, "");
     EXPECT_EQ(o.err, kFailure + "zizavizerovo restore-template: \".\" does not name the template folder: give its "
                                 "path, such as ../PluginTemplate\n");
-    EXPECT_EQ(readBytes(templ / "CMakeLists.txt"), "edited\n");
+    EXPECT_EQ(readBytes(templ / "CMakeLists.txt"), "edited $$$PROJECT_NAME$$$\n");
 }

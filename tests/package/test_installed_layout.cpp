@@ -95,6 +95,7 @@ TEST_F(InstalledLayout, RestoreTakesTheArchiveFromShare)
     installShare();
     const fs::path target = tmp.path() / "SDK" / "PluginTemplate";
     writeBytes((target / "stale.txt").string(), "left over");
+    writeBytes((target / "CMakeLists.txt").string(), "project($$$PROJECT_NAME$$$)\n");
     const Outcome o = run(program, {"restore-template", "--to", target.string(), "--yes"}, scratch);
     ASSERT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(o.out, "PluginTemplate folder has been restored to factory fresh condition.\n");

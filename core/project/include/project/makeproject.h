@@ -58,6 +58,12 @@ struct MacCreateOptions {
 // program's diagnostics).
 inline bool keepsCreationLog(Deliverable deliverable) { return deliverable == Deliverable::windows; }
 
+// Whether `folder` looks like a template folder that a restore may replace:
+// nothing there, an empty folder, or a folder whose CMakeLists.txt holds at
+// least one marker of the table. Anything else (a project, another folder
+// named by mistake) is no template folder.
+bool looksLikeTemplateFolder(files::FileSystem& fs, const std::string& folder);
+
 // The template beside the program: programFolder + "\PluginTemplate".
 std::string windowsTemplateFolder(const std::string& programFolder, char separator = '\\');
 
