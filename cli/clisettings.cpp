@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "options.h"
 #include "project/settingsfile.h"
 
 namespace zz::cli {
@@ -14,6 +15,13 @@ void printResult(const Result& result)
     if (!result.shown()) return;
     std::fprintf(stderr, "%s\n", result.message.c_str());
     if (!result.informativeText.empty()) std::fprintf(stderr, "%s\n", result.informativeText.c_str());
+}
+
+void printRefusal(const char* command, const Result& refusal)
+{
+    printResult(refusal);
+    if (!refusal.detail.empty()) writeText(stderr, std::string("zizavizerovo ") + command + ": " + refusal.detail + "\n");
+    if (!refusal.field.empty()) std::fprintf(stderr, "zizavizerovo %s: field %s\n", command, refusal.field.c_str());
 }
 
 std::string ownSettingsPath()

@@ -14,6 +14,11 @@ namespace zz::cli {
 // its informative text.
 void printResult(const Result& result);
 
+// Prints a refusal of COMMAND on stderr: what a page would show, then (for
+// the command line) why, "zizavizerovo COMMAND: " + its detail, and the field
+// it is about, "zizavizerovo COMMAND: field NAME".
+void printRefusal(const char* command, const Result& refusal);
+
 // The tool's own settings file ("" when there is no place for it: no HOME).
 std::string ownSettingsPath();
 

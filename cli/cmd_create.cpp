@@ -246,7 +246,7 @@ int runCreate(const Invocation& inv)
     request.environment = [](const char* name) -> const char* { return std::getenv(name); };
     const CreationPlan plan = planCreation(record, request);
     if (!plan) {
-        printResult(plan);
+        printRefusal("create", plan);
         return 1;
     }
     for (const std::string& line : plan.skipped) writeText(stderr, line + "\n");
@@ -280,7 +280,7 @@ int runCreate(const Invocation& inv)
 
     const CreationResult made = makeProject(record, request);
     if (!made) {
-        printResult(made);
+        printRefusal("create", made);
         return 1;
     }
     std::printf("%s\n", made.destination.c_str());

@@ -27,6 +27,16 @@ std::string parentOf(const std::string& destination)
     return parent.empty() ? std::string(".") : files::utf8Path(parent);
 }
 
+// Why no project folder can be made in `parent`, for the command line.
+std::string whyNoFolderIn(files::FileSystem& fs, const std::string& parent)
+{
+    switch (fs.targetAt(parent)) {
+    case EntryKind::missing: return "the folder " + parent + " does not exist";
+    case EntryKind::folder: return "cannot make a folder in " + parent;
+    default: return parent + " is not a folder";
+    }
+}
+
 // Puts the record's values into the project file's text, each written for
 // the place of CMake code where it stands. Refused, with the text unchanged,
 // when a value cannot stand there (a line break, say). A dry run also notes
@@ -76,12 +86,22 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
         r.field = std::move(field);
         return r;
     };
-    const auto exists = [&] { return fail("Project already exists. Delete it or change the project name."); };
-    const auto folderFailed = [&] { return fail("Could not create destination folder: " + r.destination); };
-    const auto copyFailed = [&] { return fail("Could not copy the template folder: " + templateFolder); };
+    const auto exists = [&] {
+        return fail("Project already exists. Delete it or change the project name.", "projectName");
+    };
+    const auto folderFailed = [&] {
+        fail("Could not create destination folder: " + r.destination, "projectFolderPath");
+        r.detail = whyNoFolderIn(fs, parentOf(r.destination));
+        return r;
+    };
+    const auto copyFailed = [&] {
+        fail("Could not copy the template folder: " + templateFolder);
+        if (fs.targetAt(templateFolder) == EntryKind::missing) r.detail = "the folder " + templateFolder + " does not exist";
+        return r;
+    };
     const auto readFailed = [&] { return fail("Could not readFile: " + r.projectFile + "\n\nfor modification"); };
 
-    if (isUnsafeFolderName(project.projectName)) return fail("Project name is not a valid folder name.");
+    if (isUnsafeFolderName(project.projectName)) return fail("Project name is not a valid folder name.", "projectName");
 
     r.destination = project.projectFolderPath + options.separator + project.projectName;
     log += "Project Destination (dest):" + r.destination + "\n";
@@ -175,25 +195,33 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
         r.field = std::move(field);
         return alert(std::move(message), std::move(informative));
     };
-    const auto copyFailed = [&](const std::string& error) {
+    const auto copyFailed = [&](const std::string& error, std::string field = {}, std::string why = {}) {
         r.systemLog.push_back("Error: " + error);
-        return refuse("Could not copy the basis directory to destination.", r.destination);
+        r.detail = std::move(why);
+        return refuse("Could not copy the basis directory to destination.", r.destination, std::move(field));
+    };
+    const auto noFolder = [&](const std::string& parent) {
+        return copyFailed(macfiles::copyFailedError(templateFolder, parent), "projectFolderPath",
+                          whyNoFolderIn(fs, parent));
     };
     const auto modifyFailed = [&] { return refuse("Could not modify the project file.", r.projectFile); };
 
-    if (isUnsafeFolderName(project.projectName)) return refuse("The project name is not a valid folder name.", "");
+    if (isUnsafeFolderName(project.projectName))
+        return refuse("The project name is not a valid folder name.", "", "projectName");
 
     r.destination = project.projectFolderPath + project.projectName;
     r.projectFile = r.destination + "/" + "CMakeLists.txt";
 
     // The copy refuses an existing destination, as the platform's copy does.
-    if (anythingAt(fs, r.destination)) return copyFailed(macfiles::alreadyExistsError(r.destination));
+    if (anythingAt(fs, r.destination))
+        return copyFailed(macfiles::alreadyExistsError(r.destination), "projectName");
     const std::string parent = parentOf(r.destination);
     if (options.dryRun) {
         if (fs.targetAt(templateFolder) == EntryKind::missing)
-            return copyFailed(macfiles::noSuchFileError(templateFolder));
-        if (fs.targetAt(parent) != EntryKind::folder ||
-            (fs.targetAt(templateFolder) == EntryKind::folder && !fs.folderTreeCopies(templateFolder)))
+            return copyFailed(macfiles::noSuchFileError(templateFolder), "",
+                              "the folder " + templateFolder + " does not exist");
+        if (fs.targetAt(parent) != EntryKind::folder) return noFolder(parent);
+        if (fs.targetAt(templateFolder) == EntryKind::folder && !fs.folderTreeCopies(templateFolder))
             return copyFailed(macfiles::copyFailedError(templateFolder, parent));
         const std::string templateFile = templateFolder + "/CMakeLists.txt";
         if (fs.targetAt(templateFile) != EntryKind::file ||
@@ -205,14 +233,18 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     }
     fs.clearAbandonedStaging(parent, kCreationStaging);
     files::StagingFolder staging(fs, parent, kCreationStaging);
-    if (!staging.made()) return copyFailed(macfiles::copyFailedError(templateFolder, parent));
+    if (!staging.made()) return noFolder(parent);
     // The copy goes into the staging folder under the project's own name.
     const std::string stagedItem =
         staging.path() + "/" + files::utf8Path(files::fsPath(r.destination).filename());
     const std::string stagedFile = stagedItem + "/CMakeLists.txt";
 
     const Result copied = macfiles::copyItemAtPath(fs, templateFolder, stagedItem, r.destination);
-    if (!copied) return copyFailed(copied.detail);
+    if (!copied)
+        return copyFailed(copied.detail, "",
+                          fs.targetAt(templateFolder) == EntryKind::missing
+                              ? "the folder " + templateFolder + " does not exist"
+                              : std::string());
 
     std::string text;
     // Only a file is read: a link to a device would be read without end.
@@ -225,9 +257,10 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     r.projectText = std::move(text);
 
     if (!staging.moveItemTo(stagedItem, r.destination)) {
-        return copyFailed(anythingAt(fs, r.destination) ? macfiles::alreadyExistsError(r.destination)
-                                                    : "\"" + files::utf8Path(files::fsPath(r.destination).filename()) +
-                                                          "\" couldn't be moved into place.");
+        if (anythingAt(fs, r.destination))
+            return copyFailed(macfiles::alreadyExistsError(r.destination), "projectName");
+        return copyFailed("\"" + files::utf8Path(files::fsPath(r.destination).filename()) +
+                          "\" couldn't be moved into place.");
     }
     r.ok = true;
     return alert("Successfully created Zezure project!.", r.destination);

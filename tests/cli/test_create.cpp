@@ -130,19 +130,33 @@ TEST(CreateCli, RefusalsGoToStandardErrorWithExitOne)
         std::vector<std::string> args;
         std::string err;
     } cases[] = {
-        {{"--style", "windows", "--set", "projectName=My Plugin"}, "Project name can not contain whitespaces.\n"},
-        {{"--style", "windows", "--set", "projectName="}, "Project name is empty.\n"},
-        {{"--style", "windows", "--set", "projectName=.."}, "Project name is not a valid folder name.\n"},
+        // The page's message, then why and which field, for the command line.
+        {{"--style", "windows", "--set", "projectName=My Plugin"},
+         "Project name can not contain whitespaces.\nzizavizerovo create: field projectName\n"},
+        {{"--style", "windows", "--set", "projectName="}, "Project name is empty.\nzizavizerovo create: field projectName\n"},
+        {{"--style", "windows", "--set", "projectName=.."},
+         "Project name is not a valid folder name.\nzizavizerovo create: field projectName\n"},
         {{"--style", "windows", "--set", "projectName=Taken"},
-         "Project already exists. Delete it or change the project name.\n"},
+         "Project already exists. Delete it or change the project name.\nzizavizerovo create: field projectName\n"},
         {{"--style", "windows", "--set", "projectName=X", "--template", tmp / "none"},
-         "Could not copy the template folder: " + (tmp / "none") + "\n"},
-        {{"--style", "macos", "--set", "projectName=My Plugin"}, "Whitespaces are not allowed in project name.\n"},
-        {{"--style", "macos", "--set", "projectName=Code"}, "You must supply a plugin code!\n"},
+         "Could not copy the template folder: " + (tmp / "none") + "\nzizavizerovo create: the folder " +
+             (tmp / "none") + " does not exist\n"},
+        {{"--style", "windows", "--set", "projectName=X", "--folder", tmp / "missing"},
+         "Could not create destination folder: " + (tmp / "missing/X") + "\nzizavizerovo create: the folder " +
+             (tmp / "missing") + " does not exist\nzizavizerovo create: field projectFolderPath\n"},
+        {{"--style", "macos", "--set", "projectName=My Plugin"},
+         "Whitespaces are not allowed in project name.\nzizavizerovo create: field projectName\n"},
+        {{"--style", "macos", "--set", "projectName=Code"},
+         "You must supply a plugin code!\nzizavizerovo create: field fourCharProductID\n"},
         {{"--style", "macos", "--set", "projectName=a/b", "--set", "fourCharProductID=A"},
-         "The project name is not a valid folder name.\n"},
+         "The project name is not a valid folder name.\nzizavizerovo create: field projectName\n"},
         {{"--style", "macos", "--set", "projectName=Taken", "--set", "fourCharProductID=A"},
-         "Could not copy the basis directory to destination.\n" + tmp.str() + "/Taken\n"},
+         "Could not copy the basis directory to destination.\n" + tmp.str() +
+             "/Taken\nzizavizerovo create: field projectName\n"},
+        {{"--style", "macos", "--set", "projectName=X", "--set", "fourCharProductID=A", "--folder", tmp / "missing"},
+         "Could not copy the basis directory to destination.\n" + tmp.str() +
+             "/missing/X\nzizavizerovo create: the folder " + tmp.str() +
+             "/missing does not exist\nzizavizerovo create: field projectFolderPath\n"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = {"--folder", tmp.str()};

@@ -142,7 +142,9 @@ TEST(CreatePlan, DryRunPrintsThePlanAndMakesNothing)
             continue;
         }
         ASSERT_EQ(r.exitCode, 1) << r << "the project folder does not exist";
-        EXPECT_EQ(r.err, "Could not create destination folder: " + (dir / "projects/Dry") + "\n");
+        EXPECT_EQ(r.err, "Could not create destination folder: " + (dir / "projects/Dry") +
+                             "\nzizavizerovo create: the folder " + (dir / "projects") +
+                             " does not exist\nzizavizerovo create: field projectFolderPath\n");
 
         fs::create_directory(dir / "projects");
         const Outcome plan = create(dir, {"--style", style, "--dry-run", "--folder", dir / "projects", "--log",
@@ -171,7 +173,10 @@ TEST(CreatePlan, DryRunPrintsThePlanAndMakesNothing)
         const Outcome exists = create(dir, {"--style", style, "--dry-run", "--folder", dir / "projects", "--set",
                                             "projectName=Dry"});
         EXPECT_EQ(exists.exitCode, 1);
-        EXPECT_EQ(exists.err, "Project already exists. Delete it or change the project name.\n");
+        EXPECT_EQ(exists.firstErrorLine(), style == "windows"
+                                               ? "Project already exists. Delete it or change the project name."
+                                               : "Could not copy the basis directory to destination.");
+        EXPECT_NE(exists.err.find("zizavizerovo create: field projectName\n"), std::string::npos) << exists;
     }
 }
 

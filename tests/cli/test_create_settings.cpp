@@ -86,7 +86,8 @@ TEST(CreateSettings, RememberWritesTheRecordAfterASuccessOnly)
     r = create(dir, {"--style", "windows", "--remember", "--log", dir / "log.txt", "--set", "projectName=One",
                      "--set", "vendorName=Other"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Project already exists. Delete it or change the project name.\n");
+    EXPECT_EQ(r.err, "Project already exists. Delete it or change the project name.\n"
+                     "zizavizerovo create: field projectName\n");
     EXPECT_EQ(readBytes(ownFile(dir)), kept);
     EXPECT_FALSE(fs::exists(dir / "log.txt"));
 
