@@ -184,6 +184,26 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& args, Op
 }
 
 
+// At the summary of --interactive: the answers as a preset, when a file is
+// named. False when the input ends.
+bool offerToSavePreset(const ZezureProject& record, Deliverable style, files::FileSystem& disk)
+{
+    for (;;) {
+        std::fputs("Save these answers as a preset? File name (Enter for none): ", stderr);
+        std::fflush(stderr);
+        std::string file;
+        if (!readAnswer(stdin, file)) return false;
+        if (file.empty()) return true;
+        Result saved = checkPresetTarget(disk, file);
+        if (saved) saved = writePreset(disk, file, projectPreset(record, style));
+        if (saved) {
+            writeText(stderr, "  saved to " + file + "\n");
+            return true;
+        }
+        writeText(stderr, "  " + saved.detail + "\n");
+    }
+}
+
 }  // namespace
 
 int runCreate(const Invocation& inv)
@@ -230,10 +250,11 @@ int runCreate(const Invocation& inv)
     std::set<std::string> given;
     if (const Result set = setProjectFields(record, style, values, given); !set) return usageError(set.detail);
     if (options.folder) record.projectFolderPath = chosenFolder(style, *options.folder, files::hostPathSeparators());
-    if (options.interactive && !askForFields(record, style, given, stdin, stderr)) {
+    const auto answersEnded = [] {
         std::fputs("\nzizavizerovo create: the answers ended; nothing was created\n", stderr);
         return 1;
-    }
+    };
+    if (options.interactive && !askForFields(record, style, given, stdin, stderr)) return answersEnded();
     applySynthCategory(record);
 
     // The plan: every check, nothing made; then its warnings.
@@ -244,7 +265,15 @@ int runCreate(const Invocation& inv)
     request.registerFile = settings.path().empty() ? std::string() : registerPath(settings.path());
     request.fileSystem = &disk;
     request.environment = [](const char* name) -> const char* { return std::getenv(name); };
-    const CreationPlan plan = planCreation(record, request);
+    CreationPlan plan = planCreation(record, request);
+    // On a terminal, a refusal that names a field asks for that field again.
+    while (!plan && options.interactive && findProjectField(plan.field, style)) {
+        printRefusal("create", plan);
+        if (!askForField(record, style, given, *findProjectField(plan.field, style), stdin, stderr))
+            return answersEnded();
+        applySynthCategory(record);
+        plan = planCreation(record, request);
+    }
     if (!plan) {
         printRefusal("create", plan);
         return 1;
@@ -272,6 +301,7 @@ int runCreate(const Invocation& inv)
             if (!f.inStyle(style)) continue;
             writeText(stderr, "  " + std::string(f.name) + ": " + shownProjectField(record, f, style) + "\n");
         }
+        if (!offerToSavePreset(record, style, disk)) return answersEnded();
         if (!askToConfirm("Create?", stdin, stderr)) {
             std::fputs("zizavizerovo create: nothing was created\n", stderr);
             return 1;

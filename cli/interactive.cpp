@@ -2,8 +2,10 @@
 
 #include <cctype>
 
+#include "common/files.h"
 #include "common/text.h"
 #include "options.h"
+#include "project/creation.h"
 #include "project/projectchecks.h"
 #include "project/projectfields.h"
 
@@ -42,26 +44,41 @@ bool readAnswer(std::FILE* in, std::string& line)
     return true;
 }
 
+bool askForField(ZezureProject& record, Deliverable style, std::set<std::string>& given, const ProjectFieldInfo& f,
+                 std::FILE* in, std::FILE* out)
+{
+    for (;;) {
+        const std::string current = shownProjectField(record, f, style);
+        writeText(out, std::string(f.name) + " [" + current + "]: ");
+        std::fflush(out);
+        std::string answer;
+        if (!readAnswer(in, answer)) return false;
+        if (!answer.empty()) {
+            const std::string value = f.kind == ProjectFieldKind::boolean ? booleanAnswer(answer) : answer;
+            if (setProjectField(record, style, f.name, value) != FieldSet::ok) {
+                writeText(out, "  " + fieldValueMessage(f.name, answer, describeProjectField(style, f)) + "\n");
+                continue;
+            }
+            given.insert(f.name);
+            // As the page takes them: a folder as its chooser hands it over,
+            // the names derived from a project name.
+            if (f.text == &ZezureProject::projectFolderPath)
+                record.projectFolderPath = chosenFolder(style, record.projectFolderPath, files::hostPathSeparators());
+            if (f.text == &ZezureProject::projectName) fillDerivedNames(record, style, given);
+        }
+        // What the creation would refuse of this field is said now, and the
+        // field asked again (Enter keeps a value only when it passes).
+        const Result check = checkField(style, record, f.name);
+        if (check) return true;
+        writeText(out, "  " + check.message + "\n");
+    }
+}
+
 bool askForFields(ZezureProject& record, Deliverable style, std::set<std::string>& given, std::FILE* in,
                   std::FILE* out)
 {
     for (const ProjectFieldInfo& f : projectFields()) {
-        if (!f.inStyle(style)) continue;
-        for (;;) {
-            const std::string current = shownProjectField(record, f, style);
-            std::fprintf(out, "%s [%s]: ", f.name, current.c_str());
-            std::fflush(out);
-            std::string answer;
-            if (!readAnswer(in, answer)) return false;
-            if (answer.empty()) break;  // Enter keeps the value
-            const std::string value = f.kind == ProjectFieldKind::boolean ? booleanAnswer(answer) : answer;
-            if (setProjectField(record, style, f.name, value) == FieldSet::ok) {
-                given.insert(f.name);
-                if (f.text == &ZezureProject::projectName) fillDerivedNames(record, style, given);
-                break;
-            }
-            std::fprintf(out, "  %s\n", fieldValueMessage(f.name, answer, describeProjectField(style, f)).c_str());
-        }
+        if (f.inStyle(style) && !askForField(record, style, given, f, in, out)) return false;
     }
     return true;
 }

@@ -7,19 +7,26 @@
 #include <string_view>
 
 #include "common/deliverable.h"
+#include "project/projectfields.h"
 #include "project/zezureproject.h"
 
 // The questions asked on a terminal: the fields of create --interactive, one
 // prompt each, and yes-or-no confirmations (create, restore-template).
 namespace zz::cli {
 
-// Asks for each field of the style in the order of `create --help`: its name,
-// its current value in brackets, ": ". Enter keeps the value; booleans take
-// y, n, yes, no, true, false, 1 or 0; the category its name or code. A value
-// the field cannot hold is asked again with the reason. A project name typed
-// here fills in the names derived from it that were not given, as on the
-// page. Fields answered are added to `given`. False when the input ends
-// before every field was asked.
+// Asks for one field: its name, its current value in brackets, ": ". Enter
+// keeps the value; booleans take y, n, yes, no, true, false, 1 or 0; the
+// category its name or code. A value the field cannot hold, or one the
+// creation would refuse for this field (an empty plug-in code, a project name
+// with a blank), is asked again with the reason. A project name typed here
+// fills in the names derived from it that were not given, a folder is taken
+// as the style's chooser hands it over. A field answered is added to
+// `given`. False when the input ends first.
+bool askForField(ZezureProject& record, Deliverable style, std::set<std::string>& given, const ProjectFieldInfo& field,
+                 std::FILE* in, std::FILE* out);
+
+// Asks for each field of the style in the order of `create --help`. False
+// when the input ends before every field was asked.
 bool askForFields(ZezureProject& record, Deliverable style, std::set<std::string>& given, std::FILE* in,
                   std::FILE* out);
 

@@ -52,6 +52,15 @@ Result checkBeforeCreation(Deliverable style, const ZezureProject& record)
     return validateShit(record.projectName, record.pluginName, record.fourCharProductID);
 }
 
+Result checkField(Deliverable style, const ZezureProject& record, const std::string& field)
+{
+    const Result check = checkBeforeCreation(style, record);
+    if (!check && check.field == field) return check;
+    const Result fits = checkMarkerValues(style, record, "");
+    if (!fits && fits.field == field) return fits;
+    return Result::success();
+}
+
 CreationPlan planCreation(const ZezureProject& record, const CreationRequest& request)
 {
     CreationPlan plan;

@@ -77,9 +77,13 @@ TEST(Interactive, AsksForEachFieldThenConfirms)
     }
     ASSERT_TRUE(t.expect("destination: " + (dir / "Asked") + "\r\n")) << t.transcript();
     ASSERT_TRUE(t.expect("  aaxCagtegory: 8 (Reverb)\r\n")) << t.transcript();
+    ASSERT_TRUE(t.expect("Save these answers as a preset? File name (Enter for none): ")) << t.transcript();
+    t.type(dir / "asked.json");
+    ASSERT_TRUE(t.expect("  saved to " + (dir / "asked.json") + "\r\n")) << t.transcript();
     ASSERT_TRUE(t.expect("Create? [y/N] ")) << t.transcript();
     t.type("y");
     EXPECT_EQ(t.finish().exitCode, 0) << t.transcript();
+    EXPECT_NE(readBytes(dir / "asked.json").find("\"vendorName\": \"Asking Audio\""), std::string::npos);
     const std::string cmake = readBytes(dir / "Asked/CMakeLists.txt");
     for (const char* line : {"set(ZZ_VENDOR_NAME \"Asking Audio\")", "set(ZZ_FOUR_CHAR_CODE \"AskP\")",
                              "set(ZZ_AAX_SIDECHAIN TRUE)", "set(ZZ_TAIL_TIME_MSEC 250.000000)",
@@ -95,10 +99,35 @@ TEST(Interactive, AnythingButYesCreatesNothing)
                                     "projectName=NotMade", "--set", "fourCharProductID=NotP"}));
     ASSERT_TRUE(t.expect("projectFolderPath [" + dir.str() + "/]: ")) << t.transcript();
     for (int field = 0; field < 31; ++field) t.type("");  // every value kept
+    t.type("");                                            // no preset
     ASSERT_TRUE(t.expect("Create? [y/N] ")) << t.transcript();
     t.type("yes please");
     EXPECT_EQ(t.finish().exitCode, 1);
     EXPECT_FALSE(fs::exists(dir / "NotMade"));
+}
+
+// A field the creation would refuse is asked again at once with the reason;
+// a refusal of the whole creation goes back to the field it names.
+TEST(Interactive, ARefusedFieldIsAskedAgain)
+{
+    TempFolder dir;
+    fs::create_directories(dir / "Taken");
+    Terminal t(toolOnTerminal(dir, {"create", "--interactive", "--style", "macos", "--folder", dir.str()}));
+    for (const char* answer : {"", "Taken", "", ""}) t.type(answer);  // folder, names, vendor
+    ASSERT_TRUE(t.expect("fourCharProductID []: ")) << t.transcript();
+    t.type("");
+    ASSERT_TRUE(t.expect("  You must supply a plugin code!\r\nfourCharProductID []: ")) << t.transcript();
+    t.type("TkNP");
+    for (int field = 5; field < 31; ++field) t.type("");
+    ASSERT_TRUE(t.expect("Could not copy the basis directory to destination.\r\n" + (dir / "Taken") +
+                         "\r\nzizavizerovo create: field projectName\r\nprojectName [Taken]: "))
+        << t.transcript();
+    t.type("Fresh");
+    t.type("");  // no preset
+    ASSERT_TRUE(t.expect("Create? [y/N] ")) << t.transcript();
+    t.type("y");
+    EXPECT_EQ(t.finish().exitCode, 0) << t.transcript();
+    EXPECT_NE(readBytes(dir / "Fresh/CMakeLists.txt").find("set(ZZ_PLUGIN_NAME \"Fresh\")"), std::string::npos);
 }
 
 TEST(Interactive, WithoutATerminalIsAUsageError)

@@ -37,6 +37,11 @@ struct CreationRequest {
 // check (its page makes it when the field is left), macOS validateShit.
 Result checkBeforeCreation(Deliverable style, const ZezureProject& record);
 
+// The checks of a creation that one field fails on its own (the style's page
+// checks, the one-line rule), for a field just answered: the refusal that
+// names `field`, or success when none does.
+Result checkField(Deliverable style, const ZezureProject& record, const std::string& field);
+
 // What a creation would do, found out without making anything.
 struct CreationPlan : CreationResult {
     // Lines that start with "warning: ", in order: the four-character codes,
