@@ -50,6 +50,10 @@ TEST_F(CodeCommand, MacDefaultsWithIdentifierAsJson)
     EXPECT_EQ(r.out,
               "[\"\\tpiParam = new PluginParameter(1, \\\"Control\\\", \\\"\\\", controlVariableType::kDouble, "
               "0.000000, 1.000000, 0.000000, taper::kLinearTaper);\",\"\\taddPluginParameter(piParam);\",\"\\n\"]\n");
+    // As text each fragment (a pasteboard item) is a line of its own.
+    EXPECT_EQ(run({"--style", "macos", "--set", "controlID=1"}).out,
+              "\tpiParam = new PluginParameter(1, \"Control\", \"\", controlVariableType::kDouble, 0.000000, 1.000000, "
+              "0.000000, taper::kLinearTaper);\n\taddPluginParameter(piParam);\n\n");
 }
 
 TEST_F(CodeCommand, WindowsCommentKeepsCarriageReturns)
@@ -161,4 +165,10 @@ TEST_F(CodeCommand, HelpListsTheFields)
     for (const char* field : {"controlID", "offOnStringList", "onfOffDefOFF", "controlType", "boundVarDataType",
                               "meterCal", "enableParamSmoothing", "smoothingTimeMsec", "defaultMultiStringIndex"})
         EXPECT_NE(r.out.find(field), std::string::npos) << field;
+    // Enumerations say which values their page offers; a right spelling is another name.
+    for (const char* line : {"0 / 0  (enumeration, 0..3)\n", "(enumeration, windows 0..2, macos 0..3)\n",
+                             "  onOffDefOFF  (another name of onfOffDefOFF)\n"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(run({"--style", "macos", "--set", "controlType=1", "--set", "controlID=k", "--set", "onOffDefOFF=0"}).out,
+              "\tpiParam = new PluginParameter(k, \"Control\", \"OFF,ON\", \"ON\");\n\taddPluginParameter(piParam);\n\n");
 }

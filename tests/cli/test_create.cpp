@@ -190,6 +190,10 @@ TEST(CreateCli, UsageErrorsNameTheirCause)
         {{"--style"}, "--style"},
         {{"--frobnicate"}, "--frobnicate"},
         {{"--preset", tmp / "missing.json"}, "missing.json"},
+        // A value the shell split at a blank, a code no page lets one type.
+        {{"--set", "projectName=My", "Plugin"}, "unexpected word 'Plugin' (quote a value that holds blanks)"},
+        {{"--set", "fourCharProductID=ABCDE"},
+         "field 'fourCharProductID' takes one line of at most 4 characters without control characters, not 'ABCDE'"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = {"--folder", tmp.str()};

@@ -112,6 +112,25 @@ TEST(CreatePlan, ARegisterRemembersMadeProjectsAndWarnsOfAUsedPluginCode)
     const std::string registered = readBytes(registerFile(dir));
     EXPECT_EQ(make("Odd\tName", "OddP").exitCode, 2);
     EXPECT_EQ(readBytes(registerFile(dir)), registered);
+
+    // A project whose folder is gone warns of nothing; --prune drops it (and
+    // only it), --json lists what is left.
+    fs::remove_all(dir / "First");
+    EXPECT_EQ(make("Fifth", "FstP").err, "warning: the plug-in code 'FstP' is already used by Third (" + dir.str() +
+                                              "/Third, made " + again.err.substr(again.err.find("made ") + 5, 20) +
+                                              ")\n");
+    fs::remove_all(dir / "Third");
+    fs::remove_all(dir / "Fifth");
+    EXPECT_EQ(make("Sixth", "FstP").err, "");
+    const Outcome pruned = runTool(dir, {"projects", "--prune", "--json"});
+    EXPECT_EQ(pruned.exitCode, 0) << pruned;
+    EXPECT_EQ(pruned.err, "zizavizerovo projects: dropped First (" + dir.str() + "/First): its folder is gone\n" +
+                              "zizavizerovo projects: dropped Third (" + dir.str() + "/Third): its folder is gone\n" +
+                              "zizavizerovo projects: dropped Fifth (" + dir.str() + "/Fifth): its folder is gone\n");
+    const std::regex json("\\[\n \\{\"date\": \"[^\"]+\", \"name\": \"Sixth\", \"pluginCode\": \"FstP\", "
+                          "\"companyCode\": \"DIRO\", \"folder\": \"" + dir.str() + "/Sixth\"\\},\n "
+                          "\\{\"date\": \"[^\"]+\", \"name\": \"Second\", .*\\}\n\\]\n");
+    EXPECT_TRUE(std::regex_match(pruned.out, json)) << pruned.out;
 }
 
 TEST(CreatePlan, UnknownMarkersLeftInTheProjectFileAreNamed)
