@@ -13,8 +13,9 @@
 #include "common/files.h"
 #include "common/json.h"
 #include "options.h"
-#include "plugins/codesuggest.h"
 #include "plugins/installedplugins.h"
+#include "project/codesinuse.h"
+#include "project/projectchecks.h"
 #include "project/projectregister.h"
 
 namespace zz::cli {
@@ -22,15 +23,6 @@ namespace zz::cli {
 namespace {
 
 using plugins::PluginFolder;
-
-// A code in use and where it comes from.
-struct CodeInUse {
-    std::string code;
-    std::string company;
-    std::string name;
-    std::string where;   // the bundle, or the project folder
-    const char* source;  // "audio unit" or "register"
-};
 
 const char* environment(const char* name) { return std::getenv(name); }
 
@@ -106,36 +98,24 @@ void printHelp()
 
 int usageError(const std::string& what) { return cli::usageError("codes", what); }
 
-// The codes of the register; a register that cannot be read is told on stderr.
-std::vector<CodeInUse> registeredCodes()
+// The register's projects; a register that cannot be read is told on stderr.
+Register registeredProjects()
 {
-    std::vector<CodeInUse> codes;
     const std::string settings = ownSettingsPath();
-    if (settings.empty()) return codes;  // no place for a register: nothing made
+    if (settings.empty()) return {};  // no place for a register: nothing made
     const ResultWith<Register> projects = readRegister(files::realFileSystem(), registerPath(settings));
-    if (!projects) {
-        std::fprintf(stderr, "warning: %s\n", projects.detail.c_str());
-        return codes;
-    }
-    for (const RegisteredProject& p : projects.value)
-        codes.push_back({p.pluginCode, p.companyCode, p.name, p.folder, "register"});
-    return codes;
+    if (!projects) std::fprintf(stderr, "warning: %s\n", projects.detail.c_str());
+    return projects.value;
 }
 
-void printList(std::vector<CodeInUse> codes, bool json)
+void printList(const std::vector<CodeInUse>& codes, bool json)
 {
-    std::stable_sort(codes.begin(), codes.end(), [](const CodeInUse& a, const CodeInUse& b) {
-        return a.code != b.code ? a.code < b.code : a.company < b.company;
-    });
     if (json) {
-        std::string text = "[";
-        for (const CodeInUse& c : codes) {
-            text += text.size() > 1 ? ",\n " : "\n ";
-            text += "{\"code\": " + jsonString(c.code) + ", \"company\": " + jsonString(c.company) +
-                    ", \"name\": " + jsonString(c.name) + ", \"where\": " + jsonString(c.where) +
-                    ", \"source\": " + jsonString(c.source) + "}";
-        }
-        writeText(stdout, text + (codes.empty() ? "]\n" : "\n]\n"));
+        std::vector<JsonMembers> objects;
+        for (const CodeInUse& c : codes)
+            objects.push_back(
+                {{"code", c.code}, {"company", c.company}, {"name", c.name}, {"where", c.where}, {"source", c.source}});
+        writeText(stdout, jsonObjectLines(objects));
         return;
     }
     using plugins::displayText;
@@ -170,27 +150,17 @@ int runCodes(const Invocation& inv)
     }
     if (company && !suggest) return usageError("--company goes with --suggest");
     if (suggest && json) return usageError("--json goes with the list, not with --suggest");
-    if (company && (company->size() != 4 || std::any_of(company->begin(), company->end(),
-                                                          [](char c) { return c < 32 || c > 126; })))
-        return usageError("--company takes four printable ASCII characters, not '" + *company + "'");
+    if (company && !isFourCharCode(*company))
+        return usageError("--company takes four printable ASCII characters, not " + quotedText(*company));
 
     const plugins::InstalledPlugins installed = plugins::scanInstalledPlugins(plugins::pluginFolders(environment));
     for (const std::string& line : installed.skipped) writeText(stderr, line + "\n");
-    std::vector<CodeInUse> codes;
-    for (const plugins::InstalledAudioUnit& au : installed.audioUnits)
-        codes.push_back({au.unit.subtype, au.unit.manufacturer, au.unit.name, au.bundle, "audio unit"});
-    const std::vector<CodeInUse> registered = registeredCodes();
-
+    const Register made = registeredProjects();
     if (!suggest) {
-        codes.insert(codes.end(), registered.begin(), registered.end());
-        printList(std::move(codes), json);
+        printList(codesInUse(installed, made), json);
         return 0;
     }
-    std::set<std::string> taken;
-    for (const CodeInUse& c : codes)
-        if (!company || c.company == *company) taken.insert(c.code);
-    for (const CodeInUse& c : registered) taken.insert(c.code);
-    const auto code = plugins::suggestPluginCode(*suggest, [&taken](const std::string& c) { return taken.count(c) > 0; });
+    const auto code = freePluginCode(*suggest, company, installed, made);
     if (!code) {
         std::fputs("zizavizerovo codes: no free plug-in code is left\n", stderr);
         return 1;

@@ -27,14 +27,14 @@ const char* kProjectsUsage =
 
 std::string jsonOf(const Register& projects)
 {
-    std::string json = "[";
-    for (const RegisteredProject& p : projects) {
-        json += json.size() > 1 ? ",\n " : "\n ";
-        json += "{\"date\": " + jsonString(p.date) + ", \"name\": " + jsonString(p.name) +
-                ", \"pluginCode\": " + jsonString(p.pluginCode) + ", \"companyCode\": " + jsonString(p.companyCode) +
-                ", \"folder\": " + jsonString(p.folder) + "}";
-    }
-    return json + (projects.empty() ? "]\n" : "\n]\n");
+    std::vector<JsonMembers> objects;
+    for (const RegisteredProject& p : projects)
+        objects.push_back({{"date", p.date},
+                           {"name", p.name},
+                           {"pluginCode", p.pluginCode},
+                           {"companyCode", p.companyCode},
+                           {"folder", p.folder}});
+    return jsonObjectLines(objects);
 }
 
 }  // namespace

@@ -275,4 +275,16 @@ std::string jsonArray(const std::vector<std::string>& texts)
     return json + "]";
 }
 
+std::string jsonObjectLines(const std::vector<JsonMembers>& objects)
+{
+    std::string json = "[";
+    for (const JsonMembers& members : objects) {
+        json += json.size() > 1 ? ",\n {" : "\n {";
+        for (size_t k = 0; k < members.size(); ++k)
+            json += (k ? ", " : "") + jsonString(members[k].first) + ": " + jsonString(members[k].second);
+        json += "}";
+    }
+    return json + (objects.empty() ? "]\n" : "\n]\n");
+}
+
 }  // namespace zz

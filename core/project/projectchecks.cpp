@@ -78,15 +78,17 @@ Result validateShit(const std::string& projectName, const std::string& pluginNam
     return Result::success();
 }
 
+bool isFourCharCode(const std::string& code)
+{
+    return code.size() == 4 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 32 && c <= 126; });
+}
+
 std::vector<std::string> fourCharCodeWarnings(const ZezureProject& project)
 {
-    const auto isFourPrintable = [](const std::string& code) {
-        return code.size() == 4 && std::all_of(code.begin(), code.end(), [](char c) { return c >= 32 && c <= 126; });
-    };
     std::vector<std::string> warnings;
     for (const auto& [code, what] : {std::pair{&project.fourCharProductID, "plug-in code"},
                                      std::pair{&project.fourCharVendorID, "company code"}}) {
-        if (!isFourPrintable(*code))
+        if (!isFourCharCode(*code))
             warnings.push_back("warning: the " + std::string(what) + " '" + *code +
                                "' is not exactly four characters of printable ASCII");
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/fields.h"
@@ -60,5 +61,11 @@ std::string jsonString(const std::string& text);
 
 // A JSON array of strings on one line.
 std::string jsonArray(const std::vector<std::string>& texts);
+
+// One object of string members, in order: {"name": "value", ...}.
+using JsonMembers = std::vector<std::pair<std::string, std::string>>;
+
+// A JSON array of such objects, one a line, and a line end.
+std::string jsonObjectLines(const std::vector<JsonMembers>& objects);
 
 }  // namespace zz

@@ -60,6 +60,10 @@ void fillDerivedNames(ZezureProject& record, Deliverable deliverable, const std:
 // separator (any of `separators`), except for the root of a drive ("C:\").
 std::string chosenFolder(Deliverable deliverable, const std::string& folder, std::string_view separators);
 
+// Whether a code is four characters of printable ASCII, as hosts expect a
+// plug-in or company code to be.
+bool isFourCharCode(const std::string& code);
+
 // What the command line warns of before a creation (the pages make no such
 // check): a plug-in code or company code that is not exactly four characters
 // of printable ASCII, and a company code without an upper-case letter (hosts
