@@ -87,6 +87,7 @@ check "code --json" test "$("$program" code --style windows --set controlType=1 
 
 mkdir -p "$work/SDK/PluginTemplate"
 echo "edited" >"$work/SDK/PluginTemplate/stale.txt"
+echo 'project($$$PROJECT_NAME$$$)' >"$work/SDK/PluginTemplate/CMakeLists.txt"
 check "restore-template with the installed archive" \
     "$program" restore-template --to "$work/SDK/PluginTemplate" --yes
 check "the restored folder is the shipped template" \
