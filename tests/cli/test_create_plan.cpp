@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <future>
 #include <map>
 #include <regex>
 
@@ -112,6 +114,40 @@ TEST(CreatePlan, ARegisterRemembersMadeProjectsAndWarnsOfAUsedPluginCode)
     const std::string registered = readBytes(registerFile(dir));
     EXPECT_EQ(make("Odd\tName", "OddP").exitCode, 2);
     EXPECT_EQ(readBytes(registerFile(dir)), registered);
+}
+
+// Creations side by side into one folder take turns for the register: none
+// loses another's line.
+TEST(CreatePlan, CreationsSideBySideAreAllRegistered)
+{
+    TempFolder dir;
+    fs::create_directory(dir / "projects");
+    for (int round = 0; round < 3; ++round) {
+        std::vector<std::future<Outcome>> runs;
+        for (int i = 0; i < 8; ++i) {
+            const std::string name = "Side" + std::to_string(round) + std::to_string(i);
+            runs.push_back(std::async(std::launch::async, [&dir, name] {
+                return create(dir, {"--style", "windows", "--folder", dir / "projects", "--set", "projectName=" + name,
+                                    "--set", "fourCharProductID=Sd" + name.substr(4)});
+            }));
+        }
+        for (auto& run : runs) {
+            const Outcome r = run.get();
+            EXPECT_EQ(r.exitCode, 0) << r;
+        }
+    }
+    const Outcome list = runTool(dir, {"projects"});
+    ASSERT_EQ(list.exitCode, 0) << list;
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 8; ++i) {
+            const std::string name = "Side" + std::to_string(round) + std::to_string(i);
+            EXPECT_NE(list.out.find("\t" + name + "\tSd" + name.substr(4) + "\tDIRO\t" + (dir / "projects/") + name + "\n"),
+                      std::string::npos)
+                << name << " is not in\n" << list.out;
+            EXPECT_TRUE(fs::exists(dir / ("projects/" + name + "/CMakeLists.txt"))) << name;
+        }
+    }
+    EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 24);
 }
 
 TEST(CreatePlan, UnknownMarkersLeftInTheProjectFileAreNamed)
