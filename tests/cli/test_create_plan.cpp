@@ -150,6 +150,33 @@ TEST(CreatePlan, CreationsSideBySideAreAllRegistered)
     EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 24);
 }
 
+// A register with projects of several dates: listed newest first, one
+// warning line for the earlier projects with the same plug-in code, and the
+// register replaced rather than written in place (a hard link to it keeps
+// the old bytes).
+TEST(CreatePlan, TheRegisterIsListedNewestFirstAndReplacedWhole)
+{
+    TempFolder dir;
+    const std::string seeded = "2024-03-01T10:00:00Z\tMarch\tDupP\tDIRO\t/p/March\n"
+                               "2025-01-01T10:00:00Z\tNewYear\tNyrP\tDIRO\t/p/NewYear\n"
+                               "2023-07-01T10:00:00Z\tJuly\tDupP\tDIRO\t/p/July\n";
+    writeBytes(registerFile(dir), seeded);
+    fs::create_hard_link(registerFile(dir), dir / "link.tsv");
+    EXPECT_EQ(runTool(dir, {"projects"}).out, "2025-01-01T10:00:00Z\tNewYear\tNyrP\tDIRO\t/p/NewYear\n"
+                                              "2024-03-01T10:00:00Z\tMarch\tDupP\tDIRO\t/p/March\n"
+                                              "2023-07-01T10:00:00Z\tJuly\tDupP\tDIRO\t/p/July\n");
+
+    const Outcome made = create(dir, {"--style", "windows", "--folder", dir.str(), "--set", "projectName=Third", "--set",
+                                      "fourCharProductID=DupP"});
+    EXPECT_EQ(made.exitCode, 0) << made;
+    EXPECT_EQ(made.err, "warning: the plug-in code 'DupP' is already used by March (/p/March, made "
+                        "2024-03-01T10:00:00Z)\n");
+    EXPECT_EQ(readBytes(dir / "link.tsv"), seeded);
+    const std::string now = readBytes(registerFile(dir));
+    EXPECT_EQ(now.substr(0, seeded.size()), seeded);
+    EXPECT_NE(now.find("\tThird\tDupP\tDIRO\t" + (dir / "Third") + "\n", seeded.size()), std::string::npos) << now;
+}
+
 TEST(CreatePlan, UnknownMarkersLeftInTheProjectFileAreNamed)
 {
     TempFolder dir;
@@ -169,6 +196,15 @@ TEST(CreatePlan, DryRunPrintsThePlanAndMakesNothing)
 {
     for (const std::string style : {"windows", "macos"}) {
         TempFolder dir;
+        // A file where the project folder should be is refused as the creation refuses it.
+        writeBytes(dir / "file", "a file, not a folder");
+        const Outcome intoFile = create(dir, {"--style", style, "--dry-run", "--folder", dir / "file", "--set",
+                                              "projectName=Dry", "--set", "fourCharProductID=DryP"});
+        EXPECT_EQ(intoFile.exitCode, 1) << intoFile;
+        EXPECT_EQ(intoFile.err, style == "windows" ? "Could not create destination folder: " + (dir / "file/Dry") + "\n"
+                                                   : "Could not copy the basis directory to destination.\n" +
+                                                         (dir / "file/Dry") + "\n");
+
         const Outcome r = create(dir, {"--style", style, "--dry-run", "--folder", dir / "projects", "--log",
                                        dir / "log.txt", "--remember", "--set", "projectName=Dry", "--set",
                                        "fourCharProductID=DryP", "--set", "processFrames=0", "--set", "blockSize=32",

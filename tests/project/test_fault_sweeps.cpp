@@ -203,9 +203,14 @@ TEST(RegisterSweep, TheRegisterHoldsItsOldLinesOrOneMore)
         found.erase("projects.tsv.lock");
         dropLeftovers(found, tmp.path(), faults, "projects.tsv");
         EXPECT_EQ(found, Tree{}) << inFolder(found, fault);
-        if (fault.empty()) {
-            EXPECT_TRUE(added.ok && added.message.empty()) << added.message << added.detail;
-        }
+        if (!fault.empty()) return;
+        EXPECT_TRUE(added.ok && added.message.empty()) << added.message << added.detail;
+        // What the tool understands reads back as it was written.
+        const ResultWith<Register> read = readRegister(files::realFileSystem(), path);
+        ASSERT_EQ(read.value.size(), 3u) << read.detail;
+        EXPECT_EQ(read.value[1].name, "Two\nLines");
+        EXPECT_EQ(read.value[2].name, "New\tTab\\");
+        EXPECT_EQ(read.value[2].folder, "/p/New");
     });
     EXPECT_GT(points, 10u);
     std::cout << "[ sweep    ] register update: " << points << " calls\n";
