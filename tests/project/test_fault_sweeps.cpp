@@ -45,11 +45,19 @@ void dropLeftovers(Tree& tree, const fs::path& root, const FaultyFileSystem& fau
     }
 }
 
-std::string inFolder(const Tree& tree, const std::string& folder)
+// Nothing but `file` (and `lock`, when given) in `folder`, apart from the
+// leftovers dropLeftovers allows.
+void expectOnlyTheFile(const fs::path& folder, const std::string& file, const FaultyFileSystem& faults,
+                       const std::string& where, const std::string& lock = "")
 {
+    if (!fs::exists(folder)) return;
+    Tree found = folderContents(folder);
+    found.erase(file);
+    found.erase(lock);
+    dropLeftovers(found, folder, faults, file);
     std::string names;
-    for (const auto& [name, bytes] : tree) names += " " + name;
-    return folder + ":" + names;
+    for (const auto& [name, bytes] : found) names += " " + name;
+    EXPECT_TRUE(found.empty()) << where << ", left:" << names;
 }
 
 // ---- A creation -------------------------------------------------------------
@@ -160,11 +168,7 @@ TEST(RememberSweep, TheSettingsFileHoldsItsOldValuesOrTheNewOnes)
                     EXPECT_FALSE(fs::exists(path)) << where;
                 }
             }
-            if (!fs::exists(tmp / "cfg")) return;
-            Tree found = folderContents(tmp / "cfg");
-            found.erase("zezurelog.txt");
-            dropLeftovers(found, tmp / "cfg", faults, "zezurelog.txt");
-            EXPECT_EQ(found, Tree{}) << inFolder(found, where);
+            expectOnlyTheFile(tmp / "cfg", "zezurelog.txt", faults, where);
             if (fault.empty()) {
                 EXPECT_TRUE(remembered.ok) << remembered.message << remembered.detail;
             }
@@ -198,11 +202,7 @@ TEST(RegisterSweep, TheRegisterHoldsItsOldLinesOrOneMore)
             EXPECT_TRUE(added.ok ? added.message.rfind("warning: ", 0) == 0 : !added.detail.empty()) << fault;
             EXPECT_EQ(readBytes(path), before) << fault;
         }
-        Tree found = folderContents(tmp.path());
-        found.erase("projects.tsv");
-        found.erase("projects.tsv.lock");
-        dropLeftovers(found, tmp.path(), faults, "projects.tsv");
-        EXPECT_EQ(found, Tree{}) << inFolder(found, fault);
+        expectOnlyTheFile(tmp.path(), "projects.tsv", faults, fault, "projects.tsv.lock");
         if (!fault.empty()) return;
         EXPECT_TRUE(added.ok && added.message.empty()) << added.message << added.detail;
         // What the tool understands reads back as it was written.
@@ -281,11 +281,7 @@ TEST(SettingsWriteSweep, TheFileHoldsItsOldValuesOrTheNewOnes)
                     EXPECT_TRUE(told) << where << ": " << written.message;
                 }
             }
-            if (!fs::exists(tmp / "cfg")) return;
-            Tree found = folderContents(tmp / "cfg");
-            found.erase("zezurelog.txt");
-            dropLeftovers(found, tmp / "cfg", faults, "zezurelog.txt");
-            EXPECT_EQ(found, Tree{}) << inFolder(found, where);
+            expectOnlyTheFile(tmp / "cfg", "zezurelog.txt", faults, where);
             if (fault.empty()) {
                 EXPECT_TRUE(written.ok) << where << written.message;
             }

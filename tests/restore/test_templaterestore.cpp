@@ -148,7 +148,7 @@ TEST_F(RestoreFixture, ARestoreKilledHalfWayIsClearedByTheNextOne)
 // (failure); nothing else is left beside it but hidden folders of ours that no
 // run holds, which the next restore clears. Should neither folder be able to
 // take the template's place, the old one waits where the failure says.
-TEST_F(RestoreFixture, EveryFailedCallLeavesTheOldTemplateOrTheNewOne)
+TEST_F(RestoreFixture, FaultSweepLeavesTheOldTemplateOrTheNewOne)
 {
     const auto shippedTree = folderContents(shipped);
     const std::map<std::string, std::string> old = {
