@@ -354,7 +354,10 @@ FileLock::FileLock(FileSystem& fileSystem, const std::string& path, std::chrono:
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         lock_ = fs_.lockFile(path);
-        if (lock_ != -1) return;
+        if (lock_ != -1) {
+            busy_ = false;  // had after a wait
+            return;
+        }
         // A lock file that cannot even be made is not held by anyone.
         const EntryKind kind = fs_.targetAt(path);
         busy_ = kind == EntryKind::file || kind == EntryKind::folder;

@@ -10,14 +10,6 @@ namespace zz {
 
 namespace {
 
-// True when something a read could open is at `path`: a link that leads
-// nowhere does not count.
-bool somethingExists(files::FileSystem& fs, const std::string& path)
-{
-    const files::EntryKind kind = fs.targetAt(path);
-    return kind != files::EntryKind::missing && kind != files::EntryKind::unknown;
-}
-
 // Splits UTF-8 text at every newline character as the macOS platform knows
 // them (LF, VT, FF, CR, NEL, LINE SEPARATOR, PARAGRAPH SEPARATOR). Every
 // separator ends an item; the text after the last one is an item too, so
@@ -57,6 +49,22 @@ std::string macFirstStartText()
     return settingsFileText(Deliverable::mac, values);
 }
 
+// What the reader in `format` reports for a file that is there but cannot be
+// read: the record keeps what it had.
+SettingsLoad unreadableFile(Deliverable format, const std::string& path)
+{
+    SettingsLoad report;
+    if (format == Deliverable::windows) {
+        static_cast<Result&>(report) = Result::refusal("Could not find or create: " + path);
+    } else {
+        report.ok = false;
+        report.message = "Setup logfile was empty.";
+        report.informativeText = "Can't read log data. ";
+    }
+    report.unreadable = true;
+    return report;
+}
+
 Result windowsWriteFailure(const std::string& path)
 {
     return Result::refusal("Could not write to: " + path);
@@ -94,11 +102,8 @@ SettingsLoad loadWindows(ZezureProject& project, const std::string& path, const 
     if (!services.leaveFileAlone) fs.makeParentFolders(path);
 
     std::string text;
-    if (!readTextFile(fs, path, text, {5, !services.leaveFileAlone, files::kUserFileLimit, services.wait})) {
-        static_cast<Result&>(report) = Result::refusal("Could not find or create: " + path);
-        report.unreadable = true;
-        return report;
-    }
+    if (!readTextFile(fs, path, text, {5, !services.leaveFileAlone, files::kUserFileLimit, services.wait}))
+        return unreadableFile(Deliverable::windows, path);
     if (!skipByteOrderMark(text)) text = textFromCodePageOrUtf8(text, services.codePage);
     if (trimWhiteSpace(text).empty()) {
         if (services.leaveFileAlone) return report;  // the record keeps its defaults either way
@@ -120,8 +125,14 @@ SettingsLoad loadMac(ZezureProject& project, const std::string& path, const Sett
 {
     files::FileSystem& fs = *services.fileSystem;
     SettingsLoad report;
+    // Looked at once: a file that cannot even be looked at may hold values,
+    // so it is taken for one that cannot be read, never for a missing one
+    // that the first start would write over.
+    const files::EntryKind kind = fs.targetAt(path);
+    if (kind == files::EntryKind::unknown) return unreadableFile(Deliverable::mac, path);
+    const bool exists = kind != files::EntryKind::missing;
     if (services.leaveFileAlone) {
-        if (!somethingExists(fs, path)) {
+        if (!exists) {
             // What the first start would write and then read back.
             applyMacFirstStartValues(project);
             return report;
@@ -130,7 +141,7 @@ SettingsLoad loadMac(ZezureProject& project, const std::string& path, const Sett
         fs.makeParentFolders(path);  // a failure here shows later, when the file cannot be read
     }
 
-    if (!somethingExists(fs, path)) {
+    if (!exists) {
         report.systemLog.push_back("created log file!");
         fs.createEmptyFile(path);
         report.ok = fs.replaceFileAtomically(path, macFirstStartText());
@@ -147,11 +158,10 @@ SettingsLoad loadMac(ZezureProject& project, const std::string& path, const Sett
     }
 
     if (items.empty()) {
-        report.ok = false;
-        report.unreadable = true;
-        report.message = "Setup logfile was empty.";
-        report.informativeText = "Can't read log data. ";
-        return report;
+        SettingsLoad unread = unreadableFile(Deliverable::mac, path);
+        unread.systemLog = std::move(report.systemLog);
+        unread.unwritten = report.unwritten;
+        return unread;
     }
     if (items.size() < 5) {
         applyMacFirstStartValues(project);
@@ -259,7 +269,13 @@ SettingsLoad OwnSettingsFile::loadFile(Deliverable style, ZezureProject& record,
     SettingsLoad loaded;
     if (path_.empty()) return loaded;
     const files::EntryKind kind = fs_.targetAt(path_);
-    const bool missing = kind == files::EntryKind::missing || kind == files::EntryKind::unknown;
+    if (kind == files::EntryKind::unknown) {
+        // Whatever is there cannot even be looked at: it may hold values, so
+        // it is taken for a file that cannot be read and never written over.
+        unreadable_ = true;
+        return unreadableFile(hostDeliverable(), path_);
+    }
+    const bool missing = kind == files::EntryKind::missing;
     SettingsFileServices services;
     services.fileSystem = &fs_;
     services.leaveFileAlone = !makeFile;

@@ -54,6 +54,15 @@ TEST_F(CodeTable, EachEntryOnTheStartValuesOneEmptyLineBetween)
               "\tdouble myBoundVar = 0.00000000;\n\n"
               "\tint myBoundVar = 1;\nenum class myBoundVarEnum { OFF, ON };\n\n"
               "\tint mode = 1;\nenum class modeEnum { Slow, Fast };\n\n");
+
+    // Declarations need no controlID: blank ones are no identifiers, so none
+    // is used twice.
+    const Outcome blanks = run(R"([{"controlID": "", "enableVariableBinding": true, "boundVariableName": "a"},
+                                   {"controlID": " ", "enableVariableBinding": true, "boundVariableName": "b"},
+                                   {"controlID": "", "enableVariableBinding": true, "boundVariableName": "c"}])",
+                               {"--style", "windows", "--var"});
+    EXPECT_EQ(blanks.exitCode, 0) << blanks;
+    EXPECT_EQ(blanks.out, "\tdouble a = 0.00000000;\n\n\tdouble b = 0.00000000;\n\n\tdouble c = 0.00000000;\n\n");
 }
 
 TEST_F(CodeTable, JsonHoldsOneFragmentArrayPerEntry)

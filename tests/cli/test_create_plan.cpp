@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <future>
 #include <map>
 #include <regex>
 
@@ -134,6 +136,67 @@ TEST(CreatePlan, ARegisterRemembersMadeProjectsAndWarnsOfAUsedPluginCode)
     EXPECT_TRUE(std::regex_match(pruned.out, json)) << pruned.out;
 }
 
+// Creations side by side into one folder take turns for the register: none
+// loses another's line.
+TEST(CreatePlan, CreationsSideBySideAreAllRegistered)
+{
+    TempFolder dir;
+    fs::create_directory(dir / "projects");
+    for (int round = 0; round < 3; ++round) {
+        std::vector<std::future<Outcome>> runs;
+        for (int i = 0; i < 8; ++i) {
+            const std::string name = "Side" + std::to_string(round) + std::to_string(i);
+            runs.push_back(std::async(std::launch::async, [&dir, name] {
+                return create(dir, {"--style", "windows", "--folder", dir / "projects", "--set", "projectName=" + name,
+                                    "--set", "fourCharProductID=Sd" + name.substr(4)});
+            }));
+        }
+        for (auto& run : runs) {
+            const Outcome r = run.get();
+            EXPECT_EQ(r.exitCode, 0) << r;
+        }
+    }
+    const Outcome list = runTool(dir, {"projects"});
+    ASSERT_EQ(list.exitCode, 0) << list;
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 8; ++i) {
+            const std::string name = "Side" + std::to_string(round) + std::to_string(i);
+            EXPECT_NE(list.out.find("\t" + name + "\tSd" + name.substr(4) + "\tDIRO\t" + (dir / "projects/") + name + "\n"),
+                      std::string::npos)
+                << name << " is not in\n" << list.out;
+            EXPECT_TRUE(fs::exists(dir / ("projects/" + name + "/CMakeLists.txt"))) << name;
+        }
+    }
+    EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 24);
+}
+
+// A register with projects of several dates: listed newest first, one
+// warning line for the earlier projects with the same plug-in code, and the
+// register replaced rather than written in place (a hard link to it keeps
+// the old bytes).
+TEST(CreatePlan, TheRegisterIsListedNewestFirstAndReplacedWhole)
+{
+    TempFolder dir;
+    const std::string seeded = "2024-03-01T10:00:00Z\tMarch\tDupP\tDIRO\t/p/March\n"
+                               "2025-01-01T10:00:00Z\tNewYear\tNyrP\tDIRO\t/p/NewYear\n"
+                               "2023-07-01T10:00:00Z\tJuly\tDupP\tDIRO\t/p/July\n";
+    writeBytes(registerFile(dir), seeded);
+    fs::create_hard_link(registerFile(dir), dir / "link.tsv");
+    EXPECT_EQ(runTool(dir, {"projects"}).out, "2025-01-01T10:00:00Z\tNewYear\tNyrP\tDIRO\t/p/NewYear\n"
+                                              "2024-03-01T10:00:00Z\tMarch\tDupP\tDIRO\t/p/March\n"
+                                              "2023-07-01T10:00:00Z\tJuly\tDupP\tDIRO\t/p/July\n");
+
+    const Outcome made = create(dir, {"--style", "windows", "--folder", dir.str(), "--set", "projectName=Third", "--set",
+                                      "fourCharProductID=DupP"});
+    EXPECT_EQ(made.exitCode, 0) << made;
+    EXPECT_EQ(made.err, "warning: the plug-in code 'DupP' is already used by March (/p/March, made "
+                        "2024-03-01T10:00:00Z)\n");
+    EXPECT_EQ(readBytes(dir / "link.tsv"), seeded);
+    const std::string now = readBytes(registerFile(dir));
+    EXPECT_EQ(now.substr(0, seeded.size()), seeded);
+    EXPECT_NE(now.find("\tThird\tDupP\tDIRO\t" + (dir / "Third") + "\n", seeded.size()), std::string::npos) << now;
+}
+
 TEST(CreatePlan, UnknownMarkersLeftInTheProjectFileAreNamed)
 {
     TempFolder dir;
@@ -153,6 +216,15 @@ TEST(CreatePlan, DryRunPrintsThePlanAndMakesNothing)
 {
     for (const std::string style : {"windows", "macos"}) {
         TempFolder dir;
+        // A file where the project folder should be is refused as the creation refuses it.
+        writeBytes(dir / "file", "a file, not a folder");
+        const Outcome intoFile = create(dir, {"--style", style, "--dry-run", "--folder", dir / "file", "--set",
+                                              "projectName=Dry", "--set", "fourCharProductID=DryP"});
+        EXPECT_EQ(intoFile.exitCode, 1) << intoFile;
+        EXPECT_EQ(intoFile.err, style == "windows" ? "Could not create destination folder: " + (dir / "file/Dry") + "\n"
+                                                   : "Could not copy the basis directory to destination.\n" +
+                                                         (dir / "file/Dry") + "\n");
+
         const Outcome r = create(dir, {"--style", style, "--dry-run", "--folder", dir / "projects", "--log",
                                        dir / "log.txt", "--remember", "--set", "projectName=Dry", "--set",
                                        "fourCharProductID=DryP", "--set", "processFrames=0", "--set", "blockSize=32",

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include "../restore/restore_testutil.h"
 #include "runprogram.h"
 #include "terminal.h"
@@ -67,6 +69,23 @@ TEST_F(RestoreCli, YesRestoresFromTheArchiveBesideTheProgram)
     EXPECT_EQ(o.out, kSuccess);
     EXPECT_EQ(o.err, "");
     EXPECT_EQ(folderContents(templ), folderContents(kShipped));
+}
+
+// Restores side by side onto one folder take turns: each ends in success,
+// the template is the shipped one, and nothing of theirs is left beside it.
+TEST_F(RestoreCli, RestoresSideBySideEachEndWhole)
+{
+    makeEditedTemplate();
+    std::vector<std::future<Finished>> runs;
+    for (int i = 0; i < 10; ++i)
+        runs.push_back(std::async(std::launch::async, [&] { return restore({"--to", templ.string(), "--yes"}); }));
+    for (auto& run : runs) {
+        const Finished o = run.get();
+        EXPECT_EQ(o.exitCode, 0) << o;
+        EXPECT_EQ(o.out, kSuccess) << o;
+    }
+    EXPECT_EQ(folderContents(templ), folderContents(kShipped));
+    for (const auto& e : fs::directory_iterator(templ.parent_path())) EXPECT_EQ(e.path(), templ);
 }
 
 TEST_F(RestoreCli, FailuresKeepTheFolder)

@@ -102,4 +102,13 @@ TEST(SettingsCommand, WindowsFirstStartWritesTheProgramFolderAndShowsTheWorkingF
     EXPECT_EQ(readBytes(ownFile(dir)), "My Company\nDIRO\nhttps://www.example.com\nsupport@example.com\n" + program +
                                            "\n0\n");
     EXPECT_EQ(settings(dir, {"--style", "windows"}).out, r.out);  // and reads it back the same
+
+    // A first start whose write fails says so and fails, with the first-start
+    // values all the same.
+    TempFolder blocked;
+    writeBytes(blocked / "cfg", "a file where the settings folder should be");
+    const Outcome failed = settings(blocked, {"--style", "windows"});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_EQ(failed.err, "Could not write to: " + ownFile(blocked) + "\n");
+    EXPECT_EQ(failed.out, r.out);
 }

@@ -1,8 +1,14 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
+#include <future>
+#include <map>
 #include <string>
+#include <thread>
 
 #include "common/files.h"
 #include "tempfolder.h"
@@ -68,12 +74,52 @@ TEST(Files, ReadWholeFileTakesRegularFilesOnlyAndNeverWaits)
         {"endless", kUserFileLimit, ReadStatus::special, ""},
         {"dangling", 100, ReadStatus::missing, ""},
         {"missing", 100, ReadStatus::missing, ""},
+        // Size 0 to stat, read in pieces: the bound counts them all.
+        {"/proc/self/smaps", 5000, ReadStatus::tooLarge, ""},
     };
     for (const Case& c : cases) {
         std::string bytes = "stale";
         EXPECT_EQ(disk.readFile(dir / c.name, bytes, c.limit), c.status) << c.name;
         EXPECT_EQ(bytes, c.bytes) << c.name;
     }
+}
+
+// A pipe swapped in for the file between the look and the open: the read
+// neither waits for a writer nor takes the pipe's nothing for the file's bytes.
+TEST(Files, ReadOfAFileSwappedForAPipeNeverWaits)
+{
+    TempFolder dir;
+    writeBytes(dir / "file", "bytes");
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0644), 0);
+    std::atomic<bool> done{false};
+    std::thread swapper([&] {
+        for (bool pipe = false; !done; pipe = !pipe) {
+            ::link((dir / (pipe ? "pipe" : "file")).c_str(), (dir / "next").c_str());
+            ::rename((dir / "next").c_str(), (dir / "swapped").c_str());
+        }
+    });
+    auto reads = std::async(std::launch::async, [&] {
+        std::map<ReadStatus, int> seen;
+        for (int i = 0; i < 20000; ++i) {
+            std::string bytes;
+            const ReadStatus status = disk.readFile(dir / "swapped", bytes, 100);
+            EXPECT_EQ(bytes, status == ReadStatus::ok ? "bytes" : "") << i;
+            ++seen[status];
+        }
+        return seen;
+    });
+    const bool finished = reads.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    done = true;
+    swapper.join();
+    if (!finished) {
+        // Let the read that waits for a writer go.
+        const int writer = ::open((dir / "pipe").c_str(), O_WRONLY | O_NONBLOCK);
+        ::close(writer);
+    }
+    ASSERT_TRUE(finished) << "a read waited for a writer of the pipe";
+    const std::map<ReadStatus, int> seen = reads.get();
+    EXPECT_GT(seen.count(ReadStatus::ok), 0u);
+    EXPECT_GT(seen.count(ReadStatus::special), 0u);
 }
 
 TEST(Files, StagingFolderIsHeldAndGoesUnlessMoved)
@@ -96,6 +142,9 @@ TEST(Files, StagingFolderIsHeldAndGoesUnlessMoved)
     writeBytes(dir / "Taken/mine.txt", "mine");
     EXPECT_FALSE(moved.moveTo(dir / "Taken"));  // never over anything
     EXPECT_EQ(readBytes(dir / "Taken/mine.txt"), "mine");
+    fs::create_directory(dir / "Empty");
+    EXPECT_FALSE(moved.moveTo(dir / "Empty"));  // not even over an empty folder
+    EXPECT_TRUE(fs::is_empty(dir / "Empty"));
     ASSERT_TRUE(moved.moveTo(dir / "Project"));
     EXPECT_EQ(readBytes(dir / "Project/file.txt"), "content");
 

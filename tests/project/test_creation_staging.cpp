@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -47,19 +48,24 @@ FaultyFileSystem copies(size_t failAt = 0)
     return f;
 }
 
-CreationResult create(Deliverable d, const ZezureProject& p, const std::string& tpl,
-                      FaultyFileSystem copyFails = copies())
+CreationResult createOn(FaultyFileSystem& files, Deliverable d, const ZezureProject& p, const std::string& tpl)
 {
     if (d == Deliverable::windows) {
         WindowsCreateOptions o;
         o.separator = '/';
         o.wait = [](int) {};
-        o.fileSystem = &copyFails;
+        o.fileSystem = &files;
         return makeProjectWindows(p, tpl, o);
     }
     MacCreateOptions o;
-    o.fileSystem = &copyFails;
+    o.fileSystem = &files;
     return makeProjectMac(p, tpl, o);
+}
+
+CreationResult create(Deliverable d, const ZezureProject& p, const std::string& tpl,
+                      FaultyFileSystem copyFails = copies())
+{
+    return createOn(copyFails, d, p, tpl);
 }
 
 class CreationStaging : public ::testing::TestWithParam<Deliverable> {};
@@ -157,6 +163,32 @@ TEST_P(CreationStaging, AKilledRunLeavesNoProjectAndTheNextRunClearsItsFolder)
     ASSERT_TRUE(next.ok) << next.message;
     EXPECT_EQ(folderContents(tmp / "projects").count(leftover + "/"), 0u);
     EXPECT_EQ(readBytes(tmp / "projects/Killed/source/file2.cpp"), "// x\n");
+}
+
+// The project file's bytes are on the disk before the project takes its name:
+// a crash after the move never leaves a project with an empty project file.
+TEST_P(CreationStaging, TheProjectFileIsSyncedBeforeTheMoveIntoPlace)
+{
+    const Deliverable d = GetParam();
+    TempFolder tmp;
+    const std::string tpl = makeTemplate(tmp / "template", 1);
+    fs::create_directories(tmp / "projects");
+    FaultyFileSystem watched;
+    const CreationResult r = createOn(watched, d, record(d, tmp / "projects", "Synced"), tpl);
+    ASSERT_TRUE(r.ok) << r.message;
+    const auto at = [&](const std::string& call) {
+        return std::find(watched.calls.begin(), watched.calls.end(), call) - watched.calls.begin();
+    };
+    const auto moved = std::find_if(watched.calls.rbegin(), watched.calls.rend(), [](const std::string& call) {
+        return call.rfind("renameNoReplace ", 0) == 0;
+    });
+    ASSERT_NE(moved, watched.calls.rend());
+    // The file written (the macOS write goes to a file beside it first).
+    const auto written = std::find_if(watched.synced.begin(), watched.synced.end(), [](const std::string& path) {
+        return path.find("CMakeLists.txt") != std::string::npos;
+    });
+    ASSERT_NE(written, watched.synced.end()) << "the project file was never synced";
+    EXPECT_LT(at("close " + *written), at(*moved)) << *written;
 }
 
 // A file system too small for the template: the copy fails with the disk full.

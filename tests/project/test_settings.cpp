@@ -91,6 +91,9 @@ TEST(SettingsFile, ValuesReadFromAFile)
         {M, "", true, kMacFirstStart},
         {M, "Acme", true, kMacFirstStart},
         {M, "a\nb\nc\nd", true, kMacFirstStart},
+        // A byte-order mark (an editor's "UTF-8 with BOM") is no part of the vendor name.
+        {W, "\xEF\xBB\xBFM\xC3\xBCller\r\nACME\r\nu\r\nm\r\nf\r\n", false, {"M\xC3\xBCller", "ACME", "u", "m", "f", "0"}},
+        {M, "\xEF\xBB\xBFM\xC3\xBCller\nACME\nu\nm\n/p/\n1\n", false, {"M\xC3\xBCller", "ACME", "u", "m", "/p/", "1"}},
     };
     for (const FileCase& c : cases) {
         TempFolder dir;
@@ -215,6 +218,32 @@ TEST(SettingsFile, FailedWriteLeavesTheEarlierFileWhole)
     EXPECT_EQ(valuesOf(load(Deliverable::mac, dir / "m.txt", false, &fullAgain).project), kMacFirstStart);
     EXPECT_EQ(readBytes(dir / "m.txt"), "");
     EXPECT_EQ(entriesOf(dir), (std::vector<std::string>{"m.txt", "w.txt"}));
+}
+
+// A settings file that is there but could not be read is never written over:
+// the remembered values would be lost. The values are not remembered and the
+// file keeps its bytes.
+TEST(SettingsFile, NothingIsRememberedOverAFileThatCouldNotBeRead)
+{
+    for (const Deliverable style : {Deliverable::windows, Deliverable::mac}) {
+        TempFolder dir;
+        const std::string bytes = "Kept Co\nKEPT\nhttps://kept.example\nk@kept.example\n/kept/\n1\n";
+        writeBytes(dir / "z.txt", bytes);
+        FaultyFileSystem failedRead;
+        failedRead.only = {"readFile"};
+        failedRead.failAt = 1;
+        OwnSettingsFile own(dir / "z.txt", failedRead);
+        ZezureProject record = makeDefaultProject(style, kProgram);
+        const SettingsLoad loaded = own.load(style, record, false);
+        EXPECT_TRUE(loaded.unreadable);
+        EXPECT_EQ(loaded.message, "Setup logfile was empty.");
+        record.vendorName = "New Co";
+        const Result remembered = own.remember(record);
+        EXPECT_FALSE(remembered.ok);
+        EXPECT_EQ(remembered.detail, "the settings file " + (dir / "z.txt") +
+                                         " could not be read, so it was left as it is; nothing remembered");
+        EXPECT_EQ(readBytes(dir / "z.txt"), bytes);
+    }
 }
 
 TEST(SettingsFile, ReplacedFileKeepsItsAccessRights)

@@ -1,9 +1,12 @@
 #include <chrono>
+#include <iostream>
+#include <map>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/files.h"
+#include "faultyfiles.h"
 #include "restore/templaterestore.h"
 #include "restore/ziparchive.h"
 #include "restore_testutil.h"
@@ -138,4 +141,74 @@ TEST_F(RestoreFixture, ARestoreKilledHalfWayIsClearedByTheNextOne)
     EXPECT_EQ(readBytes(sdk / ".PluginTemplate.mine"), "not ours");
     EXPECT_FALSE(fs::exists(sdk / ".zizavizerovo-restore-aside-815"));
     EXPECT_EQ(folderContents(templ), folderContents(shipped));
+}
+
+// Every file-system call of a restore failing in turn, alone and with every
+// call after it: the template folder is the shipped one, or the old one
+// (failure); nothing else is left beside it but hidden folders of ours that no
+// run holds, which the next restore clears. Should neither folder be able to
+// take the template's place, the old one waits where the failure says.
+TEST_F(RestoreFixture, FaultSweepLeavesTheOldTemplateOrTheNewOne)
+{
+    const auto shippedTree = folderContents(shipped);
+    const std::map<std::string, std::string> old = {
+        {"CMakeLists.txt", "edited\n"}, {"mine.txt", "user file\n"}, {"source/", ""}};
+    const std::size_t points = sweepFaults([&](FaultyFileSystem& faults, const std::string& fault) {
+        fs::remove_all(sdk);
+        writeBytes(templ / "CMakeLists.txt", "edited\n");
+        writeBytes(templ / "mine.txt", "user file\n");
+        fs::create_directories(templ / "source");
+
+        const Result r = restoreTemplateDirectory(templ.string(), archive.string(), faults);
+        if (r.ok) {
+            EXPECT_EQ(r.message, kRestoreSuccessMessage) << fault;
+            EXPECT_EQ(folderContents(templ), shippedTree) << fault;
+        } else {
+            EXPECT_EQ(r.message, kRestoreFailureMessage) << fault;
+            EXPECT_FALSE(r.detail.empty()) << fault;
+            const std::string waiting = "the old folder is ";
+            const auto named = r.detail.find(waiting);
+            const fs::path oldPlace = named == std::string::npos ? templ : fs::path(r.detail.substr(named + waiting.size()));
+            EXPECT_EQ(folderContents(oldPlace), old) << fault;
+            if (oldPlace != templ) {
+                EXPECT_FALSE(fs::exists(templ)) << fault;
+            }
+        }
+        // Beside the template: hidden folders of ours, held by no run, which a
+        // later restore clears.
+        for (const auto& e : fs::directory_iterator(sdk)) {
+            if (e.path() == templ) continue;
+            const std::string name = e.path().filename().string();
+            EXPECT_TRUE(files::isStagingName(name, kRestoreStaging) || files::isStagingName(name, kRestoreAside))
+                << fault << ": " << name;
+            EXPECT_FALSE(files::realFileSystem().folderIsHeld(e.path().string())) << fault << ": " << name;
+        }
+        files::realFileSystem().clearAbandonedStaging(sdk.string(), kRestoreStaging, std::chrono::seconds(0));
+        files::realFileSystem().clearAbandonedStaging(sdk.string(), kRestoreAside, std::chrono::seconds(0));
+        if (r.ok || r.detail.find("the old folder is ") == std::string::npos) expectOnlyTemplateInSdk();
+        if (fault.empty()) {
+            EXPECT_TRUE(r.ok) << r.detail;
+        }
+    });
+    EXPECT_GT(points, 30u);
+    std::cout << "[ sweep    ] restore: " << points << " calls\n";
+}
+
+// The renames alone fail once the old folder is aside: it stays there, whole,
+// and the failure says where.
+TEST_F(RestoreFixture, WhenNeitherFolderCanTakeTheTemplatesPlaceTheOldOneIsKept)
+{
+    writeBytes(templ / "mine.txt", "user file\n");
+    FaultyFileSystem renames;
+    renames.only = {"renameNoReplace"};
+    renames.failAt = 2;
+    renames.andLater = true;
+    const Result r = restoreTemplateDirectory(templ.string(), archive.string(), renames);
+    EXPECT_FALSE(r.ok);
+    const std::string waiting = "cannot move the restored folder into place; the old folder is ";
+    ASSERT_EQ(r.detail.rfind(waiting, 0), 0u) << r.detail;
+    const std::string old = r.detail.substr(waiting.size());
+    EXPECT_EQ(r.systemLog, std::vector<std::string>{"Error: Move folder failed " + old});
+    EXPECT_EQ(folderContents(old), (std::map<std::string, std::string>{{"mine.txt", "user file\n"}}));
+    EXPECT_FALSE(fs::exists(templ));
 }

@@ -184,6 +184,7 @@ TEST(ZipArchive, SymbolicLinkInDestinationIsNotFollowed)
     } cases[] = {
         {"link/evil.txt", "entry \"link/evil.txt\" leads through a symbolic link"},
         {"link/sub/", "entry \"link/sub/\" leads through a symbolic link"},
+        {"link/", "entry \"link/\" leads through a symbolic link"},
         {"file/evil.txt", "cannot create folder " + (out / "file").string()},
         {"file/sub/", "cannot create folder " + (out / "file" / "sub").string()},
     };

@@ -23,6 +23,8 @@ public:
     std::set<std::string> only;
     // Every counted call: "operation path".
     std::vector<std::string> calls;
+    // The files closed with their bytes synced to the disk, in order.
+    std::vector<std::string> synced;
     // Runs before each counted call, with its number (from 1) and its text:
     // a test makes something happen meanwhile.
     std::function<void(std::size_t number, const std::string& call)> before;
@@ -99,6 +101,7 @@ private:
         bool close(bool synced) override
         {
             const bool failed = fs_.fails("close", path_);
+            if (synced && !failed) fs_.synced.push_back(path_);
             return file_->close(synced) && !failed;
         }
 
@@ -118,3 +121,26 @@ private:
         return failAt != 0 && (calls.size() == failAt || (andLater && calls.size() > failAt));
     }
 };
+
+// A fault sweep: runs `attempt` once on a file system that only counts, then
+// once for each counted call failing alone and once for it failing with every
+// call after it (a disk that is gone). `attempt` makes its files afresh, runs
+// the operation on the file system it is handed and checks what it finds;
+// `fault` names the failed call for its messages ("" on the counting run).
+// Answers the number of calls counted: the points where faults were injected.
+inline std::size_t sweepFaults(const std::function<void(FaultyFileSystem&, const std::string& fault)>& attempt)
+{
+    FaultyFileSystem counting;
+    attempt(counting, "");
+    const std::vector<std::string> calls = counting.calls;
+    for (std::size_t n = 1; n <= calls.size(); ++n) {
+        for (const bool later : {false, true}) {
+            FaultyFileSystem faulty;
+            faulty.failAt = n;
+            faulty.andLater = later;
+            attempt(faulty, "call " + std::to_string(n) + (later ? " and every later one" : "") + " failing: " +
+                                calls[n - 1]);
+        }
+    }
+    return calls.size();
+}
