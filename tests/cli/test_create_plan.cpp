@@ -177,19 +177,21 @@ TEST(CreatePlan, CreationsSideBySideAreAllRegistered)
 TEST(CreatePlan, TheRegisterIsListedNewestFirstAndReplacedWhole)
 {
     TempFolder dir;
-    const std::string seeded = "2024-03-01T10:00:00Z\tMarch\tDupP\tDIRO\t/p/March\n"
-                               "2025-01-01T10:00:00Z\tNewYear\tNyrP\tDIRO\t/p/NewYear\n"
-                               "2023-07-01T10:00:00Z\tJuly\tDupP\tDIRO\t/p/July\n";
+    const std::string p = dir / "p";
+    for (const char* project : {"March", "NewYear", "July"}) fs::create_directories(p + "/" + project);
+    const std::string seeded = "2024-03-01T10:00:00Z\tMarch\tDupP\tDIRO\t" + p + "/March\n"
+                               "2025-01-01T10:00:00Z\tNewYear\tNyrP\tDIRO\t" + p + "/NewYear\n"
+                               "2023-07-01T10:00:00Z\tJuly\tDupP\tDIRO\t" + p + "/July\n";
     writeBytes(registerFile(dir), seeded);
     fs::create_hard_link(registerFile(dir), dir / "link.tsv");
-    EXPECT_EQ(runTool(dir, {"projects"}).out, "2025-01-01T10:00:00Z\tNewYear\tNyrP\tDIRO\t/p/NewYear\n"
-                                              "2024-03-01T10:00:00Z\tMarch\tDupP\tDIRO\t/p/March\n"
-                                              "2023-07-01T10:00:00Z\tJuly\tDupP\tDIRO\t/p/July\n");
+    EXPECT_EQ(runTool(dir, {"projects"}).out, "2025-01-01T10:00:00Z\tNewYear\tNyrP\tDIRO\t" + p + "/NewYear\n"
+                                              "2024-03-01T10:00:00Z\tMarch\tDupP\tDIRO\t" + p + "/March\n"
+                                              "2023-07-01T10:00:00Z\tJuly\tDupP\tDIRO\t" + p + "/July\n");
 
     const Outcome made = create(dir, {"--style", "windows", "--folder", dir.str(), "--set", "projectName=Third", "--set",
                                       "fourCharProductID=DupP"});
     EXPECT_EQ(made.exitCode, 0) << made;
-    EXPECT_EQ(made.err, "warning: the plug-in code 'DupP' is already used by March (/p/March, made "
+    EXPECT_EQ(made.err, "warning: the plug-in code 'DupP' is already used by March (" + p + "/March, made "
                         "2024-03-01T10:00:00Z)\n");
     EXPECT_EQ(readBytes(dir / "link.tsv"), seeded);
     const std::string now = readBytes(registerFile(dir));
@@ -221,9 +223,11 @@ TEST(CreatePlan, DryRunPrintsThePlanAndMakesNothing)
         const Outcome intoFile = create(dir, {"--style", style, "--dry-run", "--folder", dir / "file", "--set",
                                               "projectName=Dry", "--set", "fourCharProductID=DryP"});
         EXPECT_EQ(intoFile.exitCode, 1) << intoFile;
-        EXPECT_EQ(intoFile.err, style == "windows" ? "Could not create destination folder: " + (dir / "file/Dry") + "\n"
-                                                   : "Could not copy the basis directory to destination.\n" +
-                                                         (dir / "file/Dry") + "\n");
+        EXPECT_EQ(intoFile.err, (style == "windows" ? "Could not create destination folder: " + (dir / "file/Dry") + "\n"
+                                                    : "Could not copy the basis directory to destination.\n" +
+                                                          (dir / "file/Dry") + "\n") +
+                                    "zizavizerovo create: " + (dir / "file") +
+                                    " is not a folder\nzizavizerovo create: field projectFolderPath\n");
 
         const Outcome r = create(dir, {"--style", style, "--dry-run", "--folder", dir / "projects", "--log",
                                        dir / "log.txt", "--remember", "--set", "projectName=Dry", "--set",
