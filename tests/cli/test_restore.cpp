@@ -179,6 +179,21 @@ TEST_F(RestoreCli, OnlyWhatLooksLikeATemplateFolderIsReplaced)
     EXPECT_EQ(restore({"--to", (templ.parent_path() / "Empty").string(), "--yes"}).exitCode, 0);
 }
 
+#ifdef ZZ_CLI_WITHOUT_RESTORE
+// A build without the archive library (the Windows zip made here) lists no
+// restore-template and answers that it is not there, with status 1.
+TEST_F(RestoreCli, ABuildWithoutItSaysSo)
+{
+    const Finished help = runProgram({ZZ_CLI_WITHOUT_RESTORE, {"--help"}});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.find("restore-template"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("  projects "), std::string::npos) << help.out;
+    const Finished o = runProgram({ZZ_CLI_WITHOUT_RESTORE, {"restore-template", "--to", templ.string(), "--yes"}});
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.err, "zizavizerovo: restore-template is not available in this build (it needs libzip)\n");
+}
+#endif
+
 TEST_F(RestoreCli, UsageErrors)
 {
     const std::vector<std::string> lines[] = {{"--yes"}, {"--to"}, {"--to", "x", "--bogus"}};
