@@ -204,139 +204,191 @@ bool offerToSavePreset(const ZezureProject& record, Deliverable style, files::Fi
     }
 }
 
-}  // namespace
-
-int runCreate(const Invocation& inv)
-{
-    Options options;
-    if (const auto error = parseOptions(inv.args, options)) return usageError(*error);
-    const Deliverable style = options.style;
-    files::FileSystem& disk = files::realFileSystem();
-
-    const std::string programFolder = executableFolder(inv.program);
-    ZezureProject record = makeDefaultProject(style, programFolder);
-    OwnSettingsFile settings = ownSettingsFile(programFolder, disk);
-    if (options.help) {
-        // The values this user's create starts from, and where they come from.
-        ZezureProject start = record;
-        settings.load(style, start, false);
-        const bool fileThere = !settings.path().empty() && disk.targetAt(settings.path()) == files::EntryKind::file;
-        printHelp(style, record, start, fileThere ? settings.path() : std::string(), settings.tookWorkingFolder());
-        return 0;
+// One create command as it goes: its options, the record it gathers, the
+// tool's own settings file.
+struct Run {
+    Run(const Options& o, Deliverable s, files::FileSystem& fs, const std::string& programFolder)
+        : options(o), style(s), disk(fs), record(makeDefaultProject(s, programFolder)),
+          settings(ownSettingsFile(programFolder, fs))
+    {
     }
-    if (options.logFile && !keepsCreationLog(style))
+    const Options& options;
+    const Deliverable style;
+    files::FileSystem& disk;
+    ZezureProject record;
+    OwnSettingsFile settings;
+    std::set<std::string> given;  // the fields the user set
+};
+
+int printHelp(Run& run)
+{
+    // The values this user's create starts from, and where they come from.
+    ZezureProject start = run.record;
+    run.settings.load(run.style, start, false);
+    const std::string& file = run.settings.path();
+    const bool fileThere = !file.empty() && run.disk.targetAt(file) == files::EntryKind::file;
+    printHelp(run.style, run.record, start, fileThere ? file : std::string(), run.settings.tookWorkingFolder());
+    return 0;
+}
+
+int answersEnded()
+{
+    std::fputs("\nzizavizerovo create: the answers ended; nothing was created\n", stderr);
+    return 1;
+}
+
+// Options that cannot go together or cannot be followed; an exit status
+// when the command stops here.
+std::optional<int> checkOptions(const Run& run)
+{
+    const Options& o = run.options;
+    if (o.logFile && !keepsCreationLog(run.style))
         return usageError("--log writes the Windows creation log: it needs --style windows");
-    if (options.interactive && !isTerminal(stdin))
+    if (o.interactive && !isTerminal(stdin))
         return usageError("--interactive asks on a terminal: standard input is none");
-    if (options.savePreset) {
-        if (const Result target = checkPresetTarget(disk, *options.savePreset); !target)
+    if (o.savePreset) {
+        if (const Result target = checkPresetTarget(run.disk, *o.savePreset); !target)
             return usageError(target.detail + "; nothing was created");
     }
+    return std::nullopt;
+}
 
-    // The remembered values, then the preset and each --set in order, then
-    // the folder as the style's chooser gives it.
-    printResult(settings.load(style, record, false));
+// The record as the page would hold it: the remembered values, then the
+// preset and each --set in order, then the folder as the style's chooser
+// gives it, then the answers on the terminal.
+std::optional<int> gatherRecord(Run& run)
+{
+    const Options& o = run.options;
+    printResult(run.settings.load(run.style, run.record, false));
     std::vector<Assignment> values;
-    if (options.preset) {
-        ResultWith<PresetFields> preset = readPreset(disk, *options.preset);
+    if (o.preset) {
+        ResultWith<PresetFields> preset = readPreset(run.disk, *o.preset);
         if (!preset) return usageError(preset.detail);
         values = std::move(preset.value);
     }
-    for (const std::string& word : options.sets) {
+    for (const std::string& word : o.sets) {
         const auto a = parseAssignment(word);
-        if (!a) return usageError("--set takes FIELD=VALUE, not '" + word + "'");
+        if (!a) return usageError("--set takes FIELD=VALUE, not " + quotedText(word));
         values.push_back(*a);
     }
-    std::set<std::string> given;
-    if (const Result set = setProjectFields(record, style, values, given); !set) return usageError(set.detail);
-    if (options.folder) record.projectFolderPath = chosenFolder(style, *options.folder, files::hostPathSeparators());
-    const auto answersEnded = [] {
-        std::fputs("\nzizavizerovo create: the answers ended; nothing was created\n", stderr);
-        return 1;
-    };
-    if (options.interactive && !askForFields(record, style, given, stdin, stderr)) return answersEnded();
-    applySynthCategory(record);
+    if (const Result set = setProjectFields(run.record, run.style, values, run.given); !set)
+        return usageError(set.detail);
+    if (o.folder) run.record.projectFolderPath = chosenFolder(run.style, *o.folder, files::hostPathSeparators());
+    if (o.interactive && !askForFields(run.record, run.style, run.given, stdin, stderr)) return answersEnded();
+    applySynthCategory(run.record);
+    return std::nullopt;
+}
 
-    // The plan: every check, nothing made; then its warnings.
-    CreationRequest request;
-    request.style = style;
-    request.templateFolder =
-        options.templateFolder ? *options.templateFolder : shippedPath(inv.program, "PluginTemplate");
-    request.registerFile = settings.path().empty() ? std::string() : registerPath(settings.path());
-    request.fileSystem = &disk;
-    request.environment = [](const char* name) -> const char* { return std::getenv(name); };
-    CreationPlan plan = planCreation(record, request);
-    // On a terminal, a refusal that names a field asks for that field again.
-    while (!plan && options.interactive && findProjectField(plan.field, style)) {
+// The plan: every check, nothing made (on a terminal a refusal that names a
+// field asks for that field again); then its warnings and the preset.
+std::optional<int> planAndWarn(Run& run, const CreationRequest& request, CreationPlan& plan)
+{
+    plan = planCreation(run.record, request);
+    while (!plan && run.options.interactive && findProjectField(plan.field, run.style)) {
         printRefusal("create", plan);
-        if (!askForField(record, style, given, *findProjectField(plan.field, style), stdin, stderr))
+        if (!askForField(run.record, run.style, run.given, *findProjectField(plan.field, run.style), stdin, stderr))
             return answersEnded();
-        applySynthCategory(record);
-        plan = planCreation(record, request);
+        applySynthCategory(run.record);
+        plan = planCreation(run.record, request);
     }
     if (!plan) {
         printRefusal("create", plan);
         return 1;
     }
     for (const std::string& line : plan.skipped) writeText(stderr, line + "\n");
-    for (const std::string& w : plan.warnings) std::fprintf(stderr, "%s\n", w.c_str());
-    if (options.strict && !plan.warnings.empty()) {
+    for (const std::string& w : plan.warnings) writeText(stderr, w + "\n");
+    if (run.options.strict && !plan.warnings.empty()) {
         std::fputs("zizavizerovo create: refused for the warnings above (--strict); nothing was created\n", stderr);
         return 1;
     }
-    if (options.savePreset) {
-        if (const Result saved = writePreset(disk, *options.savePreset, projectPreset(record, style)); !saved) {
+    if (run.options.savePreset) {
+        const Result saved = writePreset(run.disk, *run.options.savePreset, projectPreset(run.record, run.style));
+        if (!saved) {
             std::fprintf(stderr, "zizavizerovo create: %s\n", saved.detail.c_str());
             return 1;
         }
     }
-    if (options.dryRun) {
-        writeText(stdout, "destination: " + plan.destination + "\n");
-        for (const Marker& m : plan.markers) writeText(stdout, m.tag + " = " + m.value + "\n");
-        return 0;
-    }
-    if (options.interactive) {
-        std::fprintf(stderr, "\ndestination: %s\n", plan.destination.c_str());
-        for (const ProjectFieldInfo& f : projectFields()) {
-            if (!f.inStyle(style)) continue;
-            writeText(stderr, "  " + std::string(f.name) + ": " + shownProjectField(record, f, style) + "\n");
-        }
-        if (!offerToSavePreset(record, style, disk)) return answersEnded();
-        if (!askToConfirm("Create?", stdin, stderr)) {
-            std::fputs("zizavizerovo create: nothing was created\n", stderr);
-            return 1;
-        }
-    }
+    return std::nullopt;
+}
 
-    const CreationResult made = makeProject(record, request);
-    if (!made) {
-        printRefusal("create", made);
-        return 1;
+// The summary on the terminal, the offer of a preset, the last question.
+bool confirmOnTerminal(const Run& run, const CreationPlan& plan)
+{
+    writeText(stderr, "\ndestination: " + plan.destination + "\n");
+    for (const ProjectFieldInfo& f : projectFields()) {
+        if (!f.inStyle(run.style)) continue;
+        writeText(stderr, "  " + std::string(f.name) + ": " + shownProjectField(run.record, f, run.style) + "\n");
     }
-    std::printf("%s\n", made.destination.c_str());
+    if (!offerToSavePreset(run.record, run.style, run.disk)) {
+        answersEnded();
+        return false;
+    }
+    if (askToConfirm("Create?", stdin, stderr)) return true;
+    std::fputs("zizavizerovo create: nothing was created\n", stderr);
+    return false;
+}
 
-    // After the creation: its log, the values to remember, the register.
+// After the creation: its log, the values to remember, the register. Each
+// that fails is told; the project stays.
+int afterCreation(Run& run, const CreationRequest& request, const CreationResult& made)
+{
     bool kept = true;
-    if (options.logFile) {
-        const Result saved = saveDiagnostics(made.creationLog, *options.logFile, disk);
+    if (run.options.logFile) {
+        const Result saved = saveDiagnostics(made.creationLog, *run.options.logFile, run.disk);
         if (!saved) std::fprintf(stderr, "%s\n", saved.message.c_str());
         kept = saved.ok && kept;
     }
-    if (options.remember) {
-        const Result remembered = settings.remember(record);
+    if (run.options.remember) {
+        const Result remembered = run.settings.remember(run.record);
         if (!remembered) {
             if (remembered.shown()) printResult(remembered);
             else std::fprintf(stderr, "zizavizerovo create: %s\n", remembered.detail.c_str());
         }
         kept = remembered.ok && kept;
     }
-    if (!options.noRegister) {
-        const Result registered = registerProject(record, made, request);
+    if (!run.options.noRegister) {
+        const Result registered = registerProject(run.record, made, request);
         printResult(registered);  // a warning when another run held the register too long
         if (!registered) std::fprintf(stderr, "zizavizerovo create: %s\n", registered.detail.c_str());
         kept = registered.ok && kept;
     }
     return kept ? 0 : 1;
+}
+
+}  // namespace
+
+int runCreate(const Invocation& inv)
+{
+    Options options;
+    if (const auto error = parseOptions(inv.args, options)) return usageError(*error);
+    Run run{options, options.style, files::realFileSystem(), executableFolder(inv.program)};
+    if (options.help) return printHelp(run);
+    if (const auto stop = checkOptions(run)) return *stop;
+    if (const auto stop = gatherRecord(run)) return *stop;
+
+    CreationRequest request;
+    request.style = run.style;
+    request.templateFolder =
+        options.templateFolder ? *options.templateFolder : shippedPath(inv.program, "PluginTemplate");
+    request.registerFile = run.settings.path().empty() ? std::string() : registerPath(run.settings.path());
+    request.fileSystem = &run.disk;
+    request.environment = [](const char* name) -> const char* { return std::getenv(name); };
+    CreationPlan plan;
+    if (const auto stop = planAndWarn(run, request, plan)) return *stop;
+    if (options.dryRun) {
+        writeText(stdout, "destination: " + plan.destination + "\n");
+        for (const Marker& m : plan.markers) writeText(stdout, m.tag + " = " + m.value + "\n");
+        return 0;
+    }
+    if (options.interactive && !confirmOnTerminal(run, plan)) return 1;
+
+    const CreationResult made = makeProject(run.record, request);
+    if (!made) {
+        printRefusal("create", made);
+        return 1;
+    }
+    std::printf("%s\n", made.destination.c_str());
+    return afterCreation(run, request, made);
 }
 
 }  // namespace zz::cli
