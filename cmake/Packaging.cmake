@@ -31,36 +31,39 @@ elseif(TARGET zizavizerovo)
     install(FILES ${ZZ_TEMPLATE_ZIP} DESTINATION ${ZZ_DATA_DIR})
   endif()
 
-  # The manual page and the bash completion, made from the --help texts of
-  # the program just built.
+  # The manual page, written by hand with the version filled in.
+  set(ZZ_HELP_DIR ${CMAKE_BINARY_DIR}/share)
+  set(ZZ_MAN_PAGE ${ZZ_HELP_DIR}/man/man1/zizavizerovo.1)
+  set(VERSION ${PROJECT_VERSION})
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/zizavizerovo.1.in ${ZZ_MAN_PAGE} @ONLY)
+  unset(VERSION)
+  # Installed manual pages are compressed, without a time stamp.
+  find_program(ZZ_GZIP gzip)
+  if(ZZ_GZIP)
+    add_custom_command(
+      OUTPUT ${ZZ_MAN_PAGE}.gz
+      COMMAND ${ZZ_GZIP} -9nf -k ${ZZ_MAN_PAGE}
+      DEPENDS ${ZZ_MAN_PAGE}
+      VERBATIM)
+    add_custom_target(zz_man_page ALL DEPENDS ${ZZ_MAN_PAGE}.gz)
+    install(FILES ${ZZ_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  else()
+    install(FILES ${ZZ_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endif()
+
+  # The bash completion, made from the --help texts of the program just built.
   if(NOT CMAKE_CROSSCOMPILING)
-    set(ZZ_HELP_DIR ${CMAKE_BINARY_DIR}/share)
-    set(ZZ_MAN_PAGE ${ZZ_HELP_DIR}/man/man1/zizavizerovo.1)
     set(ZZ_COMPLETION ${ZZ_HELP_DIR}/bash-completion/completions/zizavizerovo)
     add_custom_command(
-      OUTPUT ${ZZ_MAN_PAGE} ${ZZ_COMPLETION}
-      COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:zizavizerovo> -DVERSION=${PROJECT_VERSION}
-              -DMAN_PAGE=${ZZ_MAN_PAGE} -DCOMPLETION_IN=${PROJECT_SOURCE_DIR}/packaging/zizavizerovo.bash.in
+      OUTPUT ${ZZ_COMPLETION}
+      COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:zizavizerovo> -DWORK=${CMAKE_BINARY_DIR}/packaging/help-run
+              -DCOMPLETION_IN=${PROJECT_SOURCE_DIR}/packaging/zizavizerovo.bash.in
               -DCOMPLETION=${ZZ_COMPLETION} -P ${PROJECT_SOURCE_DIR}/cmake/HelpFiles.cmake
       DEPENDS zizavizerovo ${PROJECT_SOURCE_DIR}/cmake/HelpFiles.cmake
               ${PROJECT_SOURCE_DIR}/packaging/zizavizerovo.bash.in
-      COMMENT "Writing the manual page and the bash completion from the --help texts"
+      COMMENT "Writing the bash completion from the --help texts"
       VERBATIM)
-    set(ZZ_HELP_OUTPUTS ${ZZ_MAN_PAGE} ${ZZ_COMPLETION})
-    # Installed manual pages are compressed, without a time stamp.
-    find_program(ZZ_GZIP gzip)
-    if(ZZ_GZIP)
-      add_custom_command(
-        OUTPUT ${ZZ_MAN_PAGE}.gz
-        COMMAND ${ZZ_GZIP} -9nf -k ${ZZ_MAN_PAGE}
-        DEPENDS ${ZZ_MAN_PAGE}
-        VERBATIM)
-      list(APPEND ZZ_HELP_OUTPUTS ${ZZ_MAN_PAGE}.gz)
-      install(FILES ${ZZ_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    else()
-      install(FILES ${ZZ_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    endif()
-    add_custom_target(zz_help_files ALL DEPENDS ${ZZ_HELP_OUTPUTS})
+    add_custom_target(zz_help_files ALL DEPENDS ${ZZ_COMPLETION})
     install(FILES ${ZZ_COMPLETION} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
   endif()
 endif()

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, when they are missing.
-#   scripts/setup.sh          packages for the build and the unit tests
-#   scripts/setup.sh --gui    also those for the Windows and macOS programs
-#                             (mingw-w64, Wine, Xvfb, GNUstep) and their
-#                             end-to-end runs
+#   scripts/setup.sh           packages for the build and the unit tests
+#   scripts/setup.sh --gui     also those for the Windows and macOS programs
+#                              (mingw-w64, Wine, Xvfb, GNUstep) and their
+#                              end-to-end runs
+#   scripts/setup.sh --no-npm  without the npm tools of the checks (the demo
+#                              needs none)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 lists=("$here/packages-core.txt")
-if [[ "${1:-}" == "--gui" ]]; then
-  lists+=("$here/packages-gui.txt")
-fi
+npm_tools=1
+for arg in "$@"; do
+  case $arg in
+  --gui) lists+=("$here/packages-gui.txt") ;;
+  --no-npm) npm_tools=0 ;;
+  *) echo "usage: scripts/setup.sh [--gui] [--no-npm]" >&2; exit 2 ;;
+  esac
+done
 
 wanted=()
 for list in "${lists[@]}"; do
@@ -52,7 +59,7 @@ done
 # package-lock.json): the validator of the CI workflow files. npm comes from
 # Debian when the machine has none.
 root=$(cd "$here/.." && pwd)
-if [[ -f "$root/package-lock.json" ]]; then
+if ((npm_tools)) && [[ -f "$root/package-lock.json" ]]; then
   if ! command -v npm >/dev/null; then
     echo "setup: installing npm"
     $sudo apt-get update -q

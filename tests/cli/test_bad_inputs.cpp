@@ -800,7 +800,10 @@ TEST(LostOutput, IsAFailureWithTheReason)
     };
     for (const auto& args : commands) {
         Command command{ZZ_CLI_PROGRAM, args};
-        command.set = {{"XDG_CONFIG_HOME", (box.scratch() / "config").string()}, {"ZIZAVIZEROVO_PLUGIN_PATH_ONLY", "1"}};
+        command.unset = {"APPDATA"};
+        command.set = {{"XDG_CONFIG_HOME", (box.scratch() / "config").string()},
+                       {"HOME", (box.scratch() / "home").string()},
+                       {"ZIZAVIZEROVO_PLUGIN_PATH_ONLY", "1"}};
         command.output = "/dev/full";
         const Outcome run = zz::testing::runProgram(command);
         EXPECT_EQ(run.exitCode, 1) << run;

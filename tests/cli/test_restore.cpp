@@ -6,6 +6,7 @@
 #include <future>
 
 #include "../restore/restore_testutil.h"
+#include "cli_run.h"
 #include "runprogram.h"
 #include "terminal.h"
 
@@ -17,7 +18,6 @@ using zz::testing::Terminal;
 
 namespace {
 
-const std::string kProgram = ZZ_CLI_PROGRAM;
 const std::string kZippack = std::string(ZZ_BINARY_DIR) + "/bin/zippack";
 const std::string kShipped = std::string(ZZ_SOURCE_DIR) + "/templates/PluginTemplate";
 const std::string kSuccess = "PluginTemplate folder has been restored to factory fresh condition.\n";
@@ -32,7 +32,7 @@ struct RestoreCli : ::testing::Test {
 
     Finished restore(const std::vector<std::string>& args)
     {
-        Command command{kProgram, {"restore-template"}};
+        Command command = zz::testing::toolCommand(tmp, {"restore-template"});
         command.args.insert(command.args.end(), args.begin(), args.end());
         return runProgram(command);
     }
@@ -41,7 +41,7 @@ struct RestoreCli : ::testing::Test {
     // apart, the transcript holds the prompt.
     Finished restoreOnTerminal(const std::vector<std::string>& args, const std::string& answer, std::string& transcript)
     {
-        Command command{kProgram, {"restore-template"}};
+        Command command = zz::testing::toolCommand(tmp, {"restore-template"});
         command.args.insert(command.args.end(), args.begin(), args.end());
         command.deadline = std::chrono::seconds(60);
         Terminal terminal(command, true);
@@ -209,7 +209,7 @@ TEST_F(RestoreCli, UsageErrors)
 TEST_F(RestoreCli, DotInsideTheTemplateFolderIsRefusedWithItsReason)
 {
     makeEditedTemplate();
-    Command command{kProgram, {"restore-template", "--to", ".", "--yes"}};
+    Command command = zz::testing::toolCommand(tmp, {"restore-template", "--to", ".", "--yes"});
     command.folder = templ.string();
     const Finished o = runProgram(command);
     EXPECT_EQ(o.exitCode, 1);

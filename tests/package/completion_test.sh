@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # The bash completion: loads it into a plain shell and asks it, as bash would,
 # for the words that complete a command line.
-#   completion_test.sh COMPLETION_FILE
+#   completion_test.sh COMPLETION_FILE PROGRAM
 set -u
+program=$2
 # shellcheck source=/dev/null
 source "$1"
 work=$(mktemp -d "${TMPDIR:-/tmp}/zz-completion.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+# The program, asked what it offers, runs with a settings folder of its own.
+export XDG_CONFIG_HOME=$work/config HOME=$work/home ZIZAVIZEROVO_PLUGIN_PATH_ONLY=1
+unset APPDATA
 # compopt works only while bash itself is completing.
 compopt() { :; }
 
@@ -45,9 +49,10 @@ expect "zizavizerovo code --set project" ""
 expect "zizavizerovo settings --" "--file --help --style"
 expect "zizavizerovo restore-template --" "--archive --force --help --to --yes"
 expect "zizavizerovo codes --" "--company --help --json --suggest"
+expect "zizavizerovo projects --" "--help --json --prune"
 expect "zizavizerovo codes --suggest " ""
 expect "zizavizerovo frobnicate --" ""
-mkdir -p "$work/two words" && : >"$work/two words/p.json"
+mkdir -p "$work/two words" "$work/dir" && : >"$work/two words/p.json" && : >"$work/file.json"
 expect "zizavizerovo create --preset $work/two" "$work/two words"
 if ((${#COMPREPLY[@]} == 1)); then
     passed=$((passed + 1))
@@ -55,6 +60,15 @@ else
     failed=$((failed + 1))
     echo "FAIL: a file name with a blank came back as ${#COMPREPLY[@]} words"
 fi
+# File names after the options that take a file, folders alone after those
+# that take a folder.
+for option in "create --preset" "create --save-preset" "create --log" "code --preset" "code --table" \
+    "restore-template --archive" "settings --file"; do
+    expect "zizavizerovo $option $work/" "$work/dir $work/file.json $work/two words"
+done
+for option in "create --template" "create --folder" "restore-template --to"; do
+    expect "zizavizerovo $option $work/" "$work/dir $work/two words"
+done
 
 echo "$passed passed, $failed failed"
 ((failed == 0))

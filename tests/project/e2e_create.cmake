@@ -11,7 +11,22 @@ foreach(var PROGRAM WORK)
 endforeach()
 
 file(REMOVE_RECURSE "${WORK}")
-file(MAKE_DIRECTORY "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/home")
+
+# The program's settings file and register go into a folder of the run's own,
+# never the user's; the machine's plug-in folders are not read.
+set(ENV{XDG_CONFIG_HOME} "${WORK}/config")
+set(ENV{HOME} "${WORK}/home")
+set(ENV{APPDATA} "${WORK}/appdata")
+set(ENV{ZIZAVIZEROVO_PLUGIN_PATH_ONLY} 1)
+unset(ENV{ZIZAVIZEROVO_PLUGIN_PATH})
+if(CMAKE_HOST_WIN32)
+  set(own_register "${WORK}/appdata/Zizavizerovo/projects.tsv")
+elseif(CMAKE_HOST_APPLE)
+  set(own_register "${WORK}/home/Library/Application Support/org.zizavizerovo.VADEzeravi/projects.tsv")
+else()
+  set(own_register "${WORK}/config/zizavizerovo/projects.tsv")
+endif()
 
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -54,6 +69,11 @@ foreach(style windows macos)
         -I "${WORK}/build-${style}/generated" "${destination}/source/plugincore.cpp")
   endif()
 endforeach()
+
+file(READ "${own_register}" register)
+if(NOT register MATCHES "\tE2e_windows\tE2eP\tZZTS\t[^\n]*\n[^\t]*\tE2e_macos\tE2eP\tZZTS\t")
+  message(FATAL_ERROR "the run's own register lacks the two projects:\n${register}")
+endif()
 
 file(REMOVE_RECURSE "${WORK}")
 message(STATUS "e2e create: both styles created, configured and compiled")
