@@ -4,6 +4,7 @@
 // both deliverables.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -37,11 +38,17 @@ void emitFor(zz::Deliverable deliverable, FuzzedDataProvider& in)
     const zz::CodeResult declaration = zz::makeBoundVarCode(record, deliverable);
 
     const bool known = record.controlType <= zz::controltype::meter;
-    FUZZ_CHECK(!code.ok == !known);
+    const bool continuous = record.controlType == zz::controltype::continuous;
+    // The code is refused for an unknown kind, a smoothing time past the
+    // field's range, or a comment that would end its block early.
+    const bool smoothingPastRange =
+        continuous && record.enableParamSmoothing && !std::isfinite(record.smoothingTimeMsec);
+    const bool codeRefused = !known || smoothingPastRange || !zz::checkComment(comment).ok;
+    FUZZ_CHECK(!code.ok == codeRefused);
     // An unknown kind is refused silently, after the identifier check.
     if (!known) FUZZ_CHECK(!check.ok && check.message.empty() != record.controlID.empty());
     if (!check.ok && known) FUZZ_CHECK(!check.message.empty());
-    if (known) {
+    if (code.ok) {
         const std::string text = zz::joinFragments(code.fragments);
         FUZZ_CHECK(contains(text, "piParam = new PluginParameter(" + record.controlID + ", " +
                                       zz::makeQuoted(record.controlName) + ", "));
@@ -49,8 +56,16 @@ void emitFor(zz::Deliverable deliverable, FuzzedDataProvider& in)
         if (record.enableVariableBinding) FUZZ_CHECK(contains(text, "\tpiParam->setBoundVariable(&" + record.boundVariableName + ", "));
         FUZZ_CHECK(code.fragments.back() == "\n");
     }
-    FUZZ_CHECK(!declaration.ok == (!record.enableVariableBinding || !known));
-    if (!declaration.ok && known) FUZZ_CHECK(declaration.message == zz::kBindingNotEnabled);
+    // The declaration is refused when binding is off, for an unknown kind, a
+    // default past the field's range, a name that is no C++ name, or switch
+    // entries the enumeration cannot hold; each but the unknown kind with a message.
+    const bool declarationRefused = !record.enableVariableBinding || !known ||
+                                    (continuous && !std::isfinite(record.defValue)) ||
+                                    !zz::checkBoundVariableName(record.boundVariableName).ok ||
+                                    !zz::checkSwitchEntries(record, deliverable).ok;
+    FUZZ_CHECK(!declaration.ok == declarationRefused);
+    if (!record.enableVariableBinding) FUZZ_CHECK(declaration.message == zz::kBindingNotEnabled);
+    if (!declaration.ok && known) FUZZ_CHECK(!declaration.message.empty());
     if (declaration.ok) {
         FUZZ_CHECK(!declaration.fragments.empty());
         FUZZ_CHECK(contains(declaration.fragments.front(), " " + record.boundVariableName + " = "));
