@@ -6,6 +6,7 @@
 #include "SuccessDlg.h"
 #include "common/files.h"
 #include "common/numtext.h"
+#include "common/text.h"
 #include "project/diagnostics.h"
 #include "project/makeproject.h"
 #include "project/projectchecks.h"
@@ -24,14 +25,7 @@ constexpr Deliverable kStyle = Deliverable::windows;
 // was pasted or set from outside never carries one into a project.
 std::string singleLine(const std::string& text)
 {
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        const bool c1 = byte == 0xC2 && next >= 0x80 && next < 0xA0;  // U+0080 to U+009F
-        if (byte < 0x20 || byte == 0x7F || c1)
-            return text.substr(0, i);
-    }
-    return text;
+    return text.substr(0, firstLineBreakOrControl(text));
 }
 
 // Record to control and control to record, for the steps the loops take.

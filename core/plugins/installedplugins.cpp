@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "common/files.h"
-#include "common/utf8.h"
+#include "common/text.h"
 
 
 namespace zz::plugins {
@@ -233,21 +233,7 @@ InstalledCheck checkInstalledPlugins(const PluginIdentity& plugin, const Environ
 
 std::string displayText(std::string_view text)
 {
-    constexpr size_t kMostCharacters = 200;
-    std::string shown;
-    size_t characters = 0;
-    for (size_t i = 0; i < text.size(); ++characters) {
-        if (characters == kMostCharacters) return shown + "...";
-        const utf8::Char c = utf8::decodeAt(text, i);
-        const char32_t cp = c.codePoint;
-        const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029;
-        if (!c.valid || control)
-            shown += '?';
-        else
-            shown.append(text.substr(i, c.bytes));
-        i += c.bytes;
-    }
-    return shown;
+    return terminalText(text, 200, Unprintable::questionMark);
 }
 
 }  // namespace zz::plugins

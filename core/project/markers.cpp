@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/numtext.h"
+#include "common/text.h"
 #include "common/utf8.h"
 #include "markerscan.h"
 
@@ -214,17 +215,6 @@ std::vector<Marker> writtenMarkers(Deliverable deliverable, const ZezureProject&
         if (written.size() == first) written.push_back(m);
     }
     return written;
-}
-
-bool isOneLine(std::string_view text)
-{
-    for (size_t i = 0; i < text.size();) {
-        const utf8::Char c = utf8::decodeAt(text, i);
-        const char32_t u = c.valid ? c.codePoint : 0xFFFD;
-        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029) return false;
-        i += c.bytes;
-    }
-    return true;
 }
 
 Result checkMarkerValues(Deliverable deliverable, const ZezureProject& project, std::string_view projectText)

@@ -35,6 +35,10 @@ TEST(Text, QuotedTextKeepsAMessageShort)
     // Forty characters, not bytes: a letter of two bytes is never cut.
     const std::string wide = std::string(39, 'x') + "\xC3\xA9";
     EXPECT_EQ(quotedText(wide + "\xC3\xA9"), "'" + wide + "...'");
+    // One rule for what no text field holds: where the first one starts.
+    EXPECT_EQ(firstLineBreakOrControl("ab\xE2\x80\xA8" "c"), 2u);
+    EXPECT_EQ(firstLineBreakOrControl("a\xFF\xC2\x85"), 2u);  // a stray byte is none, U+0085 is
+    EXPECT_EQ(firstLineBreakOrControl("caf\xC3\xA9 \xC2\xA0"), std::string_view::npos);
     // Nothing reaches the terminal that it would take for a command.
     EXPECT_EQ(quotedText("a\nb\tc\r\x1B[2J\x7F\xC2\x85\xFF"), "'a\\nb\\tc\\r\\x1B[2J\\x7F\\xC2\\x85\\xFF'");
 }

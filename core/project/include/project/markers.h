@@ -50,11 +50,6 @@ void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProj
 std::vector<Marker> writtenMarkers(Deliverable deliverable, const ZezureProject& project,
                                    std::string_view projectText);
 
-// Whether a text is one line: no line break (LF, CR, U+0085, U+2028,
-// U+2029) and no other control character (U+0000 to U+001F, U+007F to
-// U+009F).
-bool isOneLine(std::string_view text);
-
 // The check before a creation: every text that a marker carries into the
 // project file is one line, and fits where `projectText` (the template's
 // CMakeLists.txt, empty for none) puts it. Refused with one line naming the
