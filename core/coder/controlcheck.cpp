@@ -83,24 +83,10 @@ Result checkBoundVariableName(const std::string& name)
 
 Result checkSwitchEntries(const Zizudavuveva& r, Deliverable deliverable)
 {
-    if (r.controlType != controltype::onOffSwitch && r.controlType != controltype::multiSwitch) return Result::success();
     const bool onOff = r.controlType == controltype::onOffSwitch;
-    const std::string& list = onOff ? r.offOnStringList : r.multiStringList;
     const char* what = onOff ? "on-off string list" : "multi-string list";
     const char* field = onOff ? "offOnStringList" : "multiStringList";
-
-    // The entries as the enumeration's body holds them, trimmed: Windows
-    // the first two of a two-state list or as many as it counts (an entry
-    // past the list's end is empty), macOS all of them.
-    size_t count = std::count(list.begin(), list.end(), ',') + size_t{1};
-    if (deliverable == Deliverable::windows) count = onOff ? 2 : static_cast<size_t>(getNumEnums(deliverable, list));
-    std::vector<std::string_view> entries;
-    const std::string_view rest(list);
-    for (size_t start = 0; entries.size() < count;) {
-        const size_t end = std::min(rest.find(',', start), rest.size());
-        entries.push_back(trimWhiteSpace(rest.substr(start, end - start)));
-        start = std::min(end + 1, rest.size());
-    }
+    std::vector<std::string_view> entries = switchEntries(r, deliverable);
     // A final empty entry leaves a final comma, which C++ takes; a body of
     // nothing is an enumeration without entries.
     if (!entries.empty() && entries.back().empty()) entries.pop_back();

@@ -85,20 +85,14 @@ std::string continuousDeclaration(const Zizudavuveva& r, bool windows)
     }
 }
 
-// Windows enumeration body: the first `count` entries trimmed and joined by
-// ", " (an entry past the end of the list is empty). One walk over the list,
-// so a long list costs no more than its length.
-std::string trimmedEntries(std::string_view list, uint32_t count)
+// Windows enumeration body: the switch's entries joined by ", ".
+std::string windowsEnumBody(const Zizudavuveva& r)
 {
+    const std::vector<std::string_view> entries = switchEntries(r, Deliverable::windows);
     std::string body;
-    size_t start = 0;
-    for (uint32_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < entries.size(); ++i) {
         if (i > 0) body += ", ";
-        if (start > list.size()) continue;
-        const size_t comma = list.find(',', start);
-        const size_t end = comma == std::string_view::npos ? list.size() : comma;
-        body += trimWhiteSpace(list.substr(start, end - start));
-        start = end + 1;
+        body += entries[i];
     }
     return body;
 }
@@ -164,8 +158,8 @@ CodeResult makeBoundVarCode(const Zizudavuveva& r, Deliverable deliverable)
     case controltype::onOffSwitch: {
         const std::string v = r.onfOffDefOFF ? "0" : "1";
         if (windows)
-            out.push_back("\tint " + n + " = " + v + ";\n" + "enum class " + n + "Enum" + " { " +
-                          trimmedEntries(r.offOnStringList, 2) + " };\n");
+            out.push_back("\tint " + n + " = " + v + ";\n" + "enum class " + n + "Enum" + " { " + windowsEnumBody(r) +
+                          " };\n");
         else {
             out.push_back("\tint " + n + " = " + v + ";");
             out.push_back("\tenum class " + n + "Enum { " + r.offOnStringList + " };\n");
@@ -176,9 +170,8 @@ CodeResult makeBoundVarCode(const Zizudavuveva& r, Deliverable deliverable)
         // "%d" of the unsigned index, so a wrapped negative entry shows as negative.
         const std::string v = std::to_string(static_cast<int32_t>(r.defaultMultiStringIndex));
         if (windows) {
-            const int count = getNumEnums(deliverable, r.multiStringList);
-            out.push_back("\tint " + n + " = " + v + ";\n" + "enum class " + n + "Enum" + " { " +
-                          trimmedEntries(r.multiStringList, static_cast<uint32_t>(count)) + " };\n");
+            out.push_back("\tint " + n + " = " + v + ";\n" + "enum class " + n + "Enum" + " { " + windowsEnumBody(r) +
+                          " };\n");
         } else {
             out.push_back("\tint " + n + " = " + v + ";");
             out.push_back("\tenum class " + n + "Enum { " + r.multiStringList + " };\n");

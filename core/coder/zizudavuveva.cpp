@@ -161,6 +161,29 @@ int getNumEnums(Deliverable deliverable, std::string_view list)
     return static_cast<int>(std::min<std::ptrdiff_t>(commas, std::ptrdiff_t{INT32_MAX} - 1)) + 1;
 }
 
+std::vector<std::string_view> switchEntries(const Zizudavuveva& r, Deliverable deliverable)
+{
+    const bool onOff = r.controlType == controltype::onOffSwitch;
+    if (!onOff && r.controlType != controltype::multiSwitch) return {};
+    const std::string_view list = onOff ? r.offOnStringList : r.multiStringList;
+    const size_t entriesInList = static_cast<size_t>(std::count(list.begin(), list.end(), ',')) + 1;
+    size_t count = entriesInList;
+    if (deliverable == Deliverable::windows) count = onOff ? 2 : static_cast<size_t>(getNumEnums(deliverable, list));
+    // One walk over the list, so a long list costs no more than its length.
+    std::vector<std::string_view> entries;
+    entries.reserve(std::min(count, entriesInList + 1));
+    for (size_t start = 0; entries.size() < count;) {
+        if (start > list.size()) {
+            entries.emplace_back();
+            continue;
+        }
+        const size_t end = std::min(list.find(',', start), list.size());
+        entries.push_back(trimWhiteSpace(list.substr(start, end - start)));
+        start = end + 1;
+    }
+    return entries;
+}
+
 std::string getEnumString(std::string_view list, uint32_t index)
 {
     size_t start = 0;

@@ -119,6 +119,12 @@ int getNumEnums(Deliverable deliverable, std::string_view list);
 // empty); empty text for an index at or past the number of entries.
 std::string getEnumString(std::string_view list, uint32_t index);
 
+// The entries of a switch's enumeration, trimmed, in the order its
+// declaration writes them: Windows the first two of a two-state list or as
+// many as getNumEnums counts (an entry past the list's end is empty), macOS
+// every entry of the list. None for a control that is no switch.
+std::vector<std::string_view> switchEntries(const Zizudavuveva& record, Deliverable deliverable);
+
 // The text between two double quotes; nothing inside is escaped.
 std::string makeQuoted(std::string_view text);
 
