@@ -83,21 +83,29 @@ Result checkBoundVariableName(const std::string& name)
 
 Result checkSwitchEntries(const Zizudavuveva& r, Deliverable deliverable)
 {
+    return checkSwitchEntries(r, switchEntries(r, deliverable));
+}
+
+Result checkSwitchEntries(const Zizudavuveva& r, std::vector<std::string_view> entries)
+{
     const bool onOff = r.controlType == controltype::onOffSwitch;
     const char* what = onOff ? "on-off string list" : "multi-string list";
     const char* field = onOff ? "offOnStringList" : "multiStringList";
-    std::vector<std::string_view> entries = switchEntries(r, deliverable);
     // A final empty entry leaves a final comma, which C++ takes; a body of
     // nothing is an enumeration without entries.
     if (!entries.empty() && entries.back().empty()) entries.pop_back();
-    const std::string the = "The " + std::string(what);
-    std::unordered_set<std::string_view> seen;
-    for (const std::string_view entry : entries) {
-        const std::string quoted = " entry \"" + std::string(entry) + "\"";
+    const auto refused = [&](std::string_view entry, const char* why) {
+        const std::string the = "The " + std::string(what);
         if (entry.empty()) return Result::refusal(the + " has an empty entry.", field);
-        if (!cpp::isIdentifier(entry)) return Result::refusal(the + quoted + " is not a C++ identifier.", field);
-        if (cpp::isKeyword(entry)) return Result::refusal(the + quoted + " is a C++ keyword.", field);
-        if (!seen.insert(entry).second) return Result::refusal(the + quoted + " is there twice.", field);
+        return Result::refusal(the + " entry \"" + std::string(entry) + "\" " + why, field);
+    };
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(entries.size());
+    for (const std::string_view entry : entries) {
+        if (entry.empty()) return refused(entry, "");
+        if (!cpp::isIdentifier(entry)) return refused(entry, "is not a C++ identifier.");
+        if (cpp::isKeyword(entry)) return refused(entry, "is a C++ keyword.");
+        if (!seen.insert(entry).second) return refused(entry, "is there twice.");
     }
     return Result::success();
 }

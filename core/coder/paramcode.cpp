@@ -86,9 +86,8 @@ std::string continuousDeclaration(const Zizudavuveva& r, bool windows)
 }
 
 // Windows enumeration body: the switch's entries joined by ", ".
-std::string windowsEnumBody(const Zizudavuveva& r)
+std::string windowsEnumBody(const std::vector<std::string_view>& entries)
 {
-    const std::vector<std::string_view> entries = switchEntries(r, Deliverable::windows);
     std::string body;
     for (size_t i = 0; i < entries.size(); ++i) {
         if (i > 0) body += ", ";
@@ -148,7 +147,8 @@ CodeResult makeBoundVarCode(const Zizudavuveva& r, Deliverable deliverable)
         return CodeResult::refusal(notFiniteMessage("default value"));
     if (const Result check = checkBoundVariableName(r.boundVariableName); !check)
         return CodeResult::refusal(check.message);
-    if (const Result check = checkSwitchEntries(r, deliverable); !check) return CodeResult::refusal(check.message);
+    const std::vector<std::string_view> entries = switchEntries(r, deliverable);
+    if (const Result check = checkSwitchEntries(r, entries); !check) return CodeResult::refusal(check.message);
     const bool windows = deliverable == Deliverable::windows;
     const std::string& n = r.boundVariableName;
 
@@ -158,7 +158,7 @@ CodeResult makeBoundVarCode(const Zizudavuveva& r, Deliverable deliverable)
     case controltype::onOffSwitch: {
         const std::string v = r.onfOffDefOFF ? "0" : "1";
         if (windows)
-            out.push_back("\tint " + n + " = " + v + ";\n" + "enum class " + n + "Enum" + " { " + windowsEnumBody(r) +
+            out.push_back("\tint " + n + " = " + v + ";\n" + "enum class " + n + "Enum" + " { " + windowsEnumBody(entries) +
                           " };\n");
         else {
             out.push_back("\tint " + n + " = " + v + ";");
@@ -170,7 +170,7 @@ CodeResult makeBoundVarCode(const Zizudavuveva& r, Deliverable deliverable)
         // "%d" of the unsigned index, so a wrapped negative entry shows as negative.
         const std::string v = std::to_string(static_cast<int32_t>(r.defaultMultiStringIndex));
         if (windows) {
-            out.push_back("\tint " + n + " = " + v + ";\n" + "enum class " + n + "Enum" + " { " + windowsEnumBody(r) +
+            out.push_back("\tint " + n + " = " + v + ";\n" + "enum class " + n + "Enum" + " { " + windowsEnumBody(entries) +
                           " };\n");
         } else {
             out.push_back("\tint " + n + " = " + v + ";");

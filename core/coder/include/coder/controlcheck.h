@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zz {
 
@@ -50,6 +51,9 @@ Result checkBoundVariableName(const std::string& name);
 // C++ keyword.", "... is there twice.", "The on-off string list has an empty
 // entry.". Any other kind passes.
 Result checkSwitchEntries(const Zizudavuveva& record, Deliverable deliverable);
+// The same for the entries switchEntries gave already (the declaration writes
+// them too).
+Result checkSwitchEntries(const Zizudavuveva& record, std::vector<std::string_view> entries);
 
 // A comment for the comment block ahead of the code: "The comment can not
 // hold */, which would end it early."
