@@ -37,20 +37,6 @@ std::string whyNoFolderIn(files::FileSystem& fs, const std::string& parent)
     }
 }
 
-// Puts the record's values into the project file's text, each written for
-// the place of CMake code where it stands. Refused, with the text unchanged,
-// when a value cannot stand there (a line break, say). A dry run also notes
-// how each marker is written.
-Result fillProjectText(Deliverable deliverable, const ZezureProject& project, std::string& text,
-                       std::vector<Marker>* written = nullptr)
-{
-    const Result fits = checkMarkerValues(deliverable, project, text);
-    if (!fits) return fits;
-    if (written) *written = writtenMarkers(deliverable, project, text);
-    replaceMarkers(deliverable, text, project);
-    return fits;
-}
-
 }  // namespace
 
 bool looksLikeTemplateFolder(files::FileSystem& fs, const std::string& folder)
@@ -127,7 +113,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
         if ((anythingAt(fs, templateFile) && target != EntryKind::file) ||
             !readTextFile(fs, templateFile, r.projectText, {0, false, kProjectFileLimit, options.wait}))
             return readFailed();
-        const Result fits = fillProjectText(Deliverable::windows, project, r.projectText, &r.markers);
+        const Result fits = fillMarkers(Deliverable::windows, project, r.projectText, &r.markers);
         if (!fits) return fail(fits.message, fits.field);
         return r;
     }
@@ -160,7 +146,7 @@ CreationResult makeProjectWindows(const ZezureProject& project, const std::strin
     log += "PASSED \n";
 
     log += "Modifying & writing File to dest...";
-    const Result fits = fillProjectText(Deliverable::windows, project, text);
+    const Result fits = fillMarkers(Deliverable::windows, project, text);
     if (!fits) return fail(fits.message, fits.field);
     // A project file copied as a link to a file elsewhere is replaced by a
     // file of the project's own; writing through the link would change the
@@ -227,7 +213,7 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
         if (fs.targetAt(templateFile) != EntryKind::file ||
             !macfiles::stringWithContentsOfFile(fs, templateFile, r.projectText, kProjectFileLimit))
             return modifyFailed();
-        const Result fits = fillProjectText(Deliverable::mac, project, r.projectText, &r.markers);
+        const Result fits = fillMarkers(Deliverable::mac, project, r.projectText, &r.markers);
         if (!fits) return refuse(fits.message, "", fits.field);
         return r;
     }
@@ -251,7 +237,7 @@ CreationResult makeProjectMac(const ZezureProject& project, const std::string& t
     if (fs.targetAt(stagedFile) != EntryKind::file ||
         !macfiles::stringWithContentsOfFile(fs, stagedFile, text, kProjectFileLimit))
         return modifyFailed();
-    const Result fits = fillProjectText(Deliverable::mac, project, text);
+    const Result fits = fillMarkers(Deliverable::mac, project, text);
     if (!fits) return refuse(fits.message, "", fits.field);
     if (!macfiles::writeToFileAtomically(fs, stagedFile, text)) return modifyFailed();
     r.projectText = std::move(text);

@@ -192,53 +192,78 @@ void replaceMarker(std::string& text, const std::string& tag, const std::string&
     writeMarker(text, tag, value, scratch, [](const WrittenValue&) {});
 }
 
+namespace {
+
+// Writes every marker of the table into the text, in order, each value for
+// its place. `written`, when given, gets each different writing of a marker
+// (a marker the text lacks with its value as it stands). Answers the first
+// text marker whose value cannot stand where the text puts it, or null.
+const TextMarker* writeTable(const std::vector<Marker>& table, std::string& text, std::vector<Marker>* written)
+{
+    const bool plain = std::all_of(table.begin(), table.end(), [](const Marker& m) { return isPlainValue(m.value); });
+    // Plain values are written as they stand wherever they stand: nothing to
+    // read of the code, and the one-pass walk where the text allows it.
+    if (plain) {
+        if (written) *written = table;
+        if (replaceInOnePass(text, table)) return nullptr;
+    }
+    const TextMarker* misfit = nullptr;
+    std::string scratch;
+    for (const Marker& m : table) {
+        const size_t first = written ? written->size() : 0;
+        bool fits = true;
+        writeMarker(text, m.tag, m.value, scratch, [&](const WrittenValue& w) {
+            fits = fits && w.fits;
+            if (!written || plain) return;
+            for (size_t i = first; i < written->size(); ++i)
+                if ((*written)[i].value == w.text) return;
+            written->push_back({m.tag, w.text});
+        });
+        if (written && !plain && written->size() == first) written->push_back(m);
+        if (!fits && !misfit) misfit = textMarker(m.tag);
+    }
+    return misfit;
+}
+
+}  // namespace
+
 void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProject& project)
 {
+    writeTable(markerTable(deliverable, project), text, nullptr);
+}
+
+Result fillMarkers(Deliverable deliverable, const ZezureProject& project, std::string& text,
+                   std::vector<Marker>* written)
+{
     const std::vector<Marker> table = markerTable(deliverable, project);
-    if (replaceInOnePass(text, table)) return;
-    std::string scratch;
-    for (const Marker& m : table) writeMarker(text, m.tag, m.value, scratch, [](const WrittenValue&) {});
+    for (const Marker& m : table) {
+        const TextMarker* marker = textMarker(m.tag);
+        if (marker && !isOneLine(m.value))
+            return Result::refusal(
+                "The " + std::string(marker->words) + " must be one line without control characters.", marker->field);
+    }
+    std::string filled = text;
+    if (const TextMarker* misfit = writeTable(table, filled, written))
+        return Result::refusal("The " + std::string(misfit->words) +
+                                   " cannot stand where the template's CMakeLists.txt puts it: it would change "
+                                   "the CMake code around it.",
+                               misfit->field);
+    text.swap(filled);
+    return Result::success();
 }
 
 std::vector<Marker> writtenMarkers(Deliverable deliverable, const ZezureProject& project, std::string_view projectText)
 {
     std::string text(projectText);
-    std::string scratch;
     std::vector<Marker> written;
-    for (const Marker& m : markerTable(deliverable, project)) {
-        const size_t first = written.size();
-        writeMarker(text, m.tag, m.value, scratch, [&](const WrittenValue& w) {
-            for (size_t i = first; i < written.size(); ++i)
-                if (written[i].value == w.text) return;
-            written.push_back({m.tag, w.text});
-        });
-        if (written.size() == first) written.push_back(m);
-    }
+    writeTable(markerTable(deliverable, project), text, &written);
     return written;
 }
 
 Result checkMarkerValues(Deliverable deliverable, const ZezureProject& project, std::string_view projectText)
 {
-    const std::vector<Marker> table = markerTable(deliverable, project);
-    for (const Marker& m : table) {
-        const TextMarker* text = textMarker(m.tag);
-        if (text && !isOneLine(m.value))
-            return Result::refusal("The " + std::string(text->words) + " must be one line without control characters.",
-                                   text->field);
-    }
-    std::string code(projectText);
-    std::string scratch;
-    for (const Marker& m : table) {
-        bool fits = true;
-        writeMarker(code, m.tag, m.value, scratch, [&](const WrittenValue& w) { fits = fits && w.fits; });
-        const TextMarker* text = textMarker(m.tag);
-        if (!fits && text)
-            return Result::refusal("The " + std::string(text->words) +
-                                       " cannot stand where the template's CMakeLists.txt puts it: it would change "
-                                       "the CMake code around it.",
-                                   text->field);
-    }
-    return Result::success();
+    std::string text(projectText);
+    return fillMarkers(deliverable, project, text);
 }
 
 }  // namespace zz

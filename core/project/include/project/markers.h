@@ -50,6 +50,13 @@ void replaceMarkers(Deliverable deliverable, std::string& text, const ZezureProj
 std::vector<Marker> writtenMarkers(Deliverable deliverable, const ZezureProject& project,
                                    std::string_view projectText);
 
+// Puts the record's values into the text of CMake code as replaceMarkers
+// does, after the check of checkMarkerValues (with `text` the template's own
+// code): on a refusal the text is left as it was. `written`, when given,
+// gets the markers as writtenMarkers gives them. One pass does all three.
+Result fillMarkers(Deliverable deliverable, const ZezureProject& project, std::string& text,
+                   std::vector<Marker>* written = nullptr);
+
 // The check before a creation: every text that a marker carries into the
 // project file is one line, and fits where `projectText` (the template's
 // CMakeLists.txt, empty for none) puts it. Refused with one line naming the
